@@ -1,0 +1,23 @@
+# One static library per source folder. Sources are globbed so that adding a window
+# never means editing build files.
+function(spirelta_library name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
+  if(NOT srcs)
+    set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# Window libraries register their windows from static initialisers, so the
+# linker must keep every object of them.
+function(spirelta_link_windows target)
+  foreach(lib ${ARGN})
+    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>")
+  endforeach()
+endfunction()
+
+set(SPIRELTA_CALC_LIBS calc_normal calc_expert calc_designers calc_wizards calc_standard
+    calc_varpitch calc_sections calc_noncoil calc_cost)

@@ -1,0 +1,54 @@
+#pragma once
+// Reading and writing numbers the way the calculators have always shown them.
+//
+// Every window reads its fields and writes its results through these functions, so the
+// same input gives the same text everywhere. The decimal point is "." whatever the locale
+// and no thousands separators are used.
+//
+// Double values are shown with 15 significant digits, single-precision values (float) with 7;
+// a pattern such as "0.00" rounds half away from zero on that decimal text, so a stored
+// single 725.45 shows "725.5" with "0.0" and a double 14.625 shows "14.63" with "0.00".
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace num {
+
+// Lenient reading: skips leading blanks, takes an optional sign, digits with at most one
+// ".", and stops at the first other character. Text without a leading number reads 0:
+// "12/5" -> 12, "." -> 0, "1.2.3" -> 1.2, "" -> 0.
+double lenient(QStringView text);
+
+// Strict reading: the whole trimmed text must be a number ("." as decimal point, optional
+// sign, optional exponent); empty or anything else gives no value.
+std::optional<double> strict(QStringView text);
+
+// Strict reading that throws CalcFault (see CheckedMath.h) when the text is not a number;
+// used where a calculation must stop with the input-error message.
+double strictOrFault(QStringView text);
+
+// Shortest text form: 15 significant digits (double) or 7 (single), trailing zeros and a
+// trailing point removed: 14.7/0.8 -> "18.375", 1.088*9.8 -> "10.6624", 20.1f -> "20.1".
+// Exponents of 15 (7 for single) and above, or below -4, use the form "1E+16", "1.5E-07".
+QString text(double value);
+QString textSingle(float value);
+
+// Format pattern ("0", "0.0" ... "0.00000", "0%", "0.00%", "#", "#.##", "0.0###" ...):
+// half away from zero on the 15-digit (double) or 7-digit (single) decimal text, then padded.
+QString format(double value, QStringView pattern);
+QString formatSingle(float value, QStringView pattern);
+
+// Round half to even to the given number of decimals, judged on the 15-digit decimal text
+// (so 2.5 -> 2, 0.125 -> 0.12 with 2 decimals, 376.992 -> 377.0 with 1 decimal).
+double roundHalfEven(double value, int decimals);
+
+// Four-decimal fixed-point value (rates, money): round half to even to 4 decimals.
+double fixed4(double value);
+
+// Round to single precision, as storing into a single-precision variable does.
+inline float single(double value) {
+    return static_cast<float>(value);
+}
+
+} // namespace num

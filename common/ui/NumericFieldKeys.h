@@ -1,0 +1,40 @@
+#pragma once
+// The two key handlers shared by every input-field array:
+// - NumericFieldNavigation: Down arrow (with any modifier) moves to the next item of the
+//   array, from the last to the first, and selects its whole text.
+// - NumericFieldFilter: a field accepts only ".", "/", the digits and Backspace. Any other
+//   character (minus, comma, letters, Ctrl+V, Escape, characters from an input method) is
+//   refused with text 1032 titled 1318 and the focus stays in the field.
+// Enter clicks the window's default button when it has one; otherwise Enter is refused like
+// any other character.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class QPushButton;
+class FormBase;
+
+class NumericFieldKeys : public QObject {
+    Q_OBJECT
+public:
+    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields);
+
+    // The character code the key press produces, or -1 when it produces none (arrows,
+    // Delete, function keys, modifiers alone).
+    static int characterCode(const class QKeyEvent* event);
+    static bool isAccepted(int characterCode) {
+        return (characterCode >= 46 && characterCode <= 57) || characterCode == 8;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refuse(QLineEdit* field);
+    void moveDown(int index);
+
+    FormBase* form_;
+    QList<QPointer<QLineEdit>> fields_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// Where the program reads its files and where it writes the user's.
+//
+// The program folder holds read-only data (workbook templates, the tensile-strength workbook,
+// databases, documents): the data directory installed beside the executable
+// (<prefix>/share/spirelta), else the build tree's resources, else the source tree's.
+// Bitmaps go to the user's Pictures folder (home when there is none), created when missing;
+// anything else written goes to per-user locations.
+
+#include <QString>
+
+namespace folders {
+
+// Absolute path of a file of the program folder; relative like "mb/Quotation template.xls".
+QString programFile(const QString& relativePath);
+QString programFolder();
+
+// The folder that receives drawing sheets and window snapshots; created when missing.
+QString outputFolder();
+// Tests and the user's own choice may send outputs elsewhere; empty restores the default.
+void setOutputFolder(const QString& folder);
+
+// Texts of the original name drive D as the place of bitmaps; this puts the real output
+// folder (with a trailing separator) in place of that phrase, or appends it when the text
+// names no drive.
+QString nameOutputFolder(const QString& text);
+
+// A per-user writable folder for data the program keeps (the user table).
+QString userDataFolder();
+
+} // namespace folders

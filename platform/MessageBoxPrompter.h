@@ -1,0 +1,9 @@
+#pragma once
+// The prompter of the running program: real, modal message boxes.
+
+#include "common/ui/Prompt.h"
+
+class MessageBoxPrompter : public Prompter {
+public:
+    PromptAnswer ask(QWidget* parent, const PromptRequest& request) override;
+};
