@@ -2,6 +2,7 @@
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/NumericFieldKeys.h"
 #include "common/ui/Prompt.h"
 
@@ -143,6 +144,16 @@ QTimer* FormBase::addTimer(const QString& name, int intervalMs, std::function<vo
         }
     });
     return timer;
+}
+
+bool FormBase::requireFilled(std::initializer_list<std::pair<QString, int>> fieldsAndCaptionIds) {
+    for (const auto& [name, captionId] : fieldsAndCaptionIds) {
+        if (text(name).isEmpty()) {
+            prompt::inform(this, StringTable::text(1383) + StringTable::text(captionId));
+            return false;
+        }
+    }
+    return true;
 }
 
 void FormBase::resetFields(std::initializer_list<std::pair<QString, QString>> fields) {
