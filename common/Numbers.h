@@ -17,11 +17,13 @@ namespace num {
 
 // Lenient reading: skips leading blanks, takes an optional sign, digits with at most one
 // ".", and stops at the first other character. Text without a leading number reads 0:
-// "12/5" -> 12, "." -> 0, "1.2.3" -> 1.2, "" -> 0.
+// "12/5" -> 12, "." -> 0, "1.2.3" -> 1.2, "" -> 0. No exponent is read ("1e3" -> 1), and
+// "-0" reads as plain 0. Digits beyond the double range throw CalcFault (an overflow).
 double lenient(QStringView text);
 
 // Strict reading: the whole trimmed text must be a number ("." as decimal point, optional
-// sign, optional exponent); empty or anything else gives no value.
+// sign, optional exponent); empty or anything else gives no value. A value too large for a
+// double gives no value; one too small reads as 0.
 std::optional<double> strict(QStringView text);
 
 // Strict reading that throws CalcFault (see CheckedMath.h) when the text is not a number;
@@ -31,16 +33,24 @@ double strictOrFault(QStringView text);
 // Shortest text form: 15 significant digits (double) or 7 (single), trailing zeros and a
 // trailing point removed: 14.7/0.8 -> "18.375", 1.088*9.8 -> "10.6624", 20.1f -> "20.1".
 // Exponents of 15 (7 for single) and above, or below -4, use the form "1E+16", "1.5E-07".
+// -0 shows as "0". A value that is not finite throws CalcFault: no field ever shows "inf".
 QString text(double value);
 QString textSingle(float value);
 
 // Format pattern ("0", "0.0" ... "0.00000", "0%", "0.00%", "#", "#.##", "0.0###" ...):
 // half away from zero on the 15-digit (double) or 7-digit (single) decimal text, then padded.
+// '0' always shows a digit, '#' only a significant one: 0.5 with "#.##" -> ".5", 3 -> "3."
+// (the point stays). "%" multiplies the decimal text by 100. Large values are written in full,
+// never in E form. A negative value that rounds to zero keeps its sign, as the old program
+// showed it: -0.04 with "0.0" -> "-0.0" (a negative zero shows no sign). An empty pattern gives
+// the shortest text. A value that is not finite throws CalcFault; any other pattern text is a
+// programming error and throws std::invalid_argument.
 QString format(double value, QStringView pattern);
 QString formatSingle(float value, QStringView pattern);
 
 // Round half to even to the given number of decimals, judged on the 15-digit decimal text
-// (so 2.5 -> 2, 0.125 -> 0.12 with 2 decimals, 376.992 -> 377.0 with 1 decimal).
+// (so 2.5 -> 2, 0.125 -> 0.12 with 2 decimals, 376.992 -> 377.0 with 1 decimal). A result of
+// zero carries no sign; a value that is not finite throws CalcFault.
 double roundHalfEven(double value, int decimals);
 
 // Four-decimal fixed-point value (rates, money): round half to even to 4 decimals.
