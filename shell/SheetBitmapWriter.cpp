@@ -58,7 +58,7 @@ QString stripEnds(QString name) {
 QString fileNameFor(const QString& partNumber) {
     QString name;
     bool lastWasDot = false;
-    for (char32_t c : partNumber.toUcs4()) {
+    for (char32_t c : partNumber.trimmed().toUcs4()) {
         if (refusedInFileName(c))
             c = U'_';
         const bool dot = c == U'.';
