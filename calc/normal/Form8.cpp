@@ -10,6 +10,7 @@
 #include "platform/WindowCommands.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +66,15 @@ Form8::Form8() : FormBase(QStringLiteral("Form8")) {
                 QStringLiteral("Command4")},
                false);
     connectCommands();
-    setMinimumSize(534, 427); // 8010 x 6405 twips
+    // Fields keep the widths of a form of about 8010 x 6405 twips; the window does not grow.
+    for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
+        input->setFixedWidth(ui::twips(1350));
+    for (const char* list : {"Combo1", "Combo2"})
+        comboBox(QString::fromLatin1(list))->setFixedWidth(ui::twips(2400));
+    for (const char* box :
+         {"Text8", "Text2", "Text6", "Text7", "Text11", "Text12", "Text9", "Text24", "Text4", "Text27"})
+        field(QString::fromLatin1(box))->setFixedWidth(ui::twips(1100));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Form8::buildInputFrame(QBoxLayout* layout) {
