@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -68,6 +69,15 @@ Form21::Form21() : FormBase(QStringLiteral("Form21")) {
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
     page->addWidget(buildButtons());
+
+    // Boxes as wide as they were laid out (1215 twips), result boxes a little wider for their
+    // hints, which show from their first character.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setMinimumWidth(ui::twips(box->isReadOnly() ? 1500 : 1215));
+        box->setCursorPosition(0);
+    }
+    for (const char* narrow : {"Text1_11", "Text7", "Text12", "Text24"})
+        field(QString::fromLatin1(narrow))->setMinimumWidth(ui::twips(855));
 
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
