@@ -194,7 +194,7 @@ void Form21::workingHeight3(Run& run) {
     setNumber(QStringLiteral("Text24"), num::div(run.tolerance, f3), u"0%");
     setNumber(QStringLiteral("Text27"), f3Load / kLimitLoadFactor, u"0.00");
 
-    const float ratio = single(num::div(f3, double(run.H0) - run.solidHeight));
+    const float ratio = single(num::div(double(run.H0) - h3, double(run.H0) - run.solidHeight));
     setSingle(QStringLiteral("Text25"), ratio, u"0.00");
     setText(QStringLiteral("Label50"), verdictText(deformationRatioOk(ratio)));
 
