@@ -1,6 +1,7 @@
 #include "support/FormTest.h"
 
 #include "common/ui/FormRegistry.h"
+#include "platform/WindowCommands.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -335,6 +336,20 @@ TEST_F(Form21Test, KeysMoveThroughTheTwelveBoxesAndEnterCalculates) {
 
     QTest::keyClick(form->field(QStringLiteral("Text1_0")), Qt::Key_Return);
     EXPECT_EQ(form->text(QStringLiteral("Text9")), "14.63");
+}
+
+TEST_F(Form21Test, PrintAndSnapshotButtons) {
+    int printed = 0;
+    windowcommands::setPrintSink([&printed](const QImage& page) { printed += page.isNull() ? 0 : 1; });
+    calculate();
+    click(form, QStringLiteral("Command5"));
+    windowcommands::setPrintSink([](const QImage&) {});
+    EXPECT_EQ(printed, 1);
+
+    prompts().clear();
+    click(form, QStringLiteral("Command8"));
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_TRUE(prompts().lastText().endsWith(QStringLiteral(".bmp"))) << qPrintable(prompts().lastText());
 }
 
 TEST_F(Form21Test, QueryLabelOpensTheEndFormPicker) {
