@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <map>
 #include <utility>
@@ -19,6 +20,8 @@ class NormalCalcTest : public FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
+        previousOutputFolder = folders::outputFolder();
+        folders::setOutputFolder(outputs.path());
         windowcommands::setPrintSink([this](const QImage& page) { printed.append(page); });
         contactlinks::setOpener([this](const QUrl& url) {
             opened.append(url);
@@ -29,6 +32,7 @@ protected:
         FormTest::TearDown();
         windowcommands::setPrintSink([](const QImage&) {});
         contactlinks::setOpener(nullptr);
+        folders::setOutputFolder(previousOutputFolder);
     }
 
     using Texts = std::vector<std::pair<QString, QString>>;
@@ -51,6 +55,15 @@ protected:
                 << qPrintable(sheet) << " box " << box;
     }
 
+    // The current texts of some boxes of a sheet, loading the sheet hidden when needed.
+    static std::map<int, QString> sheetTexts(const QString& sheet, std::initializer_list<int> boxes) {
+        FormRegistry::load(sheet);
+        std::map<int, QString> texts;
+        for (int box : boxes)
+            texts[box] = FormRegistry::readText(sheet, QStringLiteral("Text1_%1").arg(box));
+        return texts;
+    }
+
     static void expectEnabled(FormBase* f, const QStringList& names, bool enabled) {
         for (const QString& name : names)
             EXPECT_EQ(f->control<QWidget>(name)->isEnabled(), enabled) << qPrintable(name);
@@ -65,10 +78,13 @@ protected:
         return request;
     }
 
-    static int bitmapsInOutputFolder() {
-        return QDir(folders::outputFolder()).entryList({QStringLiteral("*.bmp")}, QDir::Files).size();
+    // Bitmaps written by this test: each test has an output folder of its own.
+    int bitmapsWritten() const {
+        return QDir(outputs.path()).entryList({QStringLiteral("*.bmp")}, QDir::Files).size();
     }
 
+    QTemporaryDir outputs;
+    QString previousOutputFolder;
     QList<QImage> printed;
     QList<QUrl> opened;
 };
