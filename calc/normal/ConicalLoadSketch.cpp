@@ -38,7 +38,7 @@ ConicalLoadSketch::ConicalLoadSketch(QWidget* parent) : QWidget(parent) {
     place(this, "SketchUnitLz", "mm", QRect(kContact.x() + 7, kOrigin.y() + 6, 24, 18));
     place(this, "Label14", "lb", QRect(kSolid.x() - 34, kOrigin.y() + 6, 40, 18), right);
     place(this, "SketchUnitLb", "mm", QRect(kSolid.x() + 7, kOrigin.y() + 6, 24, 18));
-    place(this, "SketchAxisLoad", "N", QRect(kOrigin.x() - 20, 0, 18, 16), right);
+    place(this, "SketchAxisLoad", "N", QRect(kOrigin.x() - 28, 0, 18, 16), right);
     place(this, "SketchAxisDeflection", "mm", QRect(kWidth - 26, kOrigin.y() - 20, 26, 16));
 }
 
