@@ -25,8 +25,8 @@ ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
     return ui::label(QString::fromLatin1(name), textId, columnSpan);
 }
 
-ui::Cell unit(const char* name, const QString& caption) {
-    return ui::literal(QString::fromLatin1(name), caption);
+ui::Cell unit(const char* name, const QString& caption, int columnSpan = 1) {
+    return ui::literal(QString::fromLatin1(name), caption, columnSpan);
 }
 
 ui::Cell link(const char* name, int textId) {
@@ -137,7 +137,7 @@ QWidget* Form23::buildButtons(QWidget* parent) {
 void Form23::buildResults(QGroupBox* frame) {
     QGridLayout* grid = ui::grid(
         frame, {
-                   {caption("Label45", 1503), box("Text21"), unit("Label53", QStringLiteral("g/mm   =")),
+                   {caption("Label45", 1503), box("Text21"), unit("Label53", QStringLiteral("g/mm   ="), 2),
                     box("Text10"), unit("Label34", QStringLiteral("N/mm"))},
                    {caption("Label43", 1569), box("Text19"), unit("Label51", kGf), unit("Label33", "="),
                     box("Text9"), unit("Label10", QStringLiteral("N"))},
@@ -153,8 +153,11 @@ void Form23::buildResults(QGroupBox* frame) {
                    {caption("Label62", 1416), box("Text26"), caption("Label63", 1415, 3)},
                    {caption("Label20", 1502, 6)},
                });
-    // The design laid two copies of the "max" caption over each other in the first band row.
-    grid->addWidget(ui::makeLabel(frame, QStringLiteral("Label22"), 1501), 2, 3);
+    // The first band row has a second copy of its "max" caption lying exactly under the first;
+    // drawn twice it would look bold, so only one is shown.
+    QLabel* hiddenCopy = ui::makeLabel(frame, QStringLiteral("Label22"), 1501);
+    grid->addWidget(hiddenCopy, 2, 3);
+    hiddenCopy->hide();
     label(QStringLiteral("Label20"))->setWordWrap(true);
     field(QStringLiteral("Text3"))->setToolTip(QStringLiteral("4~10最好"));
 }
