@@ -52,6 +52,9 @@ QFrame* pairRow(QWidget* parent, int left, const char* leftLabel, const char* le
                      ui::literal(QStringLiteral("Equals%1").arg(left / 2 + 1), QStringLiteral("=")),
                      ui::edit(fieldName(right)),
                      ui::literal(QLatin1StringView(rightLabel), QLatin1StringView(rightUnit))}});
+    // The unit labels share one width, so the fields of the three rows line up.
+    for (const char* unit : {leftLabel, rightLabel})
+        band->findChild<QLabel*>(QLatin1StringView(unit))->setMinimumWidth(ui::twips(600));
     return band;
 }
 
@@ -77,6 +80,8 @@ Form12::Form12() : FormBase(QStringLiteral("Form12")) {
     setText(QStringLiteral("Command1"), StringTable::text(1523));
     setText(QStringLiteral("Label8"), StringTable::text(1524));
     QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
     font.setFamily(StringTable::text(1353));
     title->setFont(font);
     title->setText(StringTable::text(1004));

@@ -37,15 +37,15 @@ public:
         layout->addLayout(body, 1);
 
         // The contact block; the publisher's own details go into these lines.
-        ui::grid(this,
-                 {
-                     {ui::literal(QStringLiteral("Label2"), QString())},
-                     {ui::literal(QStringLiteral("Label3"), QString())},
-                     {ui::literal(QStringLiteral("Label4"), QString())},
-                     {ui::literal(QStringLiteral("Label5"), QStringLiteral("Tel: +00 000 0000 0000"))},
-                     {ui::literal(QStringLiteral("Label6"), QStringLiteral("E-mail: support@example.com"))},
-                     {ui::literal(QStringLiteral("Label7"), QStringLiteral("Messaging: —"))},
-                 });
+        ui::grid(this, {
+                           {ui::literal(QStringLiteral("Label2"), QString())},
+                           {ui::literal(QStringLiteral("Label3"), QString())},
+                           {ui::literal(QStringLiteral("Label4"), QString())},
+                           {ui::literal(QStringLiteral("Label5"), QStringLiteral("Tel: +00 000 0000 0000"))},
+                           {ui::literal(QStringLiteral("Label6"),
+                                        QStringLiteral("E-mail: support@quarnet.example"))},
+                           {ui::literal(QStringLiteral("Label7"), QStringLiteral("Messaging: —"))},
+                       });
         resize(ui::twips(9600), ui::twips(7800));
 
         setWindowTitle(StringTable::text(1722));
