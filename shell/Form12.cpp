@@ -65,7 +65,7 @@ Form12::Form12() : FormBase(QStringLiteral("Form12")) {
     QLabel* title = ui::makeLiteral(this, QStringLiteral("Label1"), QString());
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
-    // Colours of the bands, as &H00BBGGRR in the old program: &H00FFFF80, &H0080FF80, &H00FF8080.
+    // Band colours &H00FFFF80, &H0080FF80 and &H00FF8080 (blue-green-red), here as RGB.
     layout->addWidget(pairRow(this, 0, "Label2", "gf", 1, "Label3", "N", "#80ffff"));
     layout->addWidget(pairRow(this, 2, "Label4", "gf", 3, "Label5", "Lbs", "#80ff80"));
     layout->addWidget(pairRow(this, 4, "Label6", "Inch", 5, "Label7", "mm", "#8080ff"));
