@@ -65,8 +65,10 @@ void Form60::confirm() {
 }
 
 void Form60::watch() {
-    if (now() < shutdownAt_)
+    if (!shutdownAt_.isValid() || now() < shutdownAt_)
         return;
+    // Once only: the request is not repeated while the session answers.
+    shutdownAt_ = QDateTime();
     timer2_->stop();
     power::service().request(PowerService::Action::PowerOff, this, [this](const QString& error) {
         if (error.isEmpty())
