@@ -181,11 +181,21 @@ TEST_F(Utilities, ShutdownTimeReading) {
         QTime expected; // invalid: refused
     };
     const Row rows[] = {
-        {"22:00:00", QTime(22, 0, 0)},  {" 22:00 ", QTime(22, 0, 0)},     {"9:05:07", QTime(9, 5, 7)},
-        {"09:05", QTime(9, 5, 0)},      {"10:00:05 PM", QTime(22, 0, 5)}, {"10:00 am", QTime(10, 0, 0)},
-        {"0:00:00", QTime(0, 0, 0)},    {"23:59:59", QTime(23, 59, 59)},  {"", QTime()},
-        {"22", QTime()},                {"24:00:00", QTime()},            {"22:60", QTime()},
-        {"22.00.00", QTime()},          {"22:00:00x", QTime()},           {"ten", QTime()},
+        {"22:00:00", QTime(22, 0, 0)},
+        {" 22:00 ", QTime(22, 0, 0)},
+        {"9:05:07", QTime(9, 5, 7)},
+        {"09:05", QTime(9, 5, 0)},
+        {"10:00:05 PM", QTime(22, 0, 5)},
+        {"10:00 am", QTime(10, 0, 0)},
+        {"0:00:00", QTime(0, 0, 0)},
+        {"23:59:59", QTime(23, 59, 59)},
+        {"", QTime()},
+        {"22", QTime()},
+        {"24:00:00", QTime()},
+        {"22:60", QTime()},
+        {"22.00.00", QTime()},
+        {"22:00:00x", QTime()},
+        {"ten", QTime()},
         {"22:00:00 22:00", QTime()},
     };
     for (const Row& r : rows) {
@@ -293,9 +303,9 @@ TEST_F(Utilities, ConfirmedOpeningTimeFiresOnlyTheNextDay) {
     FormBase* form = open(QStringLiteral("Form60"));
     clockNow = clockNow.addSecs(5);
     click(form, QStringLiteral("Command1"));
-    for (const QDateTime& at : {QDateTime(QDate(2024, 3, 5), QTime(10, 0, 6)),
-                                QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)),
-                                QDateTime(QDate(2024, 3, 6), QTime(9, 59, 59))}) {
+    for (const QDateTime& at :
+         {QDateTime(QDate(2024, 3, 5), QTime(10, 0, 6)), QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)),
+          QDateTime(QDate(2024, 3, 6), QTime(9, 59, 59))}) {
         clockNow = at;
         tick(form, "Timer2");
     }
