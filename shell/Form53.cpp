@@ -10,6 +10,7 @@
 
 Form53::Form53() : FormBase(QStringLiteral("Form53")) {
     setWindowTitle(StringTable::text(1014));
+    setMinimumWidth(ui::twips(3600));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ui::makeButton(this, QStringLiteral("Command1"), 1014));
     powerquestion::askAndRequest(this, 1042, PowerService::Action::PowerOff);
@@ -28,13 +29,16 @@ void askAndRequest(FormBase* window, int questionId, PowerService::Action action
     power::service().request(action, window, [target, action](const QString& error) {
         if (error.isEmpty() || !target)
             return;
-        const QString refused = action == PowerService::Action::PowerOff
-                                    ? StringTable::pick("关机请求被拒绝：", "關機請求被拒絕：",
-                                                        "The request to power off was refused: ")
-                                    : StringTable::pick("重启请求被拒绝：", "重新啟動請求被拒絕：",
-                                                        "The request to restart was refused: ");
-        prompt::inform(target, refused + error);
+        prompt::inform(target, refusal(action) + error);
     });
+}
+
+QString refusal(PowerService::Action action) {
+    return action == PowerService::Action::PowerOff
+               ? StringTable::pick("关机请求被拒绝：", "關機請求被拒絕：",
+                                   "The request to power off was refused: ")
+               : StringTable::pick("重启请求被拒绝：", "重新啟動請求被拒絕：",
+                                   "The request to restart was refused: ");
 }
 
 } // namespace powerquestion

@@ -17,4 +17,7 @@ namespace powerquestion {
 // a refusal. Shared by the power-off and restart windows.
 void askAndRequest(FormBase* window, int questionId, PowerService::Action action);
 
+// The start of the message that reports a refused request; the session's reason follows.
+QString refusal(PowerService::Action action);
+
 } // namespace powerquestion

@@ -9,6 +9,7 @@
 
 Form55::Form55() : FormBase(QStringLiteral("Form55")) {
     setWindowTitle(StringTable::text(1011));
+    setMinimumWidth(ui::twips(3600));
     auto* layout = new QVBoxLayout(this);
     QPushButton* command1 = ui::makeButton(this, QStringLiteral("Command1"), 1011);
     command1->setToolTip(QStringLiteral("点击弹出或关闭光驱"));

@@ -5,6 +5,7 @@
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
 #include "platform/PowerService.h"
+#include "shell/Form53.h"
 #include "shell/Form60Time.h"
 
 #include <QGridLayout>
@@ -75,9 +76,7 @@ void Form60::watch() {
             return;
         // Refused: the time may be set again.
         field(QStringLiteral("Text1"))->setReadOnly(false);
-        prompt::inform(this, StringTable::pick("关机请求被拒绝：", "關機請求被拒絕：",
-                                               "The request to power off was refused: ") +
-                                 error);
+        prompt::inform(this, powerquestion::refusal(PowerService::Action::PowerOff) + error);
     });
 }
 
