@@ -125,6 +125,25 @@ TEST_F(UserAccounts, RightPasswordOpensMainWindowNamingTheUserAsTyped) {
     }
 }
 
+TEST_F(UserAccounts, KeysOfThePasswordBox) {
+    QPointer<FormBase> login = open(QStringLiteral("frmLogin1"));
+    QApplication::setActiveWindow(login);
+    QLineEdit* password = login->field(QStringLiteral("password"));
+    password->setFocus();
+    QTest::keyClick(password, Qt::Key_Up);
+    EXPECT_TRUE(login->comboBox(QStringLiteral("master"))->hasFocus());
+    password->setFocus();
+    QTest::keyClick(password, Qt::Key_Down);
+    EXPECT_TRUE(login->button(QStringLiteral("Cmdok"))->hasFocus());
+
+    // Enter in the password box signs in.
+    password->setText(seedPassword);
+    QTest::keyClick(password, Qt::Key_Return);
+    settle(login, QStringLiteral("Cmdok"));
+    EXPECT_TRUE(login.isNull());
+    EXPECT_EQ(mainCaption(), QStringLiteral("当前用户：admin"));
+}
+
 TEST_F(UserAccounts, PasswordComparesExactly) {
     for (const QString& wrong : {QStringLiteral("RUKEL507"), QStringLiteral("rukel507 "), QString()}) {
         SCOPED_TRACE(qPrintable(wrong));
