@@ -15,6 +15,10 @@
 #include <functional>
 #include <optional>
 
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
 class UserStore {
 public:
     UserStore();
@@ -62,9 +66,6 @@ void endProgram();
 void setProgramEnd(std::function<void()> end);
 
 } // namespace useraccounts
-
-class QComboBox;
-class QLineEdit;
 
 namespace useraccounts {
 
