@@ -48,6 +48,9 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     normalparts::hiddenField(this, QStringLiteral("Text12"));
     normalparts::hiddenField(this, QStringLiteral("Text22"));
     layout->addStretch();
+    normalparts::fixWidths(
+        this, QStringLiteral("Text1"),
+        {"Text21", "Text10", "Text19", "Text9", "Text20", "Text6", "Text2", "Text7", "Text11", "Text8"});
 
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
@@ -79,25 +82,28 @@ void Form10::buildInputFrame() {
     rows->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(inputs);
 
-    ui::grid(inputs, {
-                         {ui::label("Label9", 1375),
-                          ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), ui::gap(),
-                          ui::button("Command3", 1371)},
-                         {ui::label("Label15", 1333), ui::edit("Text1_0"), ui::literal("Label14", "mm"),
-                          ui::mark("Label23_1", true)},
-                         {ui::label("Label13", 1332), ui::edit("Text1_1"), ui::literal("Label12", "mm"),
-                          ui::mark("Label23_2", true)},
-                         {ui::label("Label16", 1373), ui::edit("Text1_2"), ui::literal("Label11", "T"),
-                          ui::mark("Label23_3", true)},
-                         {ui::label("Label40", 1369), ui::edit("Text1_3"), ui::literal("Label2", "mm"),
-                          ui::mark("Label23_4", true)},
-                         {ui::label("Label1", 1507), ui::edit("Text1_4"), ui::literal("Label23_0", "mm"),
-                          ui::mark("Label23_7", true)},
-                         {ui::label("Label37", 1508), ui::edit("Text1_5"), ui::literal("Label35", "mm"),
-                          ui::mark("Label23_5", false)},
-                         {ui::label("Label25", 1509), ui::edit("Text1_6"), ui::literal("Label24", "mm"),
-                          ui::mark("Label23_6", false)},
-                     });
+    QGridLayout* fields = ui::grid(
+        inputs,
+        {
+            {ui::label("Label9", 1375),
+             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::button("Command3", 1371)},
+            {ui::label("Label15", 1333), ui::edit("Text1_0"), ui::literal("Label14", "mm"),
+             ui::mark("Label23_1", true)},
+            {ui::label("Label13", 1332), ui::edit("Text1_1"), ui::literal("Label12", "mm"),
+             ui::mark("Label23_2", true)},
+            {ui::label("Label16", 1373), ui::edit("Text1_2"), ui::literal("Label11", "T"),
+             ui::mark("Label23_3", true)},
+            {ui::label("Label40", 1369), ui::edit("Text1_3"), ui::literal("Label2", "mm"),
+             ui::mark("Label23_4", true)},
+            {ui::label("Label1", 1507), ui::edit("Text1_4"), ui::literal("Label23_0", "mm"),
+             ui::mark("Label23_7", true)},
+            {ui::label("Label37", 1508), ui::edit("Text1_5"), ui::literal("Label35", "mm"),
+             ui::mark("Label23_5", false)},
+            {ui::label("Label25", 1509), ui::edit("Text1_6"), ui::literal("Label24", "mm"),
+             ui::mark("Label23_6", false)},
+        });
+    fields->setColumnStretch(4, 1);
     ui::grid(inputs, {
                          {ui::button("Command6", 1357), ui::button("Command2", 1356),
                           ui::button("Command11", 1321), ui::button("Command5", 1315)},
@@ -241,7 +247,7 @@ void Form10::fillDrawingSheet() {
     const double d = number(QStringLiteral("Text1_0"));
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double freeLength = number(QStringLiteral("Text1_3"));
-    const normalparts::SheetWriter sheet(kSheet);
+    normalparts::SheetFill sheet(kSheet);
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put(3, num::text(d));
     sheet.put(4, num::text(d + meanDiameter));

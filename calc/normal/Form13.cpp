@@ -40,6 +40,9 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
     // The modulus used by the last calculation, for the load test.
     normalparts::hiddenField(this, QStringLiteral("Text5"));
     layout->addStretch();
+    // Text17 stays wide enough for the "too small" note it may show.
+    normalparts::fixWidths(this, QStringLiteral("Text10"),
+                           {"Text8", "Text1", "Text16", "Text2", "Text13", "Text12", "Text15", "Text14"});
 
     attachInputArray(QStringLiteral("Text10"));
     setFirstField(field(QStringLiteral("Text10_0")));
@@ -65,28 +68,31 @@ void Form13::buildInputFrame() {
     rows->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(inputs);
 
-    ui::grid(inputs, {
-                         {ui::label("Label9", 1544),
-                          ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), ui::gap(),
-                          ui::button("Command7", 1371)},
-                         {ui::label("Label16", 1329, 4)},
-                         {ui::label("Label12", 1324, 4)},
-                         {ui::label("Label15", 1333), ui::edit("Text10_0"), ui::literal("UnitText10_0", "mm"),
-                          ui::mark("Label20", true)},
-                         {ui::label("Label1", 1520), ui::edit("Text10_1"), ui::literal("UnitText10_1", "mm"),
-                          ui::mark("Label21", true)},
-                         {ui::label("Label2", 1521), ui::edit("Text10_2"), ui::literal("UnitText10_2", "mm"),
-                          ui::mark("Label22", true)},
-                         {ui::label("Label18", 1373), ui::edit("Text10_3"), ui::literal("UnitText10_3", "T"),
-                          ui::mark("Label23", true)},
-                         {ui::label("Label3", 1369), ui::edit("Text10_4"), ui::literal("UnitText10_4", "mm"),
-                          ui::mark("Label25", true)},
-                         {ui::label("Label4", 1518), ui::edit("Text10_5"), ui::literal("UnitText10_5", "mm"),
-                          ui::mark("Label26", true)},
-                         // Wide enough for the solid-height note it receives.
-                         {ui::label("Label54", 1519), ui::edit("Text10_6"),
-                          ui::colored(ui::literal("Label55", "mm", 2), kRed)},
-                     });
+    QGridLayout* fields = ui::grid(
+        inputs,
+        {
+            {ui::label("Label9", 1544),
+             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::button("Command7", 1371)},
+            {ui::label("Label16", 1329, 4)},
+            {ui::label("Label12", 1324, 4)},
+            {ui::label("Label15", 1333), ui::edit("Text10_0"), ui::literal("UnitText10_0", "mm"),
+             ui::mark("Label20", true)},
+            {ui::label("Label1", 1520), ui::edit("Text10_1"), ui::literal("UnitText10_1", "mm"),
+             ui::mark("Label21", true)},
+            {ui::label("Label2", 1521), ui::edit("Text10_2"), ui::literal("UnitText10_2", "mm"),
+             ui::mark("Label22", true)},
+            {ui::label("Label18", 1373), ui::edit("Text10_3"), ui::literal("UnitText10_3", "T"),
+             ui::mark("Label23", true)},
+            {ui::label("Label3", 1369), ui::edit("Text10_4"), ui::literal("UnitText10_4", "mm"),
+             ui::mark("Label25", true)},
+            {ui::label("Label4", 1518), ui::edit("Text10_5"), ui::literal("UnitText10_5", "mm"),
+             ui::mark("Label26", true)},
+            // Wide enough for the solid-height note it receives.
+            {ui::label("Label54", 1519), ui::edit("Text10_6"),
+             ui::colored(ui::literal("Label55", "mm", 2), kRed)},
+        });
+    fields->setColumnStretch(4, 1);
     ui::grid(inputs,
              {{ui::button("Command1", 1357), ui::button("Command4", 1356), ui::button("Command2", 1321),
                ui::button("Command3", 1358), ui::button("Command6", 1359), ui::button("Command5", 1355),
@@ -218,7 +224,7 @@ void Form13::fillDrawingSheet() {
     auto input = [this](int index) { return number(QStringLiteral("Text10_%1").arg(index)); };
     const double d = input(0), smallOuter = input(1), largeOuter = input(2), coils = input(3);
     const double freeHeight = input(4);
-    const normalparts::SheetWriter sheet(kSheet);
+    normalparts::SheetFill sheet(kSheet);
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put({3, 19}, num::text(d));
     sheet.put({4, 17}, num::text(smallOuter));

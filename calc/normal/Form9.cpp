@@ -35,6 +35,10 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     normalparts::hiddenField(this, QStringLiteral("Text11"));
     normalparts::hiddenField(this, QStringLiteral("Text27"));
     layout->addStretch();
+    normalparts::fixWidths(this, QStringLiteral("Text1"),
+                           {"Text12", "Text9", "Text19", "Text20", "Text4", "Text6", "Text13", "Text10",
+                            "Text2", "Text5", "Text17", "Text18", "Text3", "Text8", "Text7", "Text21",
+                            "Text22"});
 
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
@@ -63,29 +67,32 @@ void Form9::buildInputFrame() {
     rows->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(inputs);
 
-    ui::grid(inputs, {
-                         {ui::label("Label28", 1375),
-                          ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), ui::gap(),
-                          ui::button("Command3", 1371)},
-                         {ui::label("Label16", 1333), ui::edit("Text1_0"), ui::literal("UnitText1_0", "mm"),
-                          ui::mark("Label23_1", true)},
-                         {ui::label("Label17", 1332), ui::edit("Text1_1"), ui::literal("Label23_0", "mm"),
-                          ui::mark("Label23_2", true)},
-                         {ui::label("Label18", 1373), ui::edit("Text1_2"), ui::literal("UnitText1_2", "T"),
-                          ui::mark("Label23_3", true)},
-                         {ui::label("Label19", 1496), ui::edit("Text1_3"),
-                          ui::literal("UnitText1_3", kDegree), ui::mark("Label23_4", true)},
-                         {ui::label("Label9", 1497), ui::edit("Text1_4"), ui::literal("UnitText1_4", kDegree),
-                          ui::mark("Label23_5", false)},
-                         {ui::label("Label64", 1498), ui::edit("Text1_5"),
-                          ui::literal("UnitText1_5", kDegree), ui::mark("Label23_6", false)},
-                         {ui::label("Label30", 1494), ui::edit("Text1_6"), ui::literal("UnitText1_6", "mm"),
-                          ui::mark("Label23_7", true)},
-                         {ui::label("Label15", 1495), ui::edit("Text1_7"), ui::literal("UnitText1_7", "mm"),
-                          ui::mark("Label23_9", true)},
-                         {ui::label("Label42_0", 1493), ui::edit("Text1_8"), ui::literal("UnitText1_8", "mm"),
-                          ui::mark("Label23_10", false)},
-                     });
+    QGridLayout* fields = ui::grid(
+        inputs,
+        {
+            {ui::label("Label28", 1375),
+             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::button("Command3", 1371)},
+            {ui::label("Label16", 1333), ui::edit("Text1_0"), ui::literal("UnitText1_0", "mm"),
+             ui::mark("Label23_1", true)},
+            {ui::label("Label17", 1332), ui::edit("Text1_1"), ui::literal("Label23_0", "mm"),
+             ui::mark("Label23_2", true)},
+            {ui::label("Label18", 1373), ui::edit("Text1_2"), ui::literal("UnitText1_2", "T"),
+             ui::mark("Label23_3", true)},
+            {ui::label("Label19", 1496), ui::edit("Text1_3"), ui::literal("UnitText1_3", kDegree),
+             ui::mark("Label23_4", true)},
+            {ui::label("Label9", 1497), ui::edit("Text1_4"), ui::literal("UnitText1_4", kDegree),
+             ui::mark("Label23_5", false)},
+            {ui::label("Label64", 1498), ui::edit("Text1_5"), ui::literal("UnitText1_5", kDegree),
+             ui::mark("Label23_6", false)},
+            {ui::label("Label30", 1494), ui::edit("Text1_6"), ui::literal("UnitText1_6", "mm"),
+             ui::mark("Label23_7", true)},
+            {ui::label("Label15", 1495), ui::edit("Text1_7"), ui::literal("UnitText1_7", "mm"),
+             ui::mark("Label23_9", true)},
+            {ui::label("Label42_0", 1493), ui::edit("Text1_8"), ui::literal("UnitText1_8", "mm"),
+             ui::mark("Label23_10", false)},
+        });
+    fields->setColumnStretch(4, 1);
     ui::grid(
         inputs,
         {{ui::button("Command4", 1357), ui::button("Command10", 1321), ui::button("Command2", 1356),
@@ -217,7 +224,7 @@ void Form9::fillDrawingSheet() {
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double coils = number(QStringLiteral("Text1_2"));
     const double bodyLength = (coils + 1) * d;
-    const normalparts::SheetWriter sheet(kSheet);
+    normalparts::SheetFill sheet(kSheet);
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put({3, 19}, num::text(d));
     sheet.put(4, num::text(d + meanDiameter));

@@ -5,9 +5,13 @@
 #include "common/ui/FormBuilder.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
+class FormBase;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -17,22 +21,32 @@ namespace normalparts {
 // A text box that is never shown; other windows read it by name.
 QLineEdit* hiddenField(QWidget* parent, const QString& name);
 
+// A cell that spans several grid columns.
+ui::Cell spanning(ui::Cell cell, int columns);
+
 // A button whose caption is the same in every language.
 ui::Cell literalButton(const char* name, const QString& caption);
 
 // Runs the action when the label is clicked with the left button.
 void onLabelClick(QLabel* label, std::function<void()> action);
 
-// Writes the fields Text1_<box> of a drawing sheet, loading it hidden when needed, then shows it.
-class SheetWriter {
+// The fill of a drawing sheet: the texts of its fields Text1_<box> are collected first and
+// written together by show(), so a value that cannot be worked out (a calculation fault)
+// leaves the sheet untouched rather than half filled.
+class SheetFill {
 public:
-    explicit SheetWriter(QString sheet) : sheet_(std::move(sheet)) {}
-    void put(int box, const QString& text) const;
-    void put(std::initializer_list<int> boxes, const QString& text) const;
+    explicit SheetFill(QString sheet) : sheet_(std::move(sheet)) {}
+    void put(int box, const QString& text);
+    void put(std::initializer_list<int> boxes, const QString& text);
+    // Writes the fields in the order they were put, loading the sheet when needed, and shows it.
     void show() const;
 
 private:
     QString sheet_;
+    std::vector<std::pair<int, QString>> fields_;
 };
+
+// Calculator fields keep the widths of the original windows; the window does not grow.
+void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results);
 
 } // namespace normalparts

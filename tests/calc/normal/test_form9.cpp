@@ -287,6 +287,18 @@ TEST_F(Form9Test, DrawingSheetReceivesInputsAndNewtonValues) {
     expectSheet(sheet, {{0, "客户甲"}, {3, "2.5"}, {4, "18.5"}, {7, "15"}, {10, ownBoxes.at(10)}});
 }
 
+TEST_F(Form9Test, DrawingSheetFillThatFaultsLeavesTheSheetAlone) {
+    FormBase* f = form();
+    typeAll(f, pianoWireSpring("180", "270"));
+    click(f, "Command4");
+    // Outer diameter d + D beyond the double range.
+    const QString huge = "1" + QString(308, u'0');
+    typeAll(f, {{"Text1_0", huge}, {"Text1_1", huge}});
+    click(f, "Command7");
+    EXPECT_EQ(takeOnlyPrompt().text, StringTable::text(1035));
+    EXPECT_EQ(FormRegistry::find("Form135"), nullptr);
+}
+
 TEST_F(Form9Test, WindowCommands) {
     FormBase* f = form();
     typeAll(f, pianoWireSpring("", ""));
