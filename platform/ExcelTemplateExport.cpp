@@ -40,8 +40,9 @@ TemplateCell text(const FormBase* form, const QString& address, const QString& c
 }
 
 TemplateCell sum(const FormBase* form, const QString& address, const QString& first, const QString& second) {
-    return fromForm(form, address,
-                    [first, second](const FormBase& f) { return CellValue(f.number(first) + f.number(second)); });
+    return fromForm(form, address, [first, second](const FormBase& f) {
+        return CellValue(f.number(first) + f.number(second));
+    });
 }
 
 TemplateCell difference(const FormBase* form, const QString& address, const QString& minuend,
@@ -52,8 +53,9 @@ TemplateCell difference(const FormBase* form, const QString& address, const QStr
 }
 
 TemplateCell plus(const FormBase* form, const QString& address, const QString& control, double constant) {
-    return fromForm(form, address,
-                    [control, constant](const FormBase& f) { return CellValue(f.number(control) + constant); });
+    return fromForm(form, address, [control, constant](const FormBase& f) {
+        return CellValue(f.number(control) + constant);
+    });
 }
 
 TemplateCell constant(const QString& address, double value) {
@@ -68,7 +70,8 @@ TemplateCell dateLine(const QString& address) {
 
 TemplateCell dateTimeLine(const QString& address) {
     return {address, [] {
-                return std::optional<CellValue>(ExcelTemplateExport::dateTimeLine(QDateTime::currentDateTime()));
+                return std::optional<CellValue>(
+                    ExcelTemplateExport::dateTimeLine(QDateTime::currentDateTime()));
             }};
 }
 

@@ -35,7 +35,8 @@ private:
 
 class ViewerClick : public QObject {
 public:
-    ViewerClick(QWidget* trigger, QString path) : QObject(trigger), trigger_(trigger), path_(std::move(path)) {
+    ViewerClick(QWidget* trigger, QString path)
+        : QObject(trigger), trigger_(trigger), path_(std::move(path)) {
         trigger->installEventFilter(this);
         trigger->setCursor(Qt::PointingHandCursor);
     }

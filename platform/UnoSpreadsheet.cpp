@@ -52,8 +52,8 @@ namespace {
 // was built against. It is never torn down: the bridge threads may outlive main().
 Reference<css::uno::XComponentContext> localContext() {
     static auto* context = new Reference<css::uno::XComponentContext>([] {
-        qputenv("URE_BOOTSTRAP", QByteArrayLiteral("vnd.sun.star.pathname:" SPIRELTA_LIBREOFFICE_PROGRAM
-                                                   "/fundamentalrc"));
+        qputenv("URE_BOOTSTRAP",
+                QByteArrayLiteral("vnd.sun.star.pathname:" SPIRELTA_LIBREOFFICE_PROGRAM "/fundamentalrc"));
         try {
             return cppu::defaultBootstrap_InitialComponentContext();
         } catch (...) {
@@ -110,9 +110,10 @@ struct UnoSpreadsheet::Impl {
         if (!local.is())
             return false;
         try {
-            const Reference<css::bridge::XUnoUrlResolver> resolver = css::bridge::UnoUrlResolver::create(local);
-            const QString url = QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext")
-                                    .arg(options.pipeName);
+            const Reference<css::bridge::XUnoUrlResolver> resolver =
+                css::bridge::UnoUrlResolver::create(local);
+            const QString url =
+                QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext").arg(options.pipeName);
             office.set(resolver->resolve(uno::toOUString(url)), UNO_QUERY_THROW);
             desktop = css::frame::Desktop::create(office);
             return true;
@@ -298,7 +299,8 @@ QString UnoSpreadsheet::openCopy(const QString& fullPath) {
         css::uno::Sequence<css::beans::PropertyValue> arguments(workbookFile ? 5 : 4);
         css::beans::PropertyValue* argument = arguments.getArray();
         argument[0] = property("AsTemplate", css::uno::Any(true));
-        argument[1] = property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE));
+        argument[1] =
+            property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE));
         argument[2] = property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE));
         argument[3] = property("Hidden", css::uno::Any(d->options.headless));
         if (workbookFile)
@@ -372,8 +374,10 @@ void UnoSpreadsheet::printPreview(const QString& workbookId) {
         const Reference<css::frame::XDispatchProvider> frame(d->frame(workbookId), UNO_QUERY);
         if (!frame.is())
             return;
-        const Reference<css::frame::XDispatchHelper> dispatcher = css::frame::DispatchHelper::create(d->office);
-        dispatcher->executeDispatch(frame, rtl::OUString(".uno:PrintPreview"), rtl::OUString(""), 0, css::uno::Sequence<css::beans::PropertyValue>());
+        const Reference<css::frame::XDispatchHelper> dispatcher =
+            css::frame::DispatchHelper::create(d->office);
+        dispatcher->executeDispatch(frame, rtl::OUString(".uno:PrintPreview"), rtl::OUString(""), 0,
+                                    css::uno::Sequence<css::beans::PropertyValue>());
     } catch (const css::uno::Exception&) {
     }
 }

@@ -3,6 +3,8 @@
 #include "common/ui/FormBase.h"
 #include "platform/ExcelWorkbookOpener.h"
 
+#include <QLabel>
+
 TemplateCellMap ExtensionSpreadsheetExport::cellMap(const FormBase* form) {
     return {
         cells::number(form, QStringLiteral("c4"), QStringLiteral("Text1_0")),

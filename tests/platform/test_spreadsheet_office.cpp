@@ -33,7 +33,8 @@ OfficeOptions testOffice(const QTemporaryDir& profile) {
 class TextWindow : public FormBase {
 public:
     TextWindow() : FormBase(QStringLiteral("TextWindow")) {
-        ui::grid(this, {{ui::edit("Text1_0", "2.5"), ui::edit("Text1_1", "=1+1"), ui::edit("Text1_2", "12")}});
+        ui::grid(this,
+                 {{ui::edit("Text1_0", "2.5"), ui::edit("Text1_1", "=1+1"), ui::edit("Text1_2", "12")}});
     }
 };
 
@@ -60,7 +61,8 @@ TEST(SpreadsheetOffice, CopiesAreUntitledAndEachExportWritesOnlyIntoItsOwnCopy) 
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open[0].fileName, QString());
     EXPECT_EQ(open[0].templateName, QStringLiteral("klqd.xls"));
-    const std::optional<UnoSpreadsheet::Cell> musicWireAt02 = office.readCell(*strengths, QStringLiteral("B9"));
+    const std::optional<UnoSpreadsheet::Cell> musicWireAt02 =
+        office.readCell(*strengths, QStringLiteral("B9"));
     ASSERT_TRUE(musicWireAt02);
     EXPECT_EQ(musicWireAt02->number, 2792);
 

@@ -45,7 +45,9 @@ protected:
     static RecordingSpreadsheet& app() { return RecordingSpreadsheet::instance(); }
     static RecordingPrompter& prompts() { return RecordingPrompter::instance(); }
 
-    void type(const char* control, const QString& text) { window->setText(QString::fromLatin1(control), text); }
+    void type(const char* control, const QString& text) {
+        window->setText(QString::fromLatin1(control), text);
+    }
 
     TemplateCellMap map() const {
         const FormBase* w = window.get();
@@ -72,7 +74,8 @@ TEST_F(TemplateExport, ValueKindsReadTheWindowAsDisplayed) {
     type("Text1_2", QStringLiteral("4"));
     type("Text7", QStringLiteral("12%"));
     type("Text26", QStringLiteral("堪忧"));
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
 
     const QList<std::pair<QString, CellValue>> expected = {
         {QStringLiteral("c4"), 1.0},
@@ -94,7 +97,8 @@ TEST_F(TemplateExport, ValueKindsReadTheWindowAsDisplayed) {
 }
 
 TEST_F(TemplateExport, EmptyBoxesGiveZeroAndEmptyText) {
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
     const RecordingSpreadsheet::Workbook& copy = app().books.last();
     EXPECT_EQ(copy.cells.value(QStringLiteral("c4")), CellValue(0.0));
     EXPECT_EQ(copy.cells.value(QStringLiteral("c15")), CellValue(QString()));
@@ -106,7 +110,8 @@ TEST_F(TemplateExport, WritesGoIntoTheCopyJustOpenedOnly) {
     const QString otherId = other.id;
     app().activeId = otherId;
     type("Text1_0", QStringLiteral("3"));
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
 
     ASSERT_EQ(app().books.size(), 2);
     const RecordingSpreadsheet::Workbook& copy = app().books.last();
@@ -121,7 +126,8 @@ TEST_F(TemplateExport, WritesGoIntoTheCopyJustOpenedOnly) {
 }
 
 TEST_F(TemplateExport, DrawingKindEndsWithThePreviewOfThatCopy) {
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), drawingTemplate, map(), ExcelTemplateExport::Kind::Drawing));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), drawingTemplate, map(), ExcelTemplateExport::Kind::Drawing));
     const QString copy = app().books.last().id;
     EXPECT_EQ(app().calls.last(), QStringLiteral("printPreview ") + copy);
     EXPECT_EQ(app().books.last().previews, 1);
@@ -129,7 +135,8 @@ TEST_F(TemplateExport, DrawingKindEndsWithThePreviewOfThatCopy) {
 
 TEST_F(TemplateExport, LockedCellIsSkippedAndTheRestWritten) {
     app().lockedCells = {QStringLiteral("c15")};
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
     EXPECT_EQ(app().writes.size(), map().size() - 1);
     EXPECT_FALSE(app().books.last().cells.contains(QStringLiteral("c15")));
     EXPECT_TRUE(prompts().requests.isEmpty());
@@ -139,7 +146,8 @@ TEST_F(TemplateExport, UnreadableSourcesAreSkipped) {
     // A number too long for a double, and a window that has gone away before the write.
     type("Text1_0", QString(400, u'9'));
     const TemplateCellMap cells = map();
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, cells, ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, cells, ExcelTemplateExport::Kind::SaveAs));
     EXPECT_FALSE(app().books.last().cells.contains(QStringLiteral("c4")));
     EXPECT_EQ(app().books.last().cells.value(QStringLiteral("c15")), CellValue(QString()));
 
@@ -159,10 +167,13 @@ TEST_F(TemplateExport, EveryEndingWithoutAFreshCopyWritesNothing) {
     };
     const QString missing = QStringLiteral("/mb/tension spring drawing3.xls");
     const Case cases[] = {
-        {"template missing", missing, [] {}, folders::programFolder() + missing + QStringLiteral("文件未找到")},
-        {"no spreadsheet application", drawingTemplate, [] { app().available = false; }, StringTable::text(1378)},
+        {"template missing", missing, [] {},
+         folders::programFolder() + missing + QStringLiteral("文件未找到")},
+        {"no spreadsheet application", drawingTemplate, [] { app().available = false; },
+         StringTable::text(1378)},
         {"template already open", drawingTemplate,
-         [] { app().addOpen({}, QStringLiteral("compression spring drawing2.xls")); }, StringTable::text(1378)},
+         [] { app().addOpen({}, QStringLiteral("compression spring drawing2.xls")); },
+         StringTable::text(1378)},
         {"template does not open", drawingTemplate, [] { app().openFails = true; },
          QStringLiteral("无法打开工作簿：") + ExcelWorkbookOpener::fullPathOf(drawingTemplate)},
     };
@@ -170,7 +181,8 @@ TEST_F(TemplateExport, EveryEndingWithoutAFreshCopyWritesNothing) {
         app().reset();
         prompts().clear();
         c.arrange();
-        EXPECT_FALSE(ExcelTemplateExport::run(window.get(), c.path, map(), ExcelTemplateExport::Kind::Drawing))
+        EXPECT_FALSE(
+            ExcelTemplateExport::run(window.get(), c.path, map(), ExcelTemplateExport::Kind::Drawing))
             << c.name;
         ASSERT_EQ(prompts().requests.size(), 1) << c.name;
         EXPECT_EQ(prompts().requests[0].text, c.message) << c.name;
@@ -182,13 +194,16 @@ TEST_F(TemplateExport, EveryEndingWithoutAFreshCopyWritesNothing) {
 
 TEST_F(TemplateExport, SecondClickWritesAgainOnceTheFirstCopyIsClosed) {
     type("Text1_0", QStringLiteral("1"));
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
     type("Text1_0", QStringLiteral("2"));
-    EXPECT_FALSE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    EXPECT_FALSE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
     EXPECT_EQ(app().books.last().cells.value(QStringLiteral("c4")), CellValue(1.0));
 
     app().books.clear(); // the user closes the filled copy
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
+    ASSERT_TRUE(
+        ExcelTemplateExport::run(window.get(), sheetTemplate, map(), ExcelTemplateExport::Kind::SaveAs));
     EXPECT_EQ(app().books.last().cells.value(QStringLiteral("c4")), CellValue(2.0));
 }
 
@@ -205,7 +220,8 @@ TEST_F(TemplateExport, DateLinesStartWithTheTextOfTheLanguage) {
 
     // The cell gets the line of the moment it is written.
     const QString before = ExcelTemplateExport::dateTimeLine(QDateTime::currentDateTime());
-    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate, {cells::dateTimeLine(QStringLiteral("D44"))},
+    ASSERT_TRUE(ExcelTemplateExport::run(window.get(), sheetTemplate,
+                                         {cells::dateTimeLine(QStringLiteral("D44"))},
                                          ExcelTemplateExport::Kind::SaveAs));
     const QString after = ExcelTemplateExport::dateTimeLine(QDateTime::currentDateTime());
     const QString written = std::get<QString>(app().books.last().cells.value(QStringLiteral("d44")));

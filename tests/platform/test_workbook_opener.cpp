@@ -42,10 +42,10 @@ protected:
 };
 
 TEST_F(WorkbookOpener, ProgramFolderHoldsTheBuiltWorkbooks) {
-    for (const char* path : {"/klqd.xls", "/mb/tension spring template.xls", "/mb/compression spring mode.xls",
-                             "/mb/compression spring drawing2.xls", "/mb/Torsion spring template.xls",
-                             "/mb/tension spring drawing2.xls", "/mb/Tower spring drawings2.xls",
-                             "/mb/Quotation template.xls"}) {
+    for (const char* path : {"/klqd.xls", "/mb/tension spring template.xls",
+                             "/mb/compression spring mode.xls", "/mb/compression spring drawing2.xls",
+                             "/mb/Torsion spring template.xls", "/mb/tension spring drawing2.xls",
+                             "/mb/Tower spring drawings2.xls", "/mb/Quotation template.xls"}) {
         const QString file = ExcelWorkbookOpener::fullPathOf(QString::fromUtf8(path));
         EXPECT_TRUE(QFileInfo(file).isFile()) << qPrintable(file);
         EXPECT_GT(QFileInfo(file).size(), 4096) << qPrintable(file);
@@ -53,7 +53,8 @@ TEST_F(WorkbookOpener, ProgramFolderHoldsTheBuiltWorkbooks) {
 }
 
 TEST_F(WorkbookOpener, MissingFileNamesFolderAndPathAndStartsNothing) {
-    for (const QString& path : {QStringLiteral("/no such workbook.xls"), QStringLiteral("/mb/no such template.xls")}) {
+    for (const QString& path :
+         {QStringLiteral("/no such workbook.xls"), QStringLiteral("/mb/no such template.xls")}) {
         SetUp();
         for (bool available : {true, false}) {
             prompts().clear();
@@ -78,8 +79,9 @@ TEST_F(WorkbookOpener, NothingOpenOpensAnUntitledCopyAndShowsIt) {
     ASSERT_TRUE(opened);
     EXPECT_TRUE(prompts().requests.isEmpty());
     const QString file = ExcelWorkbookOpener::fullPathOf(klqd);
-    EXPECT_EQ(app().calls, (QStringList{QStringLiteral("attach"), QStringLiteral("workbooks"),
-                                        QStringLiteral("openCopy ") + file, QStringLiteral("show ") + *opened}));
+    EXPECT_EQ(app().calls,
+              (QStringList{QStringLiteral("attach"), QStringLiteral("workbooks"),
+                           QStringLiteral("openCopy ") + file, QStringLiteral("show ") + *opened}));
     ASSERT_NE(app().find(*opened), nullptr);
     EXPECT_TRUE(app().find(*opened)->visible);
 }
@@ -96,11 +98,18 @@ TEST_F(WorkbookOpener, AlreadyOpenComparesTheFileNameAfterTheLastSlash) {
     const AlreadyOpenCase cases[] = {
         {"the workbook itself, from any folder", klqd, QStringLiteral("klqd.xls"), {}, true},
         {"an untitled copy made from it", klqd, {}, QStringLiteral("klqd.xls"), true},
-        {"a template by its file name, not mb/...", tensionTemplate, QStringLiteral("tension spring template.xls"),
-         {}, true},
+        {"a template by its file name, not mb/...",
+         tensionTemplate,
+         QStringLiteral("tension spring template.xls"),
+         {},
+         true},
         {"a copy of the template", tensionTemplate, {}, QStringLiteral("tension spring template.xls"), true},
         {"letter case differs", klqd, QStringLiteral("KLQD.xls"), {}, false},
-        {"another template's copy", tensionTemplate, {}, QStringLiteral("tension spring drawing2.xls"), false},
+        {"another template's copy",
+         tensionTemplate,
+         {},
+         QStringLiteral("tension spring drawing2.xls"),
+         false},
     };
     for (const AlreadyOpenCase& c : cases) {
         SetUp();
@@ -136,13 +145,15 @@ TEST_F(WorkbookOpener, FirstMatchingWorkbookIsTheOneActivated) {
     const QString first = app().addOpen({}, QStringLiteral("klqd.xls")).id;
     app().addOpen(QStringLiteral("klqd.xls"));
     EXPECT_FALSE(ExcelWorkbookOpener::open(nullptr, klqd));
-    EXPECT_EQ(app().callsStartingWith(QStringLiteral("activate")), QStringList{QStringLiteral("activate ") + first});
+    EXPECT_EQ(app().callsStartingWith(QStringLiteral("activate")),
+              QStringList{QStringLiteral("activate ") + first});
 }
 
 TEST_F(WorkbookOpener, FailedOpenSaysSoAndShowsNothing) {
     app().openFails = true;
     EXPECT_FALSE(ExcelWorkbookOpener::open(nullptr, tensionTemplate));
-    expectOneInformationBox(QStringLiteral("无法打开工作簿：") + ExcelWorkbookOpener::fullPathOf(tensionTemplate));
+    expectOneInformationBox(QStringLiteral("无法打开工作簿：") +
+                            ExcelWorkbookOpener::fullPathOf(tensionTemplate));
     EXPECT_TRUE(app().callsStartingWith(QStringLiteral("show")).isEmpty());
 }
 
@@ -152,7 +163,8 @@ TEST_F(WorkbookOpener, MessagesFollowTheLanguage) {
     ExcelWorkbookOpener::open(nullptr, klqd);
     ExcelWorkbookOpener::open(nullptr, QStringLiteral("/missing.xls"));
     ASSERT_EQ(prompts().requests.size(), 2);
-    EXPECT_EQ(prompts().requests[0].text, QStringLiteral("File is already open! or Not Install a spreadsheet application"));
+    EXPECT_EQ(prompts().requests[0].text,
+              QStringLiteral("File is already open! or Not Install a spreadsheet application"));
     EXPECT_EQ(prompts().requests[0].title, QStringLiteral("Prompt"));
     EXPECT_TRUE(prompts().requests[1].text.endsWith(QStringLiteral("/missing.xlsFile not found")));
     StringTable::setLanguage(Language::ZhCN);

@@ -14,7 +14,7 @@ public:
         QString id;
         QString fileName;
         QString templateName;
-        QString path; // the file an untitled copy was opened from
+        QString path;                   // the file an untitled copy was opened from
         QMap<QString, CellValue> cells; // by lower-case address
         bool visible = false;
         bool maximised = false;
