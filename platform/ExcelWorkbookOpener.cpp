@@ -5,6 +5,7 @@
 #include "platform/Folders.h"
 #include "platform/Spreadsheet.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -108,5 +109,10 @@ std::optional<QString> ExcelWorkbookOpener::open(QWidget* parent, const QString&
 }
 
 void ExcelWorkbookOpener::attachViewer(QWidget* trigger, const QString& path) {
+    if (auto* button = qobject_cast<QAbstractButton*>(trigger)) {
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [button, path] { open(button->window(), path); });
+        return;
+    }
     new ViewerClick(trigger, path);
 }

@@ -21,7 +21,7 @@ public:
     // spreadsheet application, or the application could not open the file).
     static std::optional<QString> open(QWidget* parent, const QString& path);
 
-    // A viewer: a click on the control opens the workbook of the path.
+    // A viewer: a click on the control (a label or a button) opens the workbook of the path.
     static void attachViewer(QWidget* trigger, const QString& path);
 
     // The name the already-open test compares: the text after the last "/" of the path.

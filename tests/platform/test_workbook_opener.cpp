@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -170,7 +171,7 @@ TEST_F(WorkbookOpener, MessagesFollowTheLanguage) {
     StringTable::setLanguage(Language::ZhCN);
 }
 
-TEST_F(WorkbookOpener, ViewerOpensTheWorkbookOnClick) {
+TEST_F(WorkbookOpener, ViewerOpensTheWorkbookOnClickOfALabelOrAButton) {
     QLabel label(QStringLiteral("1501"));
     ExcelWorkbookOpener::attachViewer(&label, klqd);
     QTest::mouseClick(&label, Qt::RightButton);
@@ -182,6 +183,12 @@ TEST_F(WorkbookOpener, ViewerOpensTheWorkbookOnClick) {
     QTest::mouseClick(&label, Qt::LeftButton);
     EXPECT_EQ(app().callsStartingWith(QStringLiteral("openCopy")).size(), 1);
     EXPECT_EQ(prompts().lastText(), StringTable::text(1378));
+
+    app().reset();
+    QPushButton button(QStringLiteral("1407"));
+    ExcelWorkbookOpener::attachViewer(&button, klqd);
+    button.click();
+    EXPECT_EQ(app().callsStartingWith(QStringLiteral("openCopy")).size(), 1);
 }
 
 } // namespace
