@@ -3,7 +3,6 @@
 
 #include "calc/normal/ExtensionSpreadsheetExport.h"
 #include "common/StringTable.h"
-#include "common/ui/FormBuilder.h"
 #include "platform/ExcelWorkbookOpener.h"
 #include "support/FormTest.h"
 #include "support/RecordingSpreadsheet.h"
@@ -12,26 +11,6 @@
 #include <QLabel>
 
 namespace {
-
-// The controls of the extension calculator that the export reads, under their names.
-class ExtensionExportProbe : public FormBase {
-public:
-    ExtensionExportProbe() : FormBase(QStringLiteral("ExtensionExportProbe")) {
-        ui::grid(this,
-                 {
-                     {ui::combo("Combo1", {QStringLiteral("弹簧钢 SUP")}), ui::button("Command4", 1406),
-                      ui::label("Label5", 1501)},
-                     {ui::edit("Text1_0"), ui::edit("Text1_1"), ui::edit("Text1_2"), ui::edit("Text1_3")},
-                     {ui::edit("Text1_4"), ui::edit("Text1_5"), ui::edit("Text1_6")},
-                     {ui::result("Text9"), ui::result("Text10")},
-                     {ui::result("Text20"), ui::result("Text6")},
-                     {ui::result("Text2"), ui::result("Text7")},
-                     {ui::result("Text11"), ui::result("Text8")},
-                 });
-        ExtensionSpreadsheetExport::connect(this);
-    }
-};
-SPIRELTA_REGISTER_FORM(ExtensionExportProbe)
 
 using Texts = QList<std::pair<QString, QString>>;
 using Cells = QList<std::pair<QString, CellValue>>;
@@ -48,99 +27,65 @@ protected:
     }
     static RecordingSpreadsheet& app() { return RecordingSpreadsheet::instance(); }
 
-    FormBase* window(const Texts& shown) {
-        FormBase* f = open(QStringLiteral("ExtensionExportProbe"));
-        for (const auto& [name, text] : shown)
+    // The extension calculator after calculating spring steel, d 2, D 20, n 10, H0 50, h1 60,
+    // h2 70, h3 empty.
+    FormBase* calculated() {
+        FormBase* f = open(QStringLiteral("Form10"));
+        type(f, QStringLiteral("Combo1"), StringTable::text(1384));
+        const Texts inputs = {{"Text1_0", "2"},  {"Text1_1", "20"}, {"Text1_2", "10"},
+                              {"Text1_3", "50"}, {"Text1_4", "60"}, {"Text1_5", "70"}};
+        for (const auto& [name, text] : inputs)
             type(f, name, text);
+        click(f, QStringLiteral("Command6"));
         return f;
-    }
-
-    // The window after calculating spring steel, d 2, D 20, n 10, H0 50, h1 60, h2 70.
-    static Texts workedExample() {
-        return {{"Combo1", "弹簧钢 SUP"}, {"Text1_0", "2"},    {"Text1_1", "20"},    {"Text1_2", "10"},
-                {"Text1_3", "50"},        {"Text1_4", "60"},   {"Text1_5", "70"},    {"Text1_6", ""},
-                {"Text9", "12.3"},        {"Text10", "1.96"},  {"Text20", "3256.6"}, {"Text6", "4262.0"},
-                {"Text2", "5256.6"},      {"Text7", "6262.0"}, {"Text11", ""},       {"Text8", ""}};
     }
 };
 
 TEST_F(ExtensionExport, WritesTheSeventeenCellsInOrder) {
+    const Cells inputs = {{"c4", 2.0},  {"c5", 20.0}, {"c6", 10.0}, {"c7", 50.0},
+                          {"c8", 60.0}, {"c9", 70.0}, {"c10", 0.0}, {"c11", QStringLiteral("弹簧钢 SUP")}};
+    const Cells inputsAfterReset = {
+        {"c4", 0.0}, {"c5", 0.0}, {"c6", 0.0},  {"c7", 0.0},
+        {"c8", 0.0}, {"c9", 0.0}, {"c10", 0.0}, {"c11", QStringLiteral("弹簧钢 SUP")}};
     struct Case {
         const char* name;
-        Texts shown;
-        Cells expected; // the 16 cells before the date line
+        const char* buttonAfterCalculation; // the unit switch or the reset, or none
+        Cells expected;                     // the 16 cells before the date line
     };
-    Texts afterSwitch = workedExample();
-    for (auto& [name, text] : afterSwitch) {
-        if (name == "Text20")
-            text = "31.91";
-        if (name == "Text6")
-            text = "41.77";
-        if (name == "Text2")
-            text = "51.51";
-        if (name == "Text7")
-            text = "61.37";
-    }
-    const Texts afterReset = {{"Combo1", "弹簧钢 SUP"}};
     const Case cases[] = {
-        {"worked example in gf",
-         workedExample(),
-         {{"c4", 2.0},
-          {"c5", 20.0},
-          {"c6", 10.0},
-          {"c7", 50.0},
-          {"c8", 60.0},
-          {"c9", 70.0},
-          {"c10", 0.0},
-          {"c11", QStringLiteral("弹簧钢 SUP")},
-          {"c17", 12.3},
-          {"c18", 3256.6},
-          {"c19", 5256.6},
-          {"c20", 0.0},
-          {"c21", 1.96},
-          {"d18", 4262.0},
-          {"d19", 6262.0},
-          {"d20", 0.0}}},
-        {"loads switched to N",
-         afterSwitch,
-         {{"c4", 2.0},
-          {"c5", 20.0},
-          {"c6", 10.0},
-          {"c7", 50.0},
-          {"c8", 60.0},
-          {"c9", 70.0},
-          {"c10", 0.0},
-          {"c11", QStringLiteral("弹簧钢 SUP")},
-          {"c17", 12.3},
-          {"c18", 31.91},
-          {"c19", 51.51},
-          {"c20", 0.0},
-          {"c21", 1.96},
-          {"d18", 41.77},
-          {"d19", 61.37},
-          {"d20", 0.0}}},
-        {"after the reset",
-         afterReset,
-         {{"c4", 0.0},
-          {"c5", 0.0},
-          {"c6", 0.0},
-          {"c7", 0.0},
-          {"c8", 0.0},
-          {"c9", 0.0},
-          {"c10", 0.0},
-          {"c11", QStringLiteral("弹簧钢 SUP")},
-          {"c17", 0.0},
-          {"c18", 0.0},
-          {"c19", 0.0},
-          {"c20", 0.0},
-          {"c21", 0.0},
-          {"d18", 0.0},
-          {"d19", 0.0},
-          {"d20", 0.0}}},
+        {"worked example in gf", nullptr,
+         inputs + Cells{{"c17", 12.3},
+                        {"c18", 3256.6},
+                        {"c19", 5256.6},
+                        {"c20", 0.0},
+                        {"c21", 1.96},
+                        {"d18", 4262.0},
+                        {"d19", 6262.0},
+                        {"d20", 0.0}}},
+        {"loads switched to N", "Command9",
+         inputs + Cells{{"c17", 12.3},
+                        {"c18", 31.91},
+                        {"c19", 51.51},
+                        {"c20", 0.0},
+                        {"c21", 1.96},
+                        {"d18", 41.77},
+                        {"d19", 61.37},
+                        {"d20", 0.0}}},
+        {"after the reset", "Command11",
+         inputsAfterReset + Cells{{"c17", 0.0},
+                                  {"c18", 0.0},
+                                  {"c19", 0.0},
+                                  {"c20", 0.0},
+                                  {"c21", 0.0},
+                                  {"d18", 0.0},
+                                  {"d19", 0.0},
+                                  {"d20", 0.0}}},
     };
     for (const Case& c : cases) {
         app().reset();
-        FormBase* f = window(c.shown);
+        FormBase* f = calculated();
+        if (c.buttonAfterCalculation)
+            click(f, QString::fromLatin1(c.buttonAfterCalculation));
         const QString before = ExcelTemplateExport::dateLine(QDateTime::currentDateTime());
         click(f, QStringLiteral("Command4"));
         const QString after = ExcelTemplateExport::dateLine(QDateTime::currentDateTime());
@@ -165,7 +110,7 @@ TEST_F(ExtensionExport, WritesTheSeventeenCellsInOrder) {
 }
 
 TEST_F(ExtensionExport, SecondPressWhileTheCopyIsOpenChangesNothing) {
-    FormBase* f = window(workedExample());
+    FormBase* f = calculated();
     click(f, QStringLiteral("Command4"));
     ASSERT_EQ(app().books.size(), 1);
     const QString copy = app().books[0].id;
@@ -183,7 +128,7 @@ TEST_F(ExtensionExport, SecondPressWhileTheCopyIsOpenChangesNothing) {
 }
 
 TEST_F(ExtensionExport, MissingApplicationOrTemplateWritesNothing) {
-    FormBase* f = window(workedExample());
+    FormBase* f = calculated();
     app().available = false;
     click(f, QStringLiteral("Command4"));
     EXPECT_EQ(prompts().lastText(), StringTable::text(1378));
@@ -192,7 +137,7 @@ TEST_F(ExtensionExport, MissingApplicationOrTemplateWritesNothing) {
 }
 
 TEST_F(ExtensionExport, Label5OpensTheTensileStrengthWorkbook) {
-    FormBase* f = window({});
+    FormBase* f = open(QStringLiteral("Form10"));
     QTest::mouseClick(f->label(QStringLiteral("Label5")), Qt::LeftButton);
     EXPECT_EQ(app().callsStartingWith(QStringLiteral("openCopy")),
               QStringList{QStringLiteral("openCopy ") +
