@@ -15,9 +15,15 @@
 
 namespace {
 
+// Puts the real office in place of the recorder for one test, and ends the office it started
+// however the test ends.
 struct InstalledOffice {
-    explicit InstalledOffice(UnoSpreadsheet* office) { spreadsheet::install(office); }
-    ~InstalledOffice() { spreadsheet::install(&RecordingSpreadsheet::instance()); }
+    explicit InstalledOffice(UnoSpreadsheet* office) : office(office) { spreadsheet::install(office); }
+    ~InstalledOffice() {
+        office->endStartedOffice();
+        spreadsheet::install(&RecordingSpreadsheet::instance());
+    }
+    UnoSpreadsheet* office;
 };
 
 class ExtensionExportOffice : public FormTest {};
