@@ -1,6 +1,7 @@
 #include "calc/expert/Form11.h"
 
 #include "calc/expert/ConicalExpert.h"
+#include "calc/expert/ExpertCellMapExport.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
@@ -82,6 +83,7 @@ Form11::Form11() : FormBase(QStringLiteral("Form11")) {
     onClick(QStringLiteral("Command3"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command6"), [this] { windowcommands::savePageSnapshot(this); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
+    expertcells::connectExports(this);
     onClick(QStringLiteral("Command7"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form13")); });
 }
 

@@ -1,5 +1,6 @@
 #include "calc/expert/Form21.h"
 
+#include "calc/expert/ExpertCellMapExport.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -93,8 +94,7 @@ Form21::Form21() : FormBase(QStringLiteral("Form21")) {
     onClick(QStringLiteral("Command8"), [this] { windowcommands::savePageSnapshot(this); });
     onClick(QStringLiteral("Command5"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form8")); });
-    // Command6 (Save As) and Command7 (Drawing) fill the compression spreadsheet templates;
-    // they are connected once the spreadsheet export is part of the program.
+    expertcells::connectExports(this); // Command6 (Save As) and Command7 (Drawing)
     setEnabled({QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Command7")}, false);
 }
 

@@ -1,5 +1,6 @@
 #include "calc/expert/Form22.h"
 
+#include "calc/expert/ExpertCellMapExport.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -107,6 +108,7 @@ Form22::Form22() : FormBase(QStringLiteral("Form22")) {
     onClick(QStringLiteral("Command1"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form9")); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
+    expertcells::connectExports(this);
     setEnabled({QStringLiteral("Command6"), QStringLiteral("Command1")}, false);
 }
 

@@ -1,5 +1,6 @@
 #include "calc/expert/Form23.h"
 
+#include "calc/expert/ExpertCellMapExport.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -89,6 +90,7 @@ Form23::Form23() : FormBase(QStringLiteral("Form23")) {
     onClick(QStringLiteral("Command1"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command5"), [this] { windowcommands::savePageSnapshot(this); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form10")); });
+    expertcells::connectExports(this);
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command4"), QStringLiteral("Command7")}, false);
 }
 
