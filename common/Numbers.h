@@ -9,6 +9,8 @@
 // a pattern such as "0.00" rounds half away from zero on that decimal text, so a stored
 // single 725.45 shows "725.5" with "0.0" and a double 14.625 shows "14.63" with "0.00".
 
+#include "common/CheckedMath.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -56,9 +58,10 @@ double roundHalfEven(double value, int decimals);
 // Four-decimal fixed-point value (rates, money): round half to even to 4 decimals.
 double fixed4(double value);
 
-// Round to single precision, as storing into a single-precision variable does.
+// Round to single precision, as storing into a single-precision variable does; a value
+// outside the single range (or not finite) throws CalcFault, as the store overflowed.
 inline float single(double value) {
-    return static_cast<float>(value);
+    return toSingle(value);
 }
 
 } // namespace num

@@ -41,7 +41,7 @@ protected:
     template <class T = FormBase> static T* open(const QString& className) {
         FormBase* f = FormRegistry::show(className);
         EXPECT_NE(f, nullptr) << qPrintable(className);
-        return qobject_cast<T*>(f);
+        return dynamic_cast<T*>(f);
     }
 
     // Replaces a field's text as a user would, without going through the key filter.

@@ -1,14 +1,37 @@
 // Every test program starts here: an offscreen application, message boxes answered by the
-// recorder, Simplified Chinese texts, outputs in a temporary folder, no printer.
+// recorder, Simplified Chinese texts, outputs in a temporary folder, no printer, user data in a
+// temporary folder, and no power switch or drive tray that a test could reach.
 
 #include "common/StringTable.h"
+#include "platform/CdTray.h"
+#include "platform/Database.h"
 #include "platform/Folders.h"
+#include "platform/PowerService.h"
 #include "platform/WindowCommands.h"
 #include "support/RecordingPrompter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Refuses every request: a test that opens a power window by accident switches nothing off.
+class NoPower : public PowerService {
+public:
+    void request(Action, QObject* context, Done done) override {
+        QTimer::singleShot(0, context, [done = std::move(done)] { done(QStringLiteral("not in tests")); });
+    }
+};
+
+class NoTray : public CdTray {
+public:
+    void openTray() override {}
+    void closeTray() override {}
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -20,5 +43,11 @@ int main(int argc, char** argv) {
     QTemporaryDir outputs;
     folders::setOutputFolder(outputs.path());
     windowcommands::setPrintSink([](const QImage&) {});
+    QTemporaryDir userData;
+    Database::setUserFolder(userData.path());
+    NoPower noPower;
+    power::install(&noPower);
+    NoTray noTray;
+    cdtray::install(&noTray);
     return RUN_ALL_TESTS();
 }
