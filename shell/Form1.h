@@ -53,7 +53,6 @@ public:
 
     static constexpr const char* trayTip = "Spirelta in spring design";
 
-public:
     void setVisible(bool visible) override;
 
 protected:
