@@ -3,6 +3,7 @@
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/ui/FormRegistry.h"
+#include "shell/Form1Background.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -92,6 +93,11 @@ void Form125::tick() {
         FormRegistry::show(QStringLiteral("Form1"));
         close();
         return;
+    }
+    if (barWidth_ == 0) {
+        // The main window's picture is drawn while the bar grows, once the splash is up.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            Form1Background::prepare(screen->devicePixelRatio());
     }
     barWidth_ += barStep;
     label1_->resize(pixels(barWidth_), label1_->height());

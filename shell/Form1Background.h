@@ -13,6 +13,11 @@ public:
 
     static QString pictureResource() { return QStringLiteral(":/pictures/shell/background.svg"); }
 
+    // Starts rendering the picture for a screen of this pixel ratio on a worker thread, so
+    // that it is ready when the main window first paints (the splash starts it while its
+    // animation runs).
+    static void prepare(qreal ratio);
+
 signals:
     // A press on the bare background; position in this widget's pixels.
     void backgroundPressed(Qt::MouseButton button, const QPoint& position);

@@ -2,6 +2,7 @@
 // question, closing, the notification area and the single-copy check.
 
 #include "common/CheckedMath.h"
+#include "shell/Form1Background.h"
 #include "shell/Form1Ticker.h"
 #include "shell/HelpViewer.h"
 #include "test_main_window_support.h"
@@ -401,6 +402,36 @@ TEST_F(MainWindowTest, F1OpensTheHelpInTheLanguageInForce) {
             EXPECT_TRUE(browser->toHtml().contains(page)) << qPrintable(page);
         }
         FormRegistry::closeAllExcept();
+        flush();
+    }
+}
+
+TEST_F(MainWindowTest, PictureShowsAButtonUnderEveryHotSpot) {
+    // Drawn ahead on a worker thread as at start-up, and drawn on the spot.
+    for (bool ahead : {true, false}) {
+        if (ahead)
+            Form1Background::prepare(1.0);
+        Form1* form = openMain();
+        ASSERT_NE(form, nullptr);
+        auto* client = form->findChild<QWidget*>(QStringLiteral("Form1Client"));
+        const QImage shot = client->grab().toImage();
+        const QColor paper = shot.pixelColor(500, 620);
+        int probed = 0;
+        for (const char* name :
+             {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label11"}) {
+            const QRect spot = form->findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+            const QPoint probe(spot.left() + 14, spot.top() + 14);
+            // A small test screen cuts the window's right side off.
+            if (!shot.rect().contains(probe))
+                continue;
+            ++probed;
+            const QColor inside = shot.pixelColor(probe);
+            const int distance = qAbs(inside.red() - paper.red()) + qAbs(inside.green() - paper.green()) +
+                                 qAbs(inside.blue() - paper.blue());
+            EXPECT_GT(distance, 150) << name << (ahead ? " (drawn ahead)" : "");
+        }
+        EXPECT_GE(probed, 5);
+        form->close();
         flush();
     }
 }
