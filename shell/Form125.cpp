@@ -85,6 +85,11 @@ Form125::Form125() : FormBase(QStringLiteral("Form125")) {
     updateShape();
 }
 
+Form125::~Form125() {
+    // The picture started on the first tick is finished before anything else can end.
+    Form1Background::waitForPrepared();
+}
+
 void Form125::tick() {
     if (barWidth_ >= trackWidth) {
         // Stopped first: the main window's load may wait on a message box, and this tick must

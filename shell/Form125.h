@@ -15,6 +15,7 @@ class Form125 : public FormBase {
     Q_OBJECT
 public:
     Form125();
+    ~Form125() override;
 
     // Pixels drawn in this colour are not part of the window.
     static QColor keyColor() { return QColor(0, 0, 255); }

@@ -44,6 +44,11 @@ void Form1Background::prepare(qreal ratio) {
     p.image = std::async(std::launch::async, renderPicture, ratio).share();
 }
 
+void Form1Background::waitForPrepared() {
+    if (prepared().image.valid())
+        prepared().image.wait();
+}
+
 Form1Background::Form1Background(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1Client"));
     setAutoFillBackground(false);

@@ -17,6 +17,9 @@ public:
     // that it is ready when the main window first paints (the splash starts it while its
     // animation runs).
     static void prepare(qreal ratio);
+    // Waits for a rendering that prepare() started: the worker uses the application's fonts,
+    // so it must be done before the application goes.
+    static void waitForPrepared();
 
 signals:
     // A press on the bare background; position in this widget's pixels.
