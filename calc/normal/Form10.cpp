@@ -1,5 +1,6 @@
 #include "calc/normal/Form10.h"
 
+#include "calc/normal/ExtensionSpreadsheetExport.h"
 #include "calc/normal/NormalFormParts.h"
 #include "common/Numbers.h"
 #include "common/SpringFormulas.h"
@@ -64,13 +65,13 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     onClick(QStringLiteral("Command11"), [this] { reset(); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
     onClick(QStringLiteral("Command8"), [this] { windowcommands::savePageSnapshot(this); });
-    // Command4 (Save As) is connected by the spreadsheet export of this window.
     onClick(QStringLiteral("Command1"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command7"), [this] { fillDrawingSheet(); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form23")); });
     onClick(QStringLiteral("Command9"), [this] { switchLoadsToNewtons(); });
-    // Label5 (the "max" caption of the h3 row) opens the tensile-strength workbook; that
-    // click is connected by the spreadsheet layer.
+    // Command4 (Save As) fills the spreadsheet template; Label5 (the "max" caption of the h3
+    // row) opens the tensile-strength workbook.
+    ExtensionSpreadsheetExport::connect(this);
 }
 
 void Form10::buildInputFrame() {
