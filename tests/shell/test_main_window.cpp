@@ -284,6 +284,8 @@ TEST_F(MainWindowTest, MinimisingHidesIntoTheNotificationAreaAndAClickRestores) 
     ASSERT_TRUE(form->trayIcon().isPresent());
     EXPECT_EQ(form->trayIcon().tip(), QStringLiteral("Spirelta in spring design"));
     EXPECT_EQ(form->trayIcon().contextMenu(), form->menu(QStringLiteral("file")));
+    // Closing the last calculator meanwhile must not end the program.
+    EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
 
     // Double clicks and middle clicks change nothing; a click restores in normal state.
     form->trayIcon().activate(QSystemTrayIcon::DoubleClick);
@@ -294,6 +296,7 @@ TEST_F(MainWindowTest, MinimisingHidesIntoTheNotificationAreaAndAClickRestores) 
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isMinimized());
     EXPECT_FALSE(form->trayIcon().isPresent());
+    EXPECT_TRUE(QGuiApplication::quitOnLastWindowClosed());
     const QSize available = form->screen()->availableGeometry().size();
     EXPECT_EQ(form->frameGeometry().size(), Form1::normalOuterSize(available));
 }
