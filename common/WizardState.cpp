@@ -1,0 +1,7 @@
+#include "common/WizardState.h"
+
+namespace wizard {
+
+float inactiveEndCoils = 0.0f;
+
+} // namespace wizard

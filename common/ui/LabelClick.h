@@ -1,0 +1,14 @@
+#pragma once
+// Labels and pictures that act when clicked: the "查询" links that open reference windows, the
+// pictures of a picker. A left click (press and release over the label) runs the action; the
+// pointer shows a hand over the label so that the user sees it can be clicked.
+
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+void onLabelClick(QWidget* label, std::function<void()> action);
+
+} // namespace ui
