@@ -65,12 +65,12 @@ QGroupBox* Form128::buildInputs() {
     label(QStringLiteral("Label22"))->setWordWrap(true);
     for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
         input->setFixedWidth(ui::twips(855));
-    row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/compression.svg"), 2250, 3420,
-                                    {{"Label25", "2", 900, 60},
+    row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/buffer.svg"), 2250, 3420,
+                                    {{"Label29", "4", 1680, 210},
+                                     {"Label25", "2", 1650, 420},
                                      {"Label26", "3", 0, 1500},
-                                     {"Label28", "4", 1650, 2150},
-                                     {"Label27", "1", 1650, 2700},
-                                     {"Label29", "4", 900, 3150}}),
+                                     {"Label28", "4", 2000, 2150},
+                                     {"Label27", "1", 1680, 2850}}),
                    0, Qt::AlignTop);
     return frame;
 }
@@ -94,7 +94,7 @@ QGroupBox* Form128::buildResults() {
                          ui::label("Label31", 2127), ui::result("Text15"), unit("Label32", "?")},
                     });
     for (QLineEdit* box : frame->findChildren<QLineEdit*>())
-        box->setFixedWidth(ui::twips(855));
+        box->setFixedWidth(ui::twips(1100)); // forces with three decimals
     return frame;
 }
 

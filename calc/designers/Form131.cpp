@@ -113,11 +113,11 @@ QGroupBox* Form131::buildInputs() {
         input->setFixedWidth(ui::twips(855));
 
     row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/compression.svg"), 2250, 3420,
-                                    {{"Label25", "2", 900, 60},
-                                     {"Label29", "4", 1700, 420},
+                                    {{"Label25", "2", 1680, 210},
+                                     {"Label29", "4", 1770, 900},
                                      {"Label28", "4", 0, 1500},
-                                     {"Label27", "1", 1650, 2150},
-                                     {"Label26", "3", 1650, 2700}}),
+                                     {"Label27", "1", 2000, 2150},
+                                     {"Label26", "3", 1680, 2850}}),
                    0, Qt::AlignTop);
     return frame;
 }
@@ -149,6 +149,8 @@ QGroupBox* Form131::buildResults() {
     for (QLineEdit* box : frame->findChildren<QLineEdit*>())
         box->setFixedWidth(ui::twips(855));
     field(QStringLiteral("Text18"))->setFixedWidth(ui::twips(600));
+    // The first limit's caption ends with a line break: its text sits at the top.
+    label(QStringLiteral("Label37"))->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return frame;
 }
 

@@ -82,14 +82,14 @@ QGroupBox* Form132::buildInputs() {
         input->setFixedWidth(ui::twips(855));
     // 230 x 225 pixels: the spring along its axis on the left, from the side on the right.
     row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/torsion.svg"), 3450, 3375,
-                                    {{"Label25", "2", 750, 2250},
-                                     {"Label26", "3", 1500, 1230},
-                                     {"Label7", "b", 150, 1350},
-                                     {"Label29", "4", 1350, 450},
-                                     {"Label28", "4", 150, 600},
-                                     {"Label27", "1", 120, 150},
-                                     {"Label31", "?", 2580, 3000},
-                                     {"Label32", "?", 2850, 1050}}),
+                                    {{"Label25", "2", 1350, 2250},
+                                     {"Label26", "3", 700, 2700},
+                                     {"Label7", "b", 300, 900},
+                                     {"Label29", "4", 1050, 450},
+                                     {"Label28", "4", 120, 1950},
+                                     {"Label27", "1", 150, 2550},
+                                     {"Label31", "?", 2400, 3150},
+                                     {"Label32", "?", 3300, 825}}),
                    0, Qt::AlignTop);
     return frame;
 }

@@ -44,11 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Example{"DefaultsWithProposedDiameter",
                 {},
-                {{"Text8", "3.20"},      {"Text10", "17.60"},  {"Text9", "14.40"},  {"Text11", "20.80"},
-                 {"Text12", "12.00"},    {"Text5", "15.83"},   {"Text2", "61.29"},  {"Text13", "107.18"},
+                {{"Text8", "3.20"},     {"Text10", "17.60"},  {"Text9", "14.40"},  {"Text11", "20.80"},
+                 {"Text12", "12.00"},   {"Text5", "15.83"},   {"Text2", "61.29"},  {"Text13", "107.18"},
                  {"Label17", "Mpa OK"}, {"Text3", "672.00"},  {"Text4", "382.27"}, {"Text14", "594.53"},
-                 {"Text15", "1.01"},     {"Label32", "OK"},    {"Text7", "70.40"},  {"Text16", "0.4"},
-                 {"Label12_1", "Ok"},    {"Label26", "70.40"}, {"Label27", "3.20"}, {"Label25", "20.80"},
+                 {"Text15", "1.01"},    {"Label32", "OK"},    {"Text7", "70.40"},  {"Text16", "0.4"},
+                 {"Label12_1", "Ok"},   {"Label26", "70.40"}, {"Label27", "3.20"}, {"Label25", "20.80"},
                  {"Text6", ""}}},
         Example{"DefaultsWithChosenDiameter",
                 {{"Text6", "3.5"}},
@@ -113,15 +113,16 @@ TEST_P(Form130Required, FirstEmptyFieldIsNamedAndNothingChanges) {
     expectTexts(f, {{"Text8", ""}, {"Label17", "Mpa"}, {"Label12_1", "?"}, {"Label32", "?"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, Form130Required,
-                         ::testing::Values(Required{"ShearModulus", {"Text1_0", "Text1_3"}, "请输入横弹性系数G："},
-                                           Required{"AllowableStress", {"Text1_1"}, "请输入许用剪应力："},
-                                           Required{"SpringIndex", {"Text1_2"}, "请输入旋绕比C"},
-                                           Required{"FirstExtension", {"Text1_3"}, "请输入拉伸变形量L1："},
-                                           Required{"FirstLoad", {"Text1_4"}, "请输入拉力 P1："},
-                                           Required{"SecondExtension", {"Text1_5"}, "请输入拉伸变形量L2："},
-                                           Required{"SecondLoad", {"Text1_6"}, "请输入拉力 P2："}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fields, Form130Required,
+    ::testing::Values(Required{"ShearModulus", {"Text1_0", "Text1_3"}, "请输入横弹性系数G："},
+                      Required{"AllowableStress", {"Text1_1"}, "请输入许用剪应力："},
+                      Required{"SpringIndex", {"Text1_2"}, "请输入旋绕比C"},
+                      Required{"FirstExtension", {"Text1_3"}, "请输入拉伸变形量L1："},
+                      Required{"FirstLoad", {"Text1_4"}, "请输入拉力 P1："},
+                      Required{"SecondExtension", {"Text1_5"}, "请输入拉伸变形量L2："},
+                      Required{"SecondLoad", {"Text1_6"}, "请输入拉力 P2："}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form130Test, BlankIsNotEmpty) {
     FormBase* f = form();
