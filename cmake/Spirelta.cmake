@@ -1,3 +1,18 @@
+# Ninja's automatic moc step depends only on the headers it scanned last time, so a file
+# added to a globbed folder (a merge that brings a new window) would not be moc'ed in an
+# existing build tree. When the list of files changes, drop the step's stamp so it runs again.
+function(spirelta_refresh_moc_on_new_files target srcs)
+  string(REPLACE ";" "\n" listing "${srcs}")
+  set(listfile ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  if(EXISTS ${listfile})
+    file(READ ${listfile} old)
+    if(NOT old STREQUAL listing)
+      file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    endif()
+  endif()
+  file(WRITE ${listfile} "${listing}")
+endfunction()
+
 # One static library per source folder. Sources are globbed so that adding a window
 # never means editing build files.
 function(spirelta_library name dir)
@@ -7,6 +22,7 @@ function(spirelta_library name dir)
     set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
   add_library(${name} STATIC ${srcs})
+  spirelta_refresh_moc_on_new_files(${name} "${srcs}")
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()

@@ -9,6 +9,7 @@
 #include "platform/PowerService.h"
 #include "platform/WindowCommands.h"
 #include "support/RecordingPrompter.h"
+#include "support/RecordingSpreadsheet.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     prompt::install(&RecordingPrompter::instance());
+    // No unit test starts an office by accident; the office tests install their own.
+    spreadsheet::install(&RecordingSpreadsheet::instance());
     StringTable::setLanguage(Language::ZhCN);
     QTemporaryDir outputs;
     folders::setOutputFolder(outputs.path());

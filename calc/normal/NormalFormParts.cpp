@@ -1,0 +1,82 @@
+#include "calc/normal/NormalFormParts.h"
+
+#include "common/ui/FormBase.h"
+#include "common/ui/FormRegistry.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace normalparts {
+
+namespace {
+
+class LabelClick : public QObject {
+public:
+    LabelClick(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action)) {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            action_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
+
+QLineEdit* hiddenField(QWidget* parent, const QString& name) {
+    QLineEdit* field = ui::makeEdit(parent, name);
+    field->hide();
+    return field;
+}
+
+ui::Cell spanning(ui::Cell cell, int columns) {
+    cell.columnSpan = columns;
+    return cell;
+}
+
+ui::Cell literalButton(const char* name, const QString& caption) {
+    ui::Cell cell = ui::button(QString::fromLatin1(name), 0);
+    cell.text = caption;
+    return cell;
+}
+
+void onLabelClick(QLabel* label, std::function<void()> action) {
+    new LabelClick(label, std::move(action));
+}
+
+void SheetFill::put(int box, const QString& text) {
+    fields_.emplace_back(box, text);
+}
+
+void SheetFill::put(std::initializer_list<int> boxes, const QString& text) {
+    for (int box : boxes)
+        put(box, text);
+}
+
+void SheetFill::show() const {
+    for (const auto& [box, text] : fields_)
+        FormRegistry::writeText(sheet_, QStringLiteral("Text1_%1").arg(box), text);
+    FormRegistry::show(sheet_);
+}
+
+void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results) {
+    for (QLineEdit* input : form->inputArray(inputArray))
+        input->setFixedWidth(ui::twips(1350));
+    for (const QString& name : results)
+        form->field(name)->setFixedWidth(ui::twips(1100));
+    form->comboBox(QStringLiteral("Combo1"))->setFixedWidth(ui::twips(2400));
+    form->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace normalparts

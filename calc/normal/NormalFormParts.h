@@ -1,0 +1,52 @@
+#pragma once
+// Small pieces the normal-mode calculator windows share: hidden fields that the load-test
+// windows read, a caption-only button, a clickable label and the drawing-sheet fill.
+
+#include "common/ui/FormBuilder.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+class FormBase;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace normalparts {
+
+// A text box that is never shown; other windows read it by name.
+QLineEdit* hiddenField(QWidget* parent, const QString& name);
+
+// A cell that spans several grid columns.
+ui::Cell spanning(ui::Cell cell, int columns);
+
+// A button whose caption is the same in every language.
+ui::Cell literalButton(const char* name, const QString& caption);
+
+// Runs the action when the label is clicked with the left button.
+void onLabelClick(QLabel* label, std::function<void()> action);
+
+// The fill of a drawing sheet: the texts of its fields Text1_<box> are collected first and
+// written together by show(), so a value that cannot be worked out (a calculation fault)
+// leaves the sheet untouched rather than half filled.
+class SheetFill {
+public:
+    explicit SheetFill(QString sheet) : sheet_(std::move(sheet)) {}
+    void put(int box, const QString& text);
+    void put(std::initializer_list<int> boxes, const QString& text);
+    // Writes the fields in the order they were put, loading the sheet when needed, and shows it.
+    void show() const;
+
+private:
+    QString sheet_;
+    std::vector<std::pair<int, QString>> fields_;
+};
+
+// Calculator fields keep the widths of the original windows; the window does not grow.
+void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results);
+
+} // namespace normalparts
