@@ -2,11 +2,13 @@
 
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
+#include "platform/ExcelWorkbookOpener.h"
 #include "platform/WindowCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace designer {
 
@@ -75,8 +77,10 @@ void markChoiceBox(QWidget* box) {
 }
 
 void attachTensileStrengthViewers(FormBase* form) {
-    // Connected to ExcelWorkbookOpener ("/klqd.xls") once the spreadsheet layer is in the program.
-    (void)form;
+    // Every item, the unit labels of the array included: the item's index is not looked at.
+    const QRegularExpression item(QStringLiteral("^Label23_\\d+$"));
+    for (QLabel* label : form->findChildren<QLabel*>(item))
+        ExcelWorkbookOpener::attachViewer(label, QStringLiteral("/klqd.xls"));
 }
 
 } // namespace designer
