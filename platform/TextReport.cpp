@@ -19,9 +19,24 @@ const QString crlf = QStringLiteral("\r\n");
 FileChooser chooser;
 
 QString askWithDialog(QWidget* window, const QString& title, const QString& startFolder) {
-    return QFileDialog::getSaveFileName(
-        window, title, startFolder,
-        StringTable::pick("文本文件 (*.txt)", "文字檔 (*.txt)", "Text files (*.txt)"));
+    QFileDialog dialog(window, title, startFolder,
+                       StringTable::pick("文本文件 (*.txt)", "文字檔 (*.txt)", "Text files (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog completes a bare name itself, so its question before replacing a file is
+    // asked about the file that will really be written.
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// A name without an extension gets ".txt"; a trailing point counts as no extension.
+QString withTxtExtension(QString path) {
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    while (path.endsWith(u'.') && !QFileInfo(path).fileName().startsWith(u'.'))
+        path.chop(1);
+    return path + QStringLiteral(".txt");
 }
 
 } // namespace
@@ -72,8 +87,7 @@ QString saveAs(QWidget* window, const QString& content) {
     QString path = chooser ? chooser(window, title, start) : askWithDialog(window, title, start);
     if (path.isEmpty())
         return {};
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
+    path = withTxtExtension(path);
     QString error;
     if (!writeReportFile(path, content, &error)) {
         prompt::ask(window, {StringTable::text(1318),

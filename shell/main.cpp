@@ -1,11 +1,11 @@
-// SpireltaSpringV2024: the spring-design calculator.
+// SpireltaSpringV2024: the spring-design calculator. It starts with its splash window, which
+// hands over to the main window.
 
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
 #include "platform/MessageBoxPrompter.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,12 +14,9 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     prompt::install(&prompter);
 
-    if (!FormRegistry::show(QStringLiteral("Form125"))) {
-        // Until the splash and the main window exist, a plain window shows the program runs.
-        QLabel* placeholder = new QLabel(QStringLiteral("SpireltaSpringV2024"));
-        placeholder->setAttribute(Qt::WA_DeleteOnClose);
-        placeholder->resize(480, 240);
-        placeholder->show();
-    }
-    return app.exec();
+    if (!FormRegistry::show(QStringLiteral("Form125")))
+        return 1;
+    const int code = app.exec();
+    prompt::install(nullptr);
+    return code;
 }

@@ -48,6 +48,13 @@ TEST_F(TextReport, SaveWritesUtf8WithoutBomAndAddsTxt) {
     EXPECT_TRUE(RecordingPrompter::instance().requests.isEmpty());
 }
 
+TEST_F(TextReport, NameEndingInAPointGetsTxtInPlaceOfIt) {
+    choose(dir.filePath("design."));
+    EXPECT_EQ(report::saveAs(nullptr, QStringLiteral("x\r\n")), dir.filePath("design.txt"));
+    choose(dir.filePath("design.rpt"));
+    EXPECT_EQ(report::saveAs(nullptr, QStringLiteral("x\r\n")), dir.filePath("design.rpt"));
+}
+
 TEST_F(TextReport, SavingTwiceKeepsOnlyTheSecondReport) {
     choose(dir.filePath("r.txt"));
     report::saveAs(nullptr, QStringLiteral("first, longer report\r\n"));

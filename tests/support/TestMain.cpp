@@ -1,6 +1,7 @@
 // Every test program starts here: an offscreen application, message boxes answered by the
 // recorder, Simplified Chinese texts, outputs in a temporary folder, no printer, user data in a
-// temporary folder, and no power switch or drive tray that a test could reach.
+// temporary folder, a private runtime folder, and no power switch or drive tray that a test
+// could reach.
 
 #include "common/StringTable.h"
 #include "platform/CdTray.h"
@@ -12,6 +13,7 @@
 #include "support/RecordingSpreadsheet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -37,6 +39,10 @@ public:
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The single-copy lock of the main window lives in the runtime folder: test programs that
+    // run side by side, or beside a running copy of the program, must not refuse each other.
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     prompt::install(&RecordingPrompter::instance());

@@ -1,0 +1,86 @@
+#include "calc/designers/DesignerWindow.h"
+
+#include "common/ui/FormBase.h"
+#include "common/ui/FormBuilder.h"
+#include "platform/ExcelWorkbookOpener.h"
+#include "platform/WindowCommands.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace designer {
+
+QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
+                    std::function<report::DesignReport()> designReport) {
+    auto* bar = new QWidget(form);
+    bar->setObjectName(QStringLiteral("CommandRow"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const auto& [name, textId] : {std::pair{"Command1", 1357},
+                                       {"Command4", 1321},
+                                       {"Command5", 1358},
+                                       {"Command2", 1359},
+                                       {"Command3", 1406},
+                                       {"Command8", 1315}})
+        row->addWidget(ui::makeButton(bar, QString::fromLatin1(name), textId));
+
+    form->setDefaultButton(form->button(QStringLiteral("Command1")));
+    form->onClick(QStringLiteral("Command1"), std::move(calculate));
+    form->onClick(QStringLiteral("Command4"), std::move(reset));
+    form->onClick(QStringLiteral("Command5"), [form] { windowcommands::printForm(form); });
+    form->onClick(QStringLiteral("Command2"), [form] { windowcommands::savePageSnapshot(form); });
+    form->onClick(QStringLiteral("Command3"), [form, designReport = std::move(designReport)] {
+        report::saveAs(form, report::designReportText(designReport()));
+    });
+    form->onClick(QStringLiteral("Command8"), [form] { form->close(); });
+    return bar;
+}
+
+QWidget* sketch(QWidget* parent, const QString& resource, int widthTwips, int heightTwips,
+                std::initializer_list<SketchLabel> labels) {
+    constexpr int kLabelWidth = 900; // room for a value such as "1231.2" or "102°"
+    auto* area = new QWidget(parent);
+    int right = widthTwips;
+    for (const SketchLabel& l : labels)
+        right = std::max(right, l.x + kLabelWidth);
+    area->setFixedSize(ui::twips(right), ui::twips(heightTwips));
+
+    QLabel* picture = ui::makePicture(area, QStringLiteral("Image1"), resource);
+    picture->setScaledContents(true);
+    picture->setGeometry(0, 0, ui::twips(widthTwips), ui::twips(heightTwips));
+    for (const SketchLabel& l : labels) {
+        QLabel* echo =
+            ui::makeLiteral(area, QString::fromLatin1(l.name), QString::fromLatin1(l.designCaption));
+        echo->setStyleSheet(QStringLiteral("color: #0000ff; background: transparent"));
+        echo->setGeometry(ui::twips(l.x), ui::twips(l.y), ui::twips(kLabelWidth), echo->sizeHint().height());
+        echo->raise();
+    }
+    return area;
+}
+
+QString line(const FormBase* form, std::initializer_list<const char*> controls) {
+    QString text;
+    for (const char* name : controls)
+        text += form->text(QString::fromLatin1(name));
+    return text;
+}
+
+void setHints(FormBase* form, std::initializer_list<std::pair<const char*, const char*>> hints) {
+    for (const auto& [name, hint] : hints)
+        form->control<QWidget>(QString::fromLatin1(name))->setToolTip(QString::fromUtf8(hint));
+}
+
+void markChoiceBox(QWidget* box) {
+    box->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 128, 128); color: #0000ff }"));
+}
+
+void attachTensileStrengthViewers(FormBase* form) {
+    // Every item, the unit labels of the array included: the item's index is not looked at.
+    const QRegularExpression item(QStringLiteral("^Label23_\\d+$"));
+    for (QLabel* label : form->findChildren<QLabel*>(item))
+        ExcelWorkbookOpener::attachViewer(label, QStringLiteral("/klqd.xls"));
+}
+
+} // namespace designer

@@ -1,0 +1,48 @@
+#pragma once
+// What the four spring designers share: the row of command buttons, the sketch with labels
+// that echo results, the lines of the design report and the tensile-strength viewers.
+
+#include "platform/TextReport.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+
+class FormBase;
+class QLabel;
+class QWidget;
+
+namespace designer {
+
+// Calculate (Command1, the default button), reset (Command4), print (Command5), snapshot
+// (Command2), Save As report (Command3) and exit (Command8), in one row, connected.
+QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
+                    std::function<report::DesignReport()> designReport);
+
+// A label over a sketch; position in twips from the picture's top left corner.
+struct SketchLabel {
+    const char* name;
+    const char* designCaption;
+    int x;
+    int y;
+};
+
+// The picture (size in twips) with its labels over it; labels may reach past its right edge.
+QWidget* sketch(QWidget* parent, const QString& resource, int widthTwips, int heightTwips,
+                std::initializer_list<SketchLabel> labels);
+
+// One report line: the texts of the named controls (captions as shown, fields as displayed)
+// joined without separators.
+QString line(const FormBase* form, std::initializer_list<const char*> controls);
+
+// Hover hints (tooltips) of the named controls.
+void setHints(FormBase* form, std::initializer_list<std::pair<const char*, const char*>> hints);
+
+// Blue text on pink: the box for a wire diameter of the user's choice.
+void markChoiceBox(QWidget* box);
+
+// The Label23 items open the tensile-strength workbook "/klqd.xls" of the program folder.
+void attachTensileStrengthViewers(FormBase* form);
+
+} // namespace designer

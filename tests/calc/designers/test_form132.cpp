@@ -1,0 +1,292 @@
+// The torsion spring designer with tangential legs: its worked examples verdict for verdict,
+// the rounding of the proposed wire diameter, the required-field message of the coil gap,
+// faults, reset and the design report.
+
+#include "DesignerTest.h"
+
+#include "common/CheckedMath.h"
+#include "common/Numbers.h"
+
+#include <QLabel>
+#include <cmath>
+#include <ostream>
+
+namespace {
+
+class Form132Test : public DesignerTest {
+protected:
+    FormBase* form() { return open(QStringLiteral("Form132")); }
+};
+
+struct Example {
+    const char* name;
+    std::vector<ControlText> inputs; // changes to the defaults
+    std::vector<ControlText> expected;
+};
+
+void PrintTo(const Example& e, std::ostream* os) {
+    *os << e.name;
+}
+
+class Form132Example : public Form132Test, public ::testing::WithParamInterface<Example> {};
+
+TEST_P(Form132Example, ShowsEveryResultAndVerdict) {
+    FormBase* f = form();
+    enter(f, GetParam().inputs);
+    click(f, "Command1");
+    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
+    expectTexts(f, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, Form132Example,
+    ::testing::Values(
+        Example{"Defaults",
+                {},
+                {{"Text8", "2.6"},      {"Text9", "8.1"},        {"Text10", "10.7"},  {"Text11", "13.3"},
+                 {"Text12", "11.1"},    {"Text7", "3.1"},        {"Text16", "21.3"},  {"Text2", "99"},
+                 {"Text3", "3"},        {"Text4", "102"},        {"Text5", "40"},     {"Label12_4", "°OK"},
+                 {"Text13", "1231.2"},  {"Label12_9", "Mpa OK"}, {"Text6", "36.9"},   {"Label12_1", "mm OK"},
+                 {"Text14", "2100.00"}, {"Label25", "35"},       {"Label26", "99°"},  {"Label7", "3°"},
+                 {"Label29", "102°"},   {"Label28", "40°"},      {"Label27", "142°"}, {"Label31", "36.9"},
+                 {"Label32", "3.1"},    {"Text15", ""}}},
+        Example{"EstimateTooLarge",
+                {{"Text1_8", "150"}},
+                {{"Text5", "48"},
+                 {"Label12_4", "°NG"},
+                 {"Label12_9", "Mpa OK"},
+                 {"Label12_1", "mm OK"},
+                 {"Text6", "36.8"},
+                 {"Label27", "150°"}}},
+        Example{"ChosenDiameter",
+                {{"Text15", "2.6"}},
+                {{"Text8", "2.6"},
+                 {"Text13", "1217.0"},
+                 {"Label12_9", "Mpa OK"},
+                 {"Text6", "37.0"},
+                 {"Label12_1", "mm NG"},
+                 {"Text5", "42"},
+                 {"Label12_4", "°NG"}}},
+        Example{"LargeTorqueStepsAboveSeven",
+                {{"Text1_2", "100"}, {"Text1_3", "2000"}},
+                {{"Text8", "12.0"}, {"Label25", "100"}}},
+        // d0 = 7.0000 rounds to 7.00 and stays; d0 = 7.0105 rounds to 7.01 and becomes 8.
+        Example{"ProposalOfSevenStays", {{"Text1_2", "100"}, {"Text1_3", "416.2"}}, {{"Text8", "7.0"}}},
+        Example{
+            "ProposalJustAboveSevenStepsUp", {{"Text1_2", "100"}, {"Text1_3", "418.1"}}, {{"Text8", "8.0"}}},
+        Example{"NoGapBetweenCoils",
+                {{"Text1_6", "0"}},
+                {{"Text7", "2.6"},
+                 {"Text12", "13.1"},
+                 {"Text2", "117"},
+                 {"Text5", "22"},
+                 {"Label12_4", "°NG"},
+                 {"Text6", "36.5"},
+                 {"Label12_1", "mm OK"}}},
+        Example{"WorkingAngleWithAFractionNeverMatches",
+                {{"Text1_7", "40.4"}},
+                {{"Text5", "40"}, {"Label12_4", "°NG"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form132Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
+    // Find a load for which the cube root, as a single, is exactly 2.125 (lever arm 35, [sigma] 1236).
+    auto root = [](float load) {
+        const float torque = num::single(35.0 * double(load));
+        return num::single(std::cbrt(double(torque) * 32.0 / 3.1416 / 1236.0));
+    };
+    float load = 33.0f;
+    for (int step = 0; step < 1000000 && root(load) < 2.125f; ++step)
+        load = std::nextafter(load, 100.0f);
+    ASSERT_EQ(root(load), 2.125f);
+    FormBase* f = form();
+    type(f, "Text1_3", num::text(load));
+    type(f, "Text1_4", "20"); // room for the wire
+    click(f, "Command1");
+    EXPECT_TRUE(prompts().requests.isEmpty());
+    // 2.12, not 2.13: the inner diameter 20 - 2 d shows which one the design took.
+    EXPECT_EQ(f->text("Text9"), "15.8");
+}
+
+TEST_F(Form132Test, MissingGapMessageSaysZeroIsAllowed) {
+    FormBase* f = form();
+    type(f, "Text1_6", "");
+    click(f, "Command1");
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入圈间缝隙 f：,没有为输入0!"));
+    EXPECT_EQ(f->text("Text8"), "");
+}
+
+TEST_F(Form132Test, RequiredFieldsInIndexOrder) {
+    const std::pair<const char*, int> fields[] = {{"Text1_0", 1562}, {"Text1_1", 1993}, {"Text1_2", 2178},
+                                                  {"Text1_3", 2180}, {"Text1_4", 2179}, {"Text1_5", 2181},
+                                                  {"Text1_7", 2184}, {"Text1_8", 2175}};
+    FormBase* f = form();
+    click(f, "Command4");
+    for (const auto& [box, captionId] : fields) {
+        prompts().clear();
+        click(f, "Command1");
+        EXPECT_EQ(prompts().lastText(), StringTable::text(1383) + StringTable::text(captionId)) << box;
+        type(f, box, "1");
+        if (QString::fromLatin1(box) == QLatin1String("Text1_5"))
+            type(f, "Text1_6", "1"); // the gap, with its own message, is tested above
+    }
+    EXPECT_EQ(f->label("Label12_9")->text(), "Mpa");
+}
+
+struct Fault {
+    const char* name;
+    std::vector<ControlText> inputs;
+};
+
+void PrintTo(const Fault& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class Form132Fault : public Form132Test, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(Form132Fault, ShowsInputErrorAndKeepsEarlierResults) {
+    FormBase* f = form();
+    click(f, "Command1");
+    prompts().clear();
+    enter(f, GetParam().inputs);
+    click(f, "Command1");
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
+    EXPECT_EQ(prompts().requests.first().title, StringTable::text(1318));
+    expectTexts(f, {{"Text8", "2.6"}, {"Text2", "99"}, {"Text14", "2100.00"}, {"Label26", "99°"}});
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, Form132Fault,
+                         ::testing::Values(Fault{"BlankAllowableStress", {{"Text1_1", " "}}},
+                                           Fault{"ChosenDiameterLetters", {{"Text15", "abc"}}},
+                                           Fault{"ZeroYoungsModulus", {{"Text1_0", "0"}}},
+                                           Fault{"ZeroLeverArm", {{"Text1_2", "0"}}},
+                                           Fault{"NoRoomForTheWire", {{"Text15", "13.3"}}},
+                                           Fault{"ZeroGapAndZeroWire", {{"Text1_6", "0"}, {"Text15", "0"}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form132Test, ResetKeepsVerdictsAndSketchAndAsksForEFirst) {
+    FormBase* f = form();
+    type(f, "Text15", "2.6");
+    click(f, "Command1");
+    click(f, "Command4");
+    for (int i = 0; i <= 8; ++i)
+        EXPECT_EQ(f->text(QStringLiteral("Text1_%1").arg(i)), "") << i;
+    for (int i = 2; i <= 16; ++i)
+        EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), "") << i;
+    expectTexts(f, {{"Label12_1", "mm NG"}, {"Label12_4", "°NG"}, {"Label31", "37.0"}, {"Label25", "35"}});
+    click(f, "Command1");
+    EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入弹性模量E："));
+}
+
+TEST_F(Form132Test, DownArrowCyclesThroughTheNineInputs) {
+    FormBase* f = form();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f)); // focus moves only inside the active window
+    f->field("Text1_8")->setFocus();
+    QTest::keyClick(f->field("Text1_8"), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), f->field("Text1_0"));
+    EXPECT_EQ(f->field("Text1_0")->selectedText(), "206000");
+    // The box for a chosen diameter has no key filter and is no part of the cycle.
+    f->field("Text15")->setFocus();
+    QTest::keyClicks(f->field("Text15"), "2a");
+    QTest::keyClick(f->field("Text15"), Qt::Key_Down);
+    EXPECT_EQ(f->text("Text15"), "2a");
+    EXPECT_EQ(QApplication::focusWidget(), f->field("Text15"));
+    EXPECT_TRUE(prompts().requests.isEmpty());
+}
+
+const char* const kReportZhCN[] = {
+    "---------------------圆柱螺旋切向臂扭力弹簧设计方案-------------------",
+    "",
+    "1.输入参数：",
+    "",
+    "弹性模量E：206000N/mm2",
+    "许用剪应力：1236Mpa",
+    "动力力臂 R：35mm",
+    "最大载荷 Pmax：60N",
+    "外径限制 D：13.3mm",
+    "自由高度=<：37mm",
+    "圈间缝隙 f：0.5mm",
+    "工作时夹角 a：40°",
+    "自由角度(估计)142°",
+    "",
+    "",
+    "2.计算结果：",
+    "",
+    "钢丝直径d>=：2.6mm",
+    "内径D1：8.1mm",
+    "中径D：10.7mm",
+    "外径D2：13.3mm",
+    "有效圈数n≈：11.1T",
+    "节距t：3.1mm",
+    "扭转刚度Ktd21.3N.mm/°",
+    "工作扭转角度 a1：99°",
+    "扭转角修正角B'：3°",
+    "修正后扭转角a2：102°",
+    "工作时夹角 a：40°",
+    "工作应力z：1231.2Mpa",
+    "自由高度H0：36.9mm",
+    "实际扭矩 M：2100.00N.mm",
+    "",
+    "",
+};
+
+const char* const kReportEnUS[] = {
+    "---------------------Cylindrical spiral tangential arm torsion spring design-------------------",
+    "",
+    "1. The input parameters:",
+    "",
+    "Modulus E206000N/mm2",
+    "The average allowable shear stress: ",
+    "",
+    "1236Mpa",
+    "power arm35mm",
+    "Maximum load Pmax60N",
+    "OD limit13.3mm",
+    "FreeHeight = <37mm",
+    "gap between the rings0.5mm",
+    "Work Angle40°",
+    "Free angle (estimated)142°",
+    "",
+    "",
+    "2. The calculation results:",
+    "",
+    "Wire Dia d> =2.6mm",
+    "I.D.Diameter8.1mm",
+    "Mean Diameter10.7mm",
+    "O.D.Diameter13.3mm",
+    "Effective number coil11.1T",
+    "Pitch:3.1mm",
+    "Dorsion Ktd21.3N.mm/°",
+    "Work Torsional angle99°",
+    "revised torsion angle B'3°",
+    "Revised Torsion angle102°",
+    "Work Angle40°",
+    "Work  stress 1231.2Mpa",
+    "Free Hight:36.9mm",
+    "Actual torque M2100.00N.mm",
+    "",
+    "",
+};
+
+template <std::size_t N> QStringList lines(const char* const (&text)[N]) {
+    QStringList result;
+    for (const char* line : text)
+        result << QString::fromUtf8(line);
+    return result;
+}
+
+TEST_F(Form132Test, ReportOfTheDefaultDesignInChinese) {
+    FormBase* f = form();
+    click(f, "Command1");
+    expectReport(saveReport(f), lines(kReportZhCN));
+}
+
+TEST_F(Form132Test, ReportOfTheDefaultDesignInEnglish) {
+    StringTable::setLanguage(Language::EnUS);
+    FormBase* f = form();
+    click(f, "Command1");
+    expectReport(saveReport(f), lines(kReportEnUS));
+}
+
+} // namespace
