@@ -149,6 +149,11 @@ struct IndexCase {
     const char* verdict;
 };
 
+// Names the case in test listings.
+void PrintTo(const IndexCase& c, std::ostream* os) {
+    *os << c.largeOuter;
+}
+
 class Form11Index : public Form11Test, public ::testing::WithParamInterface<IndexCase> {};
 
 TEST_P(Form11Index, IndexFromFourToTenPasses) {
@@ -167,6 +172,11 @@ struct RequiredCase {
     const char* field;
     int captionId;
 };
+
+// Names the case in test listings.
+void PrintTo(const RequiredCase& c, std::ostream* os) {
+    *os << c.field;
+}
 
 class Form11Required : public Form11Test, public ::testing::WithParamInterface<RequiredCase> {};
 
@@ -195,6 +205,11 @@ struct FaultCase {
     QStringList written;
     QStringList untouched;
 };
+
+// Names the case in test listings.
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Form11Faults : public Form11Test, public ::testing::WithParamInterface<FaultCase> {};
 

@@ -149,6 +149,11 @@ struct InputCase {
     Texts expected;
 };
 
+// Names the case in test listings.
+void PrintTo(const InputCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Form22Inputs : public Form22Test, public ::testing::WithParamInterface<InputCase> {};
 
 TEST_P(Form22Inputs, ShowsWhatTheInputsGive) {
@@ -193,6 +198,11 @@ struct RequiredCase {
     const char* field;
     int captionId;
 };
+
+// Names the case in test listings.
+void PrintTo(const RequiredCase& c, std::ostream* os) {
+    *os << c.field;
+}
 
 class Form22Required : public Form22Test, public ::testing::WithParamInterface<RequiredCase> {};
 
@@ -242,6 +252,11 @@ struct FaultCase {
     QStringList written;   // boxes the calculation reached before the fault
     QStringList untouched; // boxes after the fault
 };
+
+// Names the case in test listings.
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Form22Faults : public Form22Test, public ::testing::WithParamInterface<FaultCase> {};
 

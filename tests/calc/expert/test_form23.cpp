@@ -146,6 +146,11 @@ struct IndexCase {
     const char* verdict;
 };
 
+// Names the case in test listings.
+void PrintTo(const IndexCase& c, std::ostream* os) {
+    *os << c.meanDiameter;
+}
+
 class Form23Index : public Form23Test, public ::testing::WithParamInterface<IndexCase> {};
 
 TEST_P(Form23Index, IndexFromFourToTenPasses) {
@@ -168,6 +173,11 @@ struct RequiredCase {
     const char* field;
     int captionId;
 };
+
+// Names the case in test listings.
+void PrintTo(const RequiredCase& c, std::ostream* os) {
+    *os << c.field;
+}
 
 class Form23Required : public Form23Test, public ::testing::WithParamInterface<RequiredCase> {};
 
@@ -197,6 +207,11 @@ struct FaultCase {
     QStringList written;
     QStringList untouched;
 };
+
+// Names the case in test listings.
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Form23Faults : public Form23Test, public ::testing::WithParamInterface<FaultCase> {};
 
