@@ -46,6 +46,20 @@ private:
     std::vector<std::pair<int, QString>> fields_;
 };
 
+// The input frame (Frame1) of a calculator window: the field grid with the button rows
+// below it on the left, the window's picture on the right.
+struct Picture {
+    const char* name;
+    const char* resource;
+    int maxWidth;
+};
+void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fields,
+                   const std::vector<std::vector<ui::Cell>>& buttons, const Picture& picture);
+
+// The names of the input array <array>_0 .. <array>_<last> followed by Text<box> for every
+// box, in that order: what a calculator's reset empties.
+QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes);
+
 // Calculator fields keep the widths of the original windows; the window does not grow.
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results);
 
