@@ -167,10 +167,7 @@ TEST_F(Form13Test, EmptyRequiredFieldStillSetsTheF1CaptionsAndEnablesButtons) {
         typeAll(f, towerSpring());
         f->setText(c.emptied, {});
         click(f, "Command1");
-        const PromptRequest shown = takeOnlyPrompt();
-        EXPECT_EQ(shown.text.toStdString(), c.message.toStdString());
-        EXPECT_EQ(shown.title, text(1318));
-        EXPECT_EQ(shown.icon, PromptIcon::Information);
+        expectMissingInputPrompt(c.message);
         expectTexts(f, join({{"Text5", "8000"}, {"Text8", ""}, {"Text12", ""}, {"Label24", "Fz"}},
                             notAboveContact("Label50", "Label19", 2268)));
         expectEnabled(f, kResultButtons, true);

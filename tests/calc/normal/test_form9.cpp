@@ -177,10 +177,7 @@ TEST_F(Form9Test, FirstEmptyRequiredFieldIsNamed) {
         for (const QString& name : c.empty)
             f->setText(name, {});
         click(f, "Command4");
-        const PromptRequest shown = takeOnlyPrompt();
-        EXPECT_EQ(shown.text.toStdString(), c.message.toStdString());
-        EXPECT_EQ(shown.title, StringTable::text(1318));
-        EXPECT_EQ(shown.icon, PromptIcon::Information);
+        expectMissingInputPrompt(c.message);
         // The modulus is written before the test; nothing else is.
         EXPECT_EQ(f->text("Text11").toStdString(), "21000");
         EXPECT_EQ(f->text("Text8"), QString());
