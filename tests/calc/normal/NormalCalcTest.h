@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <map>
@@ -86,6 +87,13 @@ protected:
         EXPECT_EQ(shown.text.toStdString(), message.toStdString());
         EXPECT_EQ(shown.title, StringTable::text(1318));
         EXPECT_EQ(shown.icon, PromptIcon::Information);
+    }
+
+    // A stopped calculation never leaves an infinite or undefined number in a box.
+    static void expectNoInfOrNan(FormBase* f) {
+        for (QLineEdit* box : f->findChildren<QLineEdit*>())
+            EXPECT_FALSE(box->text().contains("inf") || box->text().contains("nan"))
+                << qPrintable(box->objectName());
     }
 
     // Bitmaps written by this test: each test has an output folder of its own.
