@@ -52,9 +52,7 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
         this, QStringLiteral("Text1"),
         {"Text21", "Text10", "Text19", "Text9", "Text20", "Text6", "Text2", "Text7", "Text11", "Text8"});
 
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command6")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command6"));
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command4"),
                 QStringLiteral("Command7"), QStringLiteral("Command11")},
                false);

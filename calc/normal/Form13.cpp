@@ -43,9 +43,7 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
     normalparts::fixWidths(this, QStringLiteral("Text10"),
                            {"Text8", "Text1", "Text16", "Text2", "Text13", "Text12", "Text15", "Text14"});
 
-    attachInputArray(QStringLiteral("Text10"));
-    setFirstField(field(QStringLiteral("Text10_0")));
-    setDefaultButton(button(QStringLiteral("Command1")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text10"), QStringLiteral("Command1"));
     setEnabled(resultButtons(), false);
 
     onClick(QStringLiteral("Command1"), [this] { calculate(); });

@@ -39,9 +39,7 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
                             "Text2", "Text5", "Text17", "Text18", "Text3", "Text8", "Text7", "Text21",
                             "Text22"});
 
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command4")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command4"));
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command7"),
                 QStringLiteral("Command10")},
                false);

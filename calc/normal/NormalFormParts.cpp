@@ -101,6 +101,12 @@ void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fie
                                        QString::fromLatin1(picture.resource), picture.maxWidth));
 }
 
+void setUpInputArray(FormBase* form, const QString& array, const QString& calculateButton) {
+    form->attachInputArray(array);
+    form->setFirstField(form->field(array + QStringLiteral("_0")));
+    form->setDefaultButton(form->button(calculateButton));
+}
+
 QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes) {
     QStringList names;
     for (int i = 0; i <= last; ++i)

@@ -1,6 +1,7 @@
 #pragma once
-// Small pieces the normal-mode calculator windows share: hidden fields that the load-test
-// windows read, a caption-only button, a clickable label and the drawing-sheet fill.
+// Small pieces the normal-mode calculator windows share: the input frame and input array,
+// hidden fields that the load-test windows read, a caption-only button, a clickable label,
+// the fields a reset empties and the drawing-sheet fill.
 
 #include "common/ui/FormBuilder.h"
 
@@ -59,6 +60,10 @@ void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fie
 // The names of the input array <array>_0 .. <array>_<last> followed by Text<box> for every
 // box, in that order: what a calculator's reset empties.
 QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes);
+
+// The key handling of a calculator's input array <array>_i, the focus starting at <array>_0
+// and Enter pressing the calculate button.
+void setUpInputArray(FormBase* form, const QString& array, const QString& calculateButton);
 
 // Calculator fields keep the widths of the original windows; the window does not grow.
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results);
