@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the normal-mode calculator windows share: the input frame and input array,
+// Helpers the normal-mode calculator windows share: the input frame and input array,
 // hidden fields that the load-test windows read, a caption-only button, a clickable label,
 // the fields a reset empties and the drawing-sheet fill.
 
