@@ -14,6 +14,18 @@ constexpr int kBorder = 2;
 constexpr int kClientWidth = 764; // 11460 x 8265 twips
 constexpr int kClientHeight = 551;
 
+using Ink = DrawingSheet::Ink;
+using FieldFont = DrawingSheet::FieldFont;
+
+// Every sheet has the same title block: customer and part number above it, the company name
+// in it, all three for the user to change.
+const DrawingSheet::Field kCustomerAndPart[] = {
+    {0, {483, 417, 261, 16}, Ink::Red, FieldFont::Window, "改为你的客户名称"},
+    {1, {483, 437, 261, 16}, Ink::Red, FieldFont::Window, "改为你的料号或品名"},
+};
+const DrawingSheet::Field kCompany = {
+    29, {426, 500, 315, 20}, Ink::Blue, FieldFont::Song12, "改为你的公司名称"};
+
 QPixmap renderTemplate(const QString& resource) {
     QPixmap pixmap(DrawingSheet::kTemplateWidth, DrawingSheet::kTemplateHeight);
     pixmap.fill(Qt::white);
@@ -106,8 +118,11 @@ DrawingSheet::DrawingSheet(const QString& className, const QString& caption, con
     setFixedSize(kClientWidth, kClientHeight);
     picture_ = new SheetPicture(templateResource, this);
     picture_->move(0, pictureTop);
+    for (const Field& field : kCustomerAndPart)
+        makeField(picture_, field);
     for (const Field& field : fields)
         makeField(picture_, field);
+    makeField(picture_, kCompany);
     connect(picture_, &SheetPicture::clicked, this, [this] { SheetBitmapWriter::save(this); });
 }
 

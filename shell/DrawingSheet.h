@@ -61,6 +61,9 @@ public:
     static QString compressionCaption();
     static QString standardCaption();
 
+    // The fields are those of this kind of spring; the customer, part-number (Text1_0, Text1_1)
+    // and company-name (Text1_29) fields of the title block are the same on every sheet and
+    // are added around them.
     DrawingSheet(const QString& className, const QString& caption, const QString& templateResource,
                  int pictureTop, std::span<const Field> fields);
 

@@ -7,10 +7,8 @@ namespace {
 using Ink = DrawingSheet::Ink;
 using FieldFont = DrawingSheet::FieldFont;
 
-// Text1(i): place over the template, ink, font and design-time text.
+// Text1(i) of this kind of spring: place over the template, ink, font and design-time text.
 const DrawingSheet::Field kFields[] = {
-    {0, {483, 417, 261, 16}, Ink::Red, FieldFont::Window, "改为你的客户名称"},
-    {1, {483, 437, 261, 16}, Ink::Red, FieldFont::Window, "改为你的料号或品名"},
     {2, {121, 375, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
     {3, {121, 394, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
     {4, {121, 413, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
@@ -34,7 +32,6 @@ const DrawingSheet::Field kFields[] = {
     {22, {498, 265, 44, 18}, Ink::Blue, FieldFont::Song10, ""},
     {23, {498, 70, 44, 18}, Ink::Blue, FieldFont::Song10, ""},
     {24, {578, 110, 44, 18}, Ink::Blue, FieldFont::Song10, ""},
-    {29, {426, 500, 315, 20}, Ink::Blue, FieldFont::Song12, "改为你的公司名称"},
 };
 
 constexpr int kPictureTop = 0;

@@ -7,10 +7,8 @@ namespace {
 using Ink = DrawingSheet::Ink;
 using FieldFont = DrawingSheet::FieldFont;
 
-// Text1(i): place over the template, ink, font and design-time text.
+// Text1(i) of this kind of spring: place over the template, ink, font and design-time text.
 const DrawingSheet::Field kFields[] = {
-    {0, {483, 417, 261, 16}, Ink::Red, FieldFont::Window, "改为你的客户名称"},
-    {1, {483, 437, 261, 16}, Ink::Red, FieldFont::Window, "改为你的料号或品名"},
     {2, {121, 356, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
     {3, {121, 375, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
     {4, {121, 394, 86, 16}, Ink::Blue, FieldFont::Window, "d"},
@@ -34,7 +32,6 @@ const DrawingSheet::Field kFields[] = {
     {22, {662, 37, 50, 18}, Ink::Blue, FieldFont::Song10, ""},
     {23, {572, 82, 60, 20}, Ink::Red, FieldFont::Song12, "自由角"},
     {24, {296, 244, 60, 18}, Ink::Red, FieldFont::Song12, ""},
-    {29, {426, 500, 315, 20}, Ink::Blue, FieldFont::Song12, "改为你的公司名称"},
 };
 
 constexpr int kPictureTop = 0;

@@ -12,7 +12,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -53,9 +52,7 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
         this, QStringLiteral("Text1"),
         {"Text21", "Text10", "Text19", "Text9", "Text20", "Text6", "Text2", "Text7", "Text11", "Text8"});
 
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command6")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command6"));
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command4"),
                 QStringLiteral("Command7"), QStringLiteral("Command11")},
                false);
@@ -75,16 +72,8 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
 }
 
 void Form10::buildInputFrame() {
-    QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame1"), 1366);
-    layout()->addWidget(frame);
-    auto* columns = new QHBoxLayout(frame);
-    auto* inputs = new QWidget(frame);
-    auto* rows = new QVBoxLayout(inputs);
-    rows->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(inputs);
-
-    QGridLayout* fields = ui::grid(
-        inputs,
+    normalparts::addInputFrame(
+        this,
         {
             {ui::label("Label9", 1375),
              normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
@@ -103,18 +92,14 @@ void Form10::buildInputFrame() {
              ui::mark("Label23_5", false)},
             {ui::label("Label25", 1509), ui::edit("Text1_6"), ui::literal("Label24", "mm"),
              ui::mark("Label23_6", false)},
-        });
-    fields->setColumnStretch(4, 1);
-    ui::grid(inputs, {
-                         {ui::button("Command6", 1357), ui::button("Command2", 1356),
-                          ui::button("Command11", 1321), ui::button("Command5", 1315)},
-                         {ui::button("Command8", 1359), ui::button("Command4", 1406),
-                          ui::button("Command1", 1358), ui::button("Command7", 1355)},
-                     });
-    rows->addStretch();
-
-    columns->addWidget(ui::makePicture(frame, QStringLiteral("Image1"),
-                                       QStringLiteral(":/pictures/normal/form10.svg"), 300));
+        },
+        {
+            {ui::button("Command6", 1357), ui::button("Command2", 1356), ui::button("Command11", 1321),
+             ui::button("Command5", 1315)},
+            {ui::button("Command8", 1359), ui::button("Command4", 1406), ui::button("Command1", 1358),
+             ui::button("Command7", 1355)},
+        },
+        {"Image1", ":/pictures/normal/form10.svg", 300});
 }
 
 void Form10::buildResultFrame() {
@@ -233,12 +218,8 @@ void Form10::switchLoadsToNewtons() {
 }
 
 void Form10::reset() {
-    QStringList fields;
-    for (int i = 0; i <= 6; ++i)
-        fields << QStringLiteral("Text1_%1").arg(i);
-    for (int box : {2, 6, 7, 8, 9, 10, 11, 12, 19, 20, 21})
-        fields << QStringLiteral("Text%1").arg(box);
-    clearFields(fields);
+    clearFields(
+        normalparts::inputsAndBoxes(QStringLiteral("Text1"), 6, {2, 6, 7, 8, 9, 10, 11, 12, 19, 20, 21}));
     setLoadUnit(kGramsForce);
     setText(QStringLiteral("Label20"), QString());
     setEnabled({QStringLiteral("Command2"), QStringLiteral("Command11"), QStringLiteral("Command7")}, false);

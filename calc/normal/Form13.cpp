@@ -10,7 +10,6 @@
 #include "common/ui/FormRegistry.h"
 #include "platform/WindowCommands.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,9 +43,7 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
     normalparts::fixWidths(this, QStringLiteral("Text10"),
                            {"Text8", "Text1", "Text16", "Text2", "Text13", "Text12", "Text15", "Text14"});
 
-    attachInputArray(QStringLiteral("Text10"));
-    setFirstField(field(QStringLiteral("Text10_0")));
-    setDefaultButton(button(QStringLiteral("Command1")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text10"), QStringLiteral("Command1"));
     setEnabled(resultButtons(), false);
 
     onClick(QStringLiteral("Command1"), [this] { calculate(); });
@@ -60,16 +57,8 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
 }
 
 void Form13::buildInputFrame() {
-    QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame1"), 1366);
-    layout()->addWidget(frame);
-    auto* columns = new QHBoxLayout(frame);
-    auto* inputs = new QWidget(frame);
-    auto* rows = new QVBoxLayout(inputs);
-    rows->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(inputs);
-
-    QGridLayout* fields = ui::grid(
-        inputs,
+    normalparts::addInputFrame(
+        this,
         {
             {ui::label("Label9", 1544),
              normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
@@ -91,16 +80,11 @@ void Form13::buildInputFrame() {
             // Wide enough for the solid-height note it receives.
             {ui::label("Label54", 1519), ui::edit("Text10_6"),
              ui::colored(ui::literal("Label55", "mm", 2), kRed)},
-        });
-    fields->setColumnStretch(4, 1);
-    ui::grid(inputs,
-             {{ui::button("Command1", 1357), ui::button("Command4", 1356), ui::button("Command2", 1321),
-               ui::button("Command3", 1358), ui::button("Command6", 1359), ui::button("Command5", 1355),
-               ui::button("Command8", 1315)}});
-    rows->addStretch();
-
-    columns->addWidget(ui::makePicture(frame, QStringLiteral("Picture1"),
-                                       QStringLiteral(":/pictures/normal/form13.svg"), 260));
+        },
+        {{ui::button("Command1", 1357), ui::button("Command4", 1356), ui::button("Command2", 1321),
+          ui::button("Command3", 1358), ui::button("Command6", 1359), ui::button("Command5", 1355),
+          ui::button("Command8", 1315)}},
+        {"Picture1", ":/pictures/normal/form13.svg", 260});
 }
 
 void Form13::buildResultFrame() {
@@ -211,12 +195,7 @@ void Form13::calculate() {
 }
 
 void Form13::reset() {
-    QStringList fields;
-    for (int i = 0; i <= 6; ++i)
-        fields << QStringLiteral("Text10_%1").arg(i);
-    for (int box : {1, 2, 8, 12, 13, 14, 15, 16, 17})
-        fields << QStringLiteral("Text%1").arg(box);
-    clearFields(fields);
+    clearFields(normalparts::inputsAndBoxes(QStringLiteral("Text10"), 6, {1, 2, 8, 12, 13, 14, 15, 16, 17}));
     setEnabled(resultButtons(), false);
 }
 

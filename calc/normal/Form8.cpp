@@ -1,6 +1,7 @@
 #include "calc/normal/Form8.h"
 
 #include "calc/normal/CompressionCalc.h"
+#include "calc/normal/NormalFormParts.h"
 #include "common/Numbers.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
@@ -59,9 +60,7 @@ Form8::Form8() : FormBase(QStringLiteral("Form8")) {
     buildInputFrame(layout);
     buildResultArea(layout);
 
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command1")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command1"));
     setEnabled({QStringLiteral("Command5"), QStringLiteral("Command7"), QStringLiteral("Command2"),
                 QStringLiteral("Command4")},
                false);

@@ -11,7 +11,6 @@
 #include "platform/WindowCommands.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,9 +39,7 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
                             "Text2", "Text5", "Text17", "Text18", "Text3", "Text8", "Text7", "Text21",
                             "Text22"});
 
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command4")));
+    normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command4"));
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command7"),
                 QStringLiteral("Command10")},
                false);
@@ -59,16 +56,8 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
 }
 
 void Form9::buildInputFrame() {
-    QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame1"), 1366);
-    layout()->addWidget(frame);
-    auto* columns = new QHBoxLayout(frame);
-    auto* inputs = new QWidget(frame);
-    auto* rows = new QVBoxLayout(inputs);
-    rows->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(inputs);
-
-    QGridLayout* fields = ui::grid(
-        inputs,
+    normalparts::addInputFrame(
+        this,
         {
             {ui::label("Label28", 1375),
              normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
@@ -91,17 +80,11 @@ void Form9::buildInputFrame() {
              ui::mark("Label23_9", true)},
             {ui::label("Label42_0", 1493), ui::edit("Text1_8"), ui::literal("UnitText1_8", "mm"),
              ui::mark("Label23_10", false)},
-        });
-    fields->setColumnStretch(4, 1);
-    ui::grid(
-        inputs,
+        },
         {{ui::button("Command4", 1357), ui::button("Command10", 1321), ui::button("Command2", 1356),
           ui::button("Command1", 1358), ui::button("Command6", 1359),
-          normalparts::literalButton("Command7", QStringLiteral("出图")), ui::button("Command5", 1315)}});
-    rows->addStretch();
-
-    columns->addWidget(
-        ui::makePicture(frame, QStringLiteral("Image2"), QStringLiteral(":/pictures/normal/form9.svg"), 340));
+          normalparts::literalButton("Command7", QStringLiteral("出图")), ui::button("Command5", 1315)}},
+        {"Image2", ":/pictures/normal/form9.svg", 340});
 }
 
 void Form9::buildResultFrame() {
@@ -210,12 +193,8 @@ void Form9::calculate() {
 }
 
 void Form9::reset() {
-    QStringList fields;
-    for (int i = 0; i <= 8; ++i)
-        fields << QStringLiteral("Text1_%1").arg(i);
-    for (int box : {2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18, 19, 20, 21, 22})
-        fields << QStringLiteral("Text%1").arg(box);
-    clearFields(fields);
+    clearFields(normalparts::inputsAndBoxes(QStringLiteral("Text1"), 8,
+                                            {2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18, 19, 20, 21, 22}));
     setEnabled({QStringLiteral("Command7"), QStringLiteral("Command10"), QStringLiteral("Command2")}, false);
 }
 

@@ -1,5 +1,6 @@
 #include "calc/normal/HeatTreatment.h"
 
+#include "calc/normal/ExtendedMath.h"
 #include "common/CheckedMath.h"
 
 #include <array>
@@ -33,17 +34,9 @@ constexpr Bands kSwic{{
 }};
 
 // Evaluated in extended precision, stored as a single.
-using Ext = long double;
-
-float single(Ext x) {
-    return num::toSingle(num::finite(static_cast<double>(x)));
-}
-
-Ext divide(Ext a, Ext b) {
-    if (b == 0)
-        throw num::CalcFault("division by zero");
-    return a / b;
-}
+using extmath::divide;
+using extmath::Ext;
+using extmath::single;
 
 } // namespace
 

@@ -5,10 +5,14 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 namespace normalparts {
 
@@ -77,6 +81,39 @@ void fixWidths(FormBase* form, const QString& inputArray, const QStringList& res
         form->field(name)->setFixedWidth(ui::twips(1100));
     form->comboBox(QStringLiteral("Combo1"))->setFixedWidth(ui::twips(2400));
     form->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fields,
+                   const std::vector<std::vector<ui::Cell>>& buttons, const Picture& picture) {
+    QGroupBox* frame = ui::makeFrame(form, QStringLiteral("Frame1"), 1366);
+    form->layout()->addWidget(frame);
+    auto* columns = new QHBoxLayout(frame);
+    auto* inputs = new QWidget(frame);
+    auto* rows = new QVBoxLayout(inputs);
+    rows->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(inputs);
+
+    ui::grid(inputs, fields)->setColumnStretch(4, 1);
+    ui::grid(inputs, buttons);
+    rows->addStretch();
+
+    columns->addWidget(ui::makePicture(frame, QString::fromLatin1(picture.name),
+                                       QString::fromLatin1(picture.resource), picture.maxWidth));
+}
+
+void setUpInputArray(FormBase* form, const QString& array, const QString& calculateButton) {
+    form->attachInputArray(array);
+    form->setFirstField(form->field(array + QStringLiteral("_0")));
+    form->setDefaultButton(form->button(calculateButton));
+}
+
+QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes) {
+    QStringList names;
+    for (int i = 0; i <= last; ++i)
+        names << QStringLiteral("%1_%2").arg(array).arg(i);
+    for (int box : boxes)
+        names << QStringLiteral("Text%1").arg(box);
+    return names;
 }
 
 } // namespace normalparts

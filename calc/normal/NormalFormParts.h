@@ -1,6 +1,7 @@
 #pragma once
-// Small pieces the normal-mode calculator windows share: hidden fields that the load-test
-// windows read, a caption-only button, a clickable label and the drawing-sheet fill.
+// Helpers the normal-mode calculator windows share: the input frame and input array,
+// hidden fields that the load-test windows read, a caption-only button, a clickable label,
+// the fields a reset empties and the drawing-sheet fill.
 
 #include "common/ui/FormBuilder.h"
 
@@ -45,6 +46,24 @@ private:
     QString sheet_;
     std::vector<std::pair<int, QString>> fields_;
 };
+
+// The input frame (Frame1) of a calculator window: the field grid with the button rows
+// below it on the left, the window's picture on the right.
+struct Picture {
+    const char* name;
+    const char* resource;
+    int maxWidth;
+};
+void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fields,
+                   const std::vector<std::vector<ui::Cell>>& buttons, const Picture& picture);
+
+// The names of the input array <array>_0 .. <array>_<last> followed by Text<box> for every
+// box, in that order: what a calculator's reset empties.
+QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes);
+
+// The key handling of a calculator's input array <array>_i, the focus starting at <array>_0
+// and Enter pressing the calculate button.
+void setUpInputArray(FormBase* form, const QString& array, const QString& calculateButton);
 
 // Calculator fields keep the widths of the original windows; the window does not grow.
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results);

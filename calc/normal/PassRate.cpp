@@ -1,21 +1,14 @@
 #include "calc/normal/PassRate.h"
 
+#include "calc/normal/ExtendedMath.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 
 namespace {
 
-using Ext = long double;
-
-float single(Ext x) {
-    return num::toSingle(num::finite(static_cast<double>(x)));
-}
-
-Ext divide(Ext a, Ext b) {
-    if (b == 0)
-        throw num::CalcFault("division by zero");
-    return a / b;
-}
+using extmath::divide;
+using extmath::Ext;
+using extmath::single;
 
 // d⁴·G / D³ / n / 8, with d⁴, D³ and d⁴·G formed in double precision.
 float rate(float g, float d, float meanDiameter, float coils) {

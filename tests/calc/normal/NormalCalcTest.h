@@ -2,6 +2,7 @@
 // Fixture of the normal-mode calculator tests: typing a whole set of inputs, reading many
 // boxes at once, and a print sink and mail opener that record instead of acting.
 
+#include "common/StringTable.h"
 #include "platform/ContactLinks.h"
 #include "platform/Folders.h"
 #include "platform/WindowCommands.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <map>
@@ -76,6 +78,22 @@ protected:
         PromptRequest request = asked.isEmpty() ? PromptRequest{} : asked.last();
         prompts().clear();
         return request;
+    }
+
+    // The one message box shown since the last clear must be the notice naming an input left
+    // empty, with that message; clears the record.
+    static void expectMissingInputPrompt(const QString& message) {
+        const PromptRequest shown = takeOnlyPrompt();
+        EXPECT_EQ(shown.text.toStdString(), message.toStdString());
+        EXPECT_EQ(shown.title, StringTable::text(1318));
+        EXPECT_EQ(shown.icon, PromptIcon::Information);
+    }
+
+    // A stopped calculation never leaves an infinite or undefined number in a box.
+    static void expectNoInfOrNan(FormBase* f) {
+        for (QLineEdit* box : f->findChildren<QLineEdit*>())
+            EXPECT_FALSE(box->text().contains("inf") || box->text().contains("nan"))
+                << qPrintable(box->objectName());
     }
 
     // Bitmaps written by this test: each test has an output folder of its own.

@@ -177,10 +177,7 @@ TEST_F(Form10Test, FirstEmptyRequiredFieldIsNamedAndOnlyTheModulusIsWritten) {
         typeAll(f, springSteelSpring());
         f->setText(c.emptied, {});
         click(f, "Command6");
-        const PromptRequest shown = takeOnlyPrompt();
-        EXPECT_EQ(shown.text.toStdString(), c.message.toStdString());
-        EXPECT_EQ(shown.title, StringTable::text(1318));
-        EXPECT_EQ(shown.icon, PromptIcon::Information);
+        expectMissingInputPrompt(c.message);
         expectTexts(
             f, {{"Text12", "8000"}, {"Text21", ""}, {"Text22", ""}, {"Label20", StringTable::text(1502)}});
         expectEnabled(f, kAfterCalculation, false);
