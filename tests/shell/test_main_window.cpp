@@ -399,8 +399,8 @@ TEST_F(MainWindowTest, F1OpensTheHelpInTheLanguageInForce) {
         // One page per part of the program, each reachable from the index.
         const QString folder =
             language == Language::EnUS ? QStringLiteral(":/help/en/") : QStringLiteral(":/help/zh/");
-        for (int part = 1; part <= 11; ++part) {
-            const QString page = QStringLiteral("part%1.html").arg(part, 2, 10, QLatin1Char('0'));
+        for (int chapter = 1; chapter <= 11; ++chapter) {
+            const QString page = QStringLiteral("chapter%1.html").arg(chapter, 2, 10, QLatin1Char('0'));
             EXPECT_TRUE(QFile::exists(folder + page)) << qPrintable(page);
             EXPECT_TRUE(browser->toHtml().contains(page)) << qPrintable(page);
         }
