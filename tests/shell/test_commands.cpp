@@ -456,7 +456,8 @@ TEST_F(CommandDispatchTest, ProgramCommandsRunByNameAndUnknownOnesDoNothing) {
     for (QWidget* owner : owners)
         EXPECT_EQ(owner, form);
     EXPECT_FALSE(ProgramCommands::run(QStringLiteral("noSuchCommand"), form));
-    if (!helpRegistered)
+    if (!helpRegistered) {
         EXPECT_FALSE(ProgramCommands::run(QStringLiteral("help"), form));
+    }
     EXPECT_TRUE(prompts().requests.isEmpty());
 }
