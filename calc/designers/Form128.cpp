@@ -15,13 +15,11 @@
 
 namespace {
 
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kKg = QStringLiteral("kg");
 const QString kStress = QStringLiteral("kg/mm2");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
 
 } // namespace
 
@@ -109,13 +107,8 @@ void Form128::calculate() {
         return;
 
     bufferdesign::Inputs in;
-    in.emptyCarMass = num::single(number(QStringLiteral("Text1_0")));
-    in.loadedCarMass = num::single(number(QStringLiteral("Text1_1")));
-    in.springIndex = num::single(number(QStringLiteral("Text1_2")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_3")));
-    in.shearModulus = num::single(number(QStringLiteral("Text1_4")));
-    in.totalDeflection = num::single(number(QStringLiteral("Text1_5")));
-    in.impactSpeed = num::single(number(QStringLiteral("Text1_6")));
+    designer::readInputs(this, {&in.emptyCarMass, &in.loadedCarMass, &in.springIndex, &in.allowableStress,
+                                &in.shearModulus, &in.totalDeflection, &in.impactSpeed});
     // Everything is worked out before the first field changes.
     const bufferdesign::Design out = bufferdesign::design(in);
 
@@ -143,12 +136,7 @@ void Form128::calculate() {
 }
 
 void Form128::reset() {
-    QStringList names;
-    for (int i = 0; i <= 6; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 15; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 6, 15);
 }
 
 report::DesignReport Form128::designReport() const {

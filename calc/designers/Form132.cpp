@@ -16,14 +16,13 @@
 
 namespace {
 
+using designer::query;
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kDegree = QStringLiteral("°");
 const QString kRed = QStringLiteral("#ff0000");
 const QString kBlue = QStringLiteral("#0000ff");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
 
 ui::Cell redUnit(const char* name, const QString& text) {
     return ui::colored(unit(name, text), kRed);
@@ -62,7 +61,7 @@ QGroupBox* Form132::buildInputs() {
                        {ui::label("Label36", 1562), ui::edit("Text1_0", "206000"), unit("Label8", "N/mm2"),
                         ui::mark("Label23_1", true)},
                        {ui::label("Label63", 1993), ui::edit("Text1_1", "1236"), unit("Label4", "Mpa"),
-                        ui::colored(ui::label("Label23_3", 2149), kBlue)},
+                        query("Label23_3")},
                        {ui::label("Label1", 2178), ui::edit("Text1_2", "35"), unit("Label38", kMm),
                         ui::mark("Label23_8", true)},
                        {ui::label("Label6", 2180), ui::edit("Text1_3", "60"), unit("Label2", "N"),
@@ -136,17 +135,10 @@ void Form132::calculate() {
     }
 
     torsiondesign::Inputs in;
-    in.youngsModulus = num::single(number(QStringLiteral("Text1_0")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_1")));
-    in.leverArm = num::single(number(QStringLiteral("Text1_2")));
-    in.maxLoad = num::single(number(QStringLiteral("Text1_3")));
-    in.outerDiameterLimit = num::single(number(QStringLiteral("Text1_4")));
-    in.freeHeightLimit = num::single(number(QStringLiteral("Text1_5")));
-    in.coilGap = num::single(number(QStringLiteral("Text1_6")));
-    in.workingAngle = num::single(number(QStringLiteral("Text1_7")));
-    in.estimatedFreeAngle = num::single(number(QStringLiteral("Text1_8")));
-    if (!isEmpty(QStringLiteral("Text15")))
-        in.chosenWireDiameter = num::single(num::strictOrFault(text(QStringLiteral("Text15"))));
+    designer::readInputs(this, {&in.youngsModulus, &in.allowableStress, &in.leverArm, &in.maxLoad,
+                                &in.outerDiameterLimit, &in.freeHeightLimit, &in.coilGap, &in.workingAngle,
+                                &in.estimatedFreeAngle});
+    in.chosenWireDiameter = designer::chosenWireDiameter(this, "Text15");
 
     torsiondesign::Design out;
     // Verdicts decided before a fault stay on the window.
@@ -161,13 +153,7 @@ void Form132::calculate() {
             setText(QStringLiteral("Label12_4"),
                     *out.angleOk ? QStringLiteral("°OK") : QStringLiteral("°NG"));
     };
-    try {
-        torsiondesign::design(in, out);
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
+    designer::designShowingVerdicts([&] { torsiondesign::design(in, out); }, showVerdicts);
 
     setText(QStringLiteral("Label25"), num::textSingle(in.leverArm));
     setText(QStringLiteral("Label27"), num::textSingle(in.estimatedFreeAngle) + kDegree);
@@ -204,12 +190,7 @@ void Form132::calculate() {
 }
 
 void Form132::reset() {
-    QStringList names;
-    for (int i = 0; i <= 8; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 16; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 8, 16);
 }
 
 report::DesignReport Form132::designReport() const {
