@@ -100,6 +100,15 @@ void designShowingVerdicts(const std::function<void()>& design, const std::funct
     showVerdicts();
 }
 
+void showResults(FormBase* form, std::initializer_list<Result> results) {
+    for (const Result& r : results) {
+        const QString box = QString::fromLatin1(r.box);
+        form->setSingle(box, r.value, QString::fromLatin1(r.pattern));
+        if (r.echo)
+            form->setText(QString::fromLatin1(r.echo), form->text(box) + QString::fromUtf8(r.echoSuffix));
+    }
+}
+
 void clearInputsAndResults(FormBase* form, int lastInput, int lastResult) {
     QStringList names;
     for (int i = 0; i <= lastInput; ++i)

@@ -56,6 +56,19 @@ std::optional<float> chosenWireDiameter(const FormBase* form, const char* box);
 // fault then goes on to the caller.
 void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts);
 
+// A result: the box, its value, the pattern it is shown with and, if any, the sketch label
+// that then echoes the box's text followed by echoSuffix.
+struct Result {
+    const char* box;
+    float value;
+    const char* pattern;
+    const char* echo = nullptr;
+    const char* echoSuffix = "";
+};
+
+// Writes the results in order, each echo right after its box.
+void showResults(FormBase* form, std::initializer_list<Result> results);
+
 // Empties the input array Text1_0 .. Text1_<lastInput> and the results Text2 .. Text<lastResult>.
 void clearInputsAndResults(FormBase* form, int lastInput, int lastResult);
 

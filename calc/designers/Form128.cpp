@@ -113,26 +113,20 @@ void Form128::calculate() {
     const bufferdesign::Design out = bufferdesign::design(in);
 
     setText(QStringLiteral("Label32"), out.safetyOk ? QStringLiteral("OK") : QStringLiteral("NG"));
-    const struct {
-        const char* box;
-        float value;
-        const char* pattern;
-        const char* echo;
-    } results[] = {
-        {"Text2", out.springForce, "0.000", nullptr},    {"Text3", out.allowedForce, "0.000", nullptr},
-        {"Text4", out.rate, "0.000", nullptr},           {"Text5", out.pitch, "0.0", "Label28"},
-        {"Text6", out.solidHeight, "0.0", nullptr},      {"Text7", out.freeHeight, "0.0", "Label26"},
-        {"Text8", out.wireDiameter, "0.0", "Label27"},   {"Text9", out.innerDiameter, "0.0", nullptr},
-        {"Text10", out.meanDiameter, "0.0", "Label25"},  {"Text11", out.outerDiameter, "0.0", "Label29"},
-        {"Text12", out.activeCoils, "0.0", nullptr},     {"Text13", out.totalCoils, "0.0", nullptr},
-        {"Text14", out.maxShearStress, "0.00", nullptr}, {"Text15", out.safetyFactor, "0.00", nullptr},
-    };
-    for (const auto& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            setText(QString::fromLatin1(r.echo), text(box));
-    }
+    designer::showResults(this, {{"Text2", out.springForce, "0.000"},
+                                 {"Text3", out.allowedForce, "0.000"},
+                                 {"Text4", out.rate, "0.000"},
+                                 {"Text5", out.pitch, "0.0", "Label28"},
+                                 {"Text6", out.solidHeight, "0.0"},
+                                 {"Text7", out.freeHeight, "0.0", "Label26"},
+                                 {"Text8", out.wireDiameter, "0.0", "Label27"},
+                                 {"Text9", out.innerDiameter, "0.0"},
+                                 {"Text10", out.meanDiameter, "0.0", "Label25"},
+                                 {"Text11", out.outerDiameter, "0.0", "Label29"},
+                                 {"Text12", out.activeCoils, "0.0"},
+                                 {"Text13", out.totalCoils, "0.0"},
+                                 {"Text14", out.maxShearStress, "0.00"},
+                                 {"Text15", out.safetyFactor, "0.00"}});
 }
 
 void Form128::reset() {

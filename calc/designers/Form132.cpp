@@ -159,34 +159,20 @@ void Form132::calculate() {
     setText(QStringLiteral("Label27"), num::textSingle(in.estimatedFreeAngle) + kDegree);
 
     // Each sketch label follows the box just written.
-    const struct {
-        const char* box;
-        float value;
-        const char* pattern;
-        const char* echo;
-        bool degrees;
-    } results[] = {
-        {"Text2", out.torsionAngle, "0", "Label26", true},
-        {"Text3", out.correctionAngle, "0", "Label7", true},
-        {"Text4", out.correctedAngle, "0", "Label29", true},
-        {"Text5", out.impliedWorkingAngle, "0", "Label28", true},
-        {"Text6", out.freeHeight, "0.0", "Label31", false},
-        {"Text7", out.pitch, "0.0", "Label32", false},
-        {"Text8", out.wireDiameter, "0.0", nullptr, false},
-        {"Text9", out.innerDiameter, "0.0", nullptr, false},
-        {"Text10", out.meanDiameter, "0.0", nullptr, false},
-        {"Text11", in.outerDiameterLimit, "0.0", nullptr, false},
-        {"Text12", out.activeCoils, "0.0", nullptr, false},
-        {"Text13", out.bendingStress, "0.0", nullptr, false},
-        {"Text14", out.actualTorque, "0.00", nullptr, false},
-        {"Text16", out.rate, "0.0", nullptr, false},
-    };
-    for (const auto& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            setText(QString::fromLatin1(r.echo), text(box) + (r.degrees ? kDegree : QString()));
-    }
+    designer::showResults(this, {{"Text2", out.torsionAngle, "0", "Label26", "°"},
+                                 {"Text3", out.correctionAngle, "0", "Label7", "°"},
+                                 {"Text4", out.correctedAngle, "0", "Label29", "°"},
+                                 {"Text5", out.impliedWorkingAngle, "0", "Label28", "°"},
+                                 {"Text6", out.freeHeight, "0.0", "Label31"},
+                                 {"Text7", out.pitch, "0.0", "Label32"},
+                                 {"Text8", out.wireDiameter, "0.0"},
+                                 {"Text9", out.innerDiameter, "0.0"},
+                                 {"Text10", out.meanDiameter, "0.0"},
+                                 {"Text11", in.outerDiameterLimit, "0.0"},
+                                 {"Text12", out.activeCoils, "0.0"},
+                                 {"Text13", out.bendingStress, "0.0"},
+                                 {"Text14", out.actualTorque, "0.00"},
+                                 {"Text16", out.rate, "0.0"}});
 }
 
 void Form132::reset() {
