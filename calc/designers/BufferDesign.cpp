@@ -1,5 +1,6 @@
 #include "calc/designers/BufferDesign.h"
 
+#include "calc/designers/DesignMath.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
@@ -11,15 +12,9 @@ namespace bufferdesign {
 
 namespace {
 
+using designmath::cube;
+using designmath::fourth;
 using num::single;
-
-double fourth(double x) {
-    return x * x * x * x;
-}
-
-double cube(double x) {
-    return x * x * x;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "calc/designers/CompressionDesign.h"
 
+#include "calc/designers/DesignMath.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
@@ -9,19 +10,13 @@ namespace compressiondesign {
 
 namespace {
 
+using designmath::cube;
+using designmath::fourth;
 using num::single;
 
 // A value as the pattern shows it, read back: later steps judge the displayed figure.
 float asShown(float value, QStringView pattern) {
     return single(num::lenient(num::formatSingle(value, pattern)));
-}
-
-double fourth(double x) {
-    return x * x * x * x;
-}
-
-double cube(double x) {
-    return x * x * x;
 }
 
 } // namespace
@@ -41,10 +36,8 @@ void design(const Inputs& in, Design& out) {
     if (in.chosenWireDiameter) {
         out.wireDiameter = *in.chosenWireDiameter;
     } else {
-        out.wireDiameter = single(springdesign::trialWireDiameter(f2Load, k, c, tau));
-        // Up to 7 mm the trial diameter keeps its decimals; above, the next whole size.
-        if (out.wireDiameter > 7.0f)
-            out.wireDiameter = single(springdesign::wholePartPlusOne(out.wireDiameter));
+        out.wireDiameter =
+            designmath::wholeSizeAboveSeven(single(springdesign::trialWireDiameter(f2Load, k, c, tau)));
     }
     const double d = out.wireDiameter;
 

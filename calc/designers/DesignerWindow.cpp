@@ -1,5 +1,7 @@
 #include "calc/designers/DesignerWindow.h"
 
+#include "common/CheckedMath.h"
+#include "common/Numbers.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "platform/ExcelWorkbookOpener.h"
@@ -65,6 +67,55 @@ QString line(const FormBase* form, std::initializer_list<const char*> controls) 
     for (const char* name : controls)
         text += form->text(QString::fromLatin1(name));
     return text;
+}
+
+ui::Cell unit(const char* name, const QString& text) {
+    return ui::literal(QString::fromLatin1(name), text);
+}
+
+ui::Cell query(const char* name) {
+    return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
+}
+
+void readInputs(const FormBase* form, std::initializer_list<float*> values) {
+    int index = 0;
+    for (float* value : values)
+        *value = num::single(form->number(QStringLiteral("Text1_%1").arg(index++)));
+}
+
+std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
+    const QString name = QString::fromLatin1(box);
+    if (form->isEmpty(name))
+        return std::nullopt;
+    return num::single(num::strictOrFault(form->text(name)));
+}
+
+void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts) {
+    try {
+        design();
+    } catch (const num::CalcFault&) {
+        showVerdicts();
+        throw;
+    }
+    showVerdicts();
+}
+
+void showResults(FormBase* form, std::initializer_list<Result> results) {
+    for (const Result& r : results) {
+        const QString box = QString::fromLatin1(r.box);
+        form->setSingle(box, r.value, QString::fromLatin1(r.pattern));
+        if (r.echo)
+            form->setText(QString::fromLatin1(r.echo), form->text(box) + QString::fromUtf8(r.echoSuffix));
+    }
+}
+
+void clearInputsAndResults(FormBase* form, int lastInput, int lastResult) {
+    QStringList names;
+    for (int i = 0; i <= lastInput; ++i)
+        names << QStringLiteral("Text1_%1").arg(i);
+    for (int i = 2; i <= lastResult; ++i)
+        names << QStringLiteral("Text%1").arg(i);
+    form->clearFields(names);
 }
 
 void setHints(FormBase* form, std::initializer_list<std::pair<const char*, const char*>> hints) {

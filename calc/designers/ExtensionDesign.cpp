@@ -1,5 +1,6 @@
 #include "calc/designers/ExtensionDesign.h"
 
+#include "calc/designers/DesignMath.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
@@ -9,15 +10,9 @@ namespace extensiondesign {
 
 namespace {
 
+using designmath::cube;
+using designmath::fourth;
 using num::single;
-
-double fourth(double x) {
-    return x * x * x * x;
-}
-
-double cube(double x) {
-    return x * x * x;
-}
 
 } // namespace
 
@@ -37,9 +32,7 @@ void design(const Inputs& in, Design& out) {
         out.wireDiameter = *in.chosenWireDiameter;
     } else {
         const float trial = single(springdesign::trialWireDiameter(p2, k, c, tau));
-        out.wireDiameter = single(num::roundHalfEven(trial, 1));
-        if (out.wireDiameter > 7.0f)
-            out.wireDiameter = single(springdesign::wholePartPlusOne(out.wireDiameter));
+        out.wireDiameter = designmath::wholeSizeAboveSeven(single(num::roundHalfEven(trial, 1)));
     }
     const double d = out.wireDiameter;
 

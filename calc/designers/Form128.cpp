@@ -15,13 +15,11 @@
 
 namespace {
 
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kKg = QStringLiteral("kg");
 const QString kStress = QStringLiteral("kg/mm2");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
 
 } // namespace
 
@@ -109,46 +107,30 @@ void Form128::calculate() {
         return;
 
     bufferdesign::Inputs in;
-    in.emptyCarMass = num::single(number(QStringLiteral("Text1_0")));
-    in.loadedCarMass = num::single(number(QStringLiteral("Text1_1")));
-    in.springIndex = num::single(number(QStringLiteral("Text1_2")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_3")));
-    in.shearModulus = num::single(number(QStringLiteral("Text1_4")));
-    in.totalDeflection = num::single(number(QStringLiteral("Text1_5")));
-    in.impactSpeed = num::single(number(QStringLiteral("Text1_6")));
+    designer::readInputs(this, {&in.emptyCarMass, &in.loadedCarMass, &in.springIndex, &in.allowableStress,
+                                &in.shearModulus, &in.totalDeflection, &in.impactSpeed});
     // Everything is worked out before the first field changes.
     const bufferdesign::Design out = bufferdesign::design(in);
 
     setText(QStringLiteral("Label32"), out.safetyOk ? QStringLiteral("OK") : QStringLiteral("NG"));
-    const struct {
-        const char* box;
-        float value;
-        const char* pattern;
-        const char* echo;
-    } results[] = {
-        {"Text2", out.springForce, "0.000", nullptr},    {"Text3", out.allowedForce, "0.000", nullptr},
-        {"Text4", out.rate, "0.000", nullptr},           {"Text5", out.pitch, "0.0", "Label28"},
-        {"Text6", out.solidHeight, "0.0", nullptr},      {"Text7", out.freeHeight, "0.0", "Label26"},
-        {"Text8", out.wireDiameter, "0.0", "Label27"},   {"Text9", out.innerDiameter, "0.0", nullptr},
-        {"Text10", out.meanDiameter, "0.0", "Label25"},  {"Text11", out.outerDiameter, "0.0", "Label29"},
-        {"Text12", out.activeCoils, "0.0", nullptr},     {"Text13", out.totalCoils, "0.0", nullptr},
-        {"Text14", out.maxShearStress, "0.00", nullptr}, {"Text15", out.safetyFactor, "0.00", nullptr},
-    };
-    for (const auto& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            setText(QString::fromLatin1(r.echo), text(box));
-    }
+    designer::showResults(this, {{"Text2", out.springForce, "0.000"},
+                                 {"Text3", out.allowedForce, "0.000"},
+                                 {"Text4", out.rate, "0.000"},
+                                 {"Text5", out.pitch, "0.0", "Label28"},
+                                 {"Text6", out.solidHeight, "0.0"},
+                                 {"Text7", out.freeHeight, "0.0", "Label26"},
+                                 {"Text8", out.wireDiameter, "0.0", "Label27"},
+                                 {"Text9", out.innerDiameter, "0.0"},
+                                 {"Text10", out.meanDiameter, "0.0", "Label25"},
+                                 {"Text11", out.outerDiameter, "0.0", "Label29"},
+                                 {"Text12", out.activeCoils, "0.0"},
+                                 {"Text13", out.totalCoils, "0.0"},
+                                 {"Text14", out.maxShearStress, "0.00"},
+                                 {"Text15", out.safetyFactor, "0.00"}});
 }
 
 void Form128::reset() {
-    QStringList names;
-    for (int i = 0; i <= 6; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 15; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 6, 15);
 }
 
 report::DesignReport Form128::designReport() const {

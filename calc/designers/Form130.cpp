@@ -15,16 +15,11 @@
 
 namespace {
 
+using designer::query;
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kStress = QStringLiteral("Mpa");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
-
-ui::Cell query(const char* name) {
-    return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
-}
 
 void redText(QWidget* box) {
     box->setStyleSheet(QStringLiteral("color: #ff0000"));
@@ -130,15 +125,9 @@ void Form130::calculate() {
         return;
 
     extensiondesign::Inputs in;
-    in.shearModulus = num::single(number(QStringLiteral("Text1_0")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_1")));
-    in.springIndex = num::single(number(QStringLiteral("Text1_2")));
-    in.firstExtension = num::single(number(QStringLiteral("Text1_3")));
-    in.firstLoad = num::single(number(QStringLiteral("Text1_4")));
-    in.secondExtension = num::single(number(QStringLiteral("Text1_5")));
-    in.secondLoad = num::single(number(QStringLiteral("Text1_6")));
-    if (!isEmpty(QStringLiteral("Text6")))
-        in.chosenWireDiameter = num::single(num::strictOrFault(text(QStringLiteral("Text6"))));
+    designer::readInputs(this, {&in.shearModulus, &in.allowableStress, &in.springIndex, &in.firstExtension,
+                                &in.firstLoad, &in.secondExtension, &in.secondLoad});
+    in.chosenWireDiameter = designer::chosenWireDiameter(this, "Text6");
 
     extensiondesign::Design out;
     // Verdicts decided before a fault stay on the window.
@@ -152,13 +141,7 @@ void Form130::calculate() {
         if (out.safetyOk)
             setText(QStringLiteral("Label32"), *out.safetyOk ? QStringLiteral("OK") : QStringLiteral("NG"));
     };
-    try {
-        extensiondesign::design(in, out);
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
+    designer::designShowingVerdicts([&] { extensiondesign::design(in, out); }, showVerdicts);
 
     const std::pair<const char*, float> results[] = {
         {"Text2", out.initialTension}, {"Text3", out.limitStress},    {"Text4", out.limitLoad},
@@ -176,12 +159,7 @@ void Form130::calculate() {
 }
 
 void Form130::reset() {
-    QStringList names;
-    for (int i = 0; i <= 6; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 16; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 6, 16);
 }
 
 report::DesignReport Form130::designReport() const {

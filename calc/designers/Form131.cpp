@@ -16,17 +16,12 @@
 
 namespace {
 
+using designer::query;
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kNewton = QStringLiteral("N");
 const QString kCoils = QStringLiteral("T");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
-
-ui::Cell query(const char* name) {
-    return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
-}
 
 ui::Cell wrapped(const char* name, int textId) {
     return ui::label(QString::fromLatin1(name), textId, 3);
@@ -213,15 +208,9 @@ void Form131::calculate() {
         return;
 
     compressiondesign::Inputs in;
-    in.shearModulus = num::single(number(QStringLiteral("Text1_0")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_1")));
-    in.springIndex = num::single(number(QStringLiteral("Text1_2")));
-    in.installedHeight = num::single(number(QStringLiteral("Text1_3")));
-    in.installedLoad = num::single(number(QStringLiteral("Text1_4")));
-    in.workingHeight = num::single(number(QStringLiteral("Text1_5")));
-    in.workingLoad = num::single(number(QStringLiteral("Text1_6")));
-    if (!isEmpty(QStringLiteral("Text18")))
-        in.chosenWireDiameter = num::single(num::strictOrFault(text(QStringLiteral("Text18"))));
+    designer::readInputs(this, {&in.shearModulus, &in.allowableStress, &in.springIndex, &in.installedHeight,
+                                &in.installedLoad, &in.workingHeight, &in.workingLoad});
+    in.chosenWireDiameter = designer::chosenWireDiameter(this, "Text18");
 
     compressiondesign::Design out;
     // The verdicts decided before a fault are shown even when a later step fails.
@@ -241,13 +230,7 @@ void Form131::calculate() {
         if (out.safetyOk)
             setText(QStringLiteral("Label32"), *out.safetyOk ? QStringLiteral("OK") : QStringLiteral("NG"));
     };
-    try {
-        compressiondesign::design(in, out);
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
+    designer::designShowingVerdicts([&] { compressiondesign::design(in, out); }, showVerdicts);
 
     const std::pair<const char*, float> oneDecimal[] = {
         {"Text2", out.limitLoad},      {"Text3", out.limitDeflection}, {"Text4", out.rate},
@@ -273,12 +256,7 @@ void Form131::calculate() {
 }
 
 void Form131::reset() {
-    QStringList names;
-    for (int i = 0; i <= 6; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 19; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 6, 19);
 }
 
 report::DesignReport Form131::designReport() const {

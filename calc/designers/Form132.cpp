@@ -16,14 +16,13 @@
 
 namespace {
 
+using designer::query;
+using designer::unit;
+
 const QString kMm = QStringLiteral("mm");
 const QString kDegree = QStringLiteral("°");
 const QString kRed = QStringLiteral("#ff0000");
 const QString kBlue = QStringLiteral("#0000ff");
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
 
 ui::Cell redUnit(const char* name, const QString& text) {
     return ui::colored(unit(name, text), kRed);
@@ -62,7 +61,7 @@ QGroupBox* Form132::buildInputs() {
                        {ui::label("Label36", 1562), ui::edit("Text1_0", "206000"), unit("Label8", "N/mm2"),
                         ui::mark("Label23_1", true)},
                        {ui::label("Label63", 1993), ui::edit("Text1_1", "1236"), unit("Label4", "Mpa"),
-                        ui::colored(ui::label("Label23_3", 2149), kBlue)},
+                        query("Label23_3")},
                        {ui::label("Label1", 2178), ui::edit("Text1_2", "35"), unit("Label38", kMm),
                         ui::mark("Label23_8", true)},
                        {ui::label("Label6", 2180), ui::edit("Text1_3", "60"), unit("Label2", "N"),
@@ -136,17 +135,10 @@ void Form132::calculate() {
     }
 
     torsiondesign::Inputs in;
-    in.youngsModulus = num::single(number(QStringLiteral("Text1_0")));
-    in.allowableStress = num::single(number(QStringLiteral("Text1_1")));
-    in.leverArm = num::single(number(QStringLiteral("Text1_2")));
-    in.maxLoad = num::single(number(QStringLiteral("Text1_3")));
-    in.outerDiameterLimit = num::single(number(QStringLiteral("Text1_4")));
-    in.freeHeightLimit = num::single(number(QStringLiteral("Text1_5")));
-    in.coilGap = num::single(number(QStringLiteral("Text1_6")));
-    in.workingAngle = num::single(number(QStringLiteral("Text1_7")));
-    in.estimatedFreeAngle = num::single(number(QStringLiteral("Text1_8")));
-    if (!isEmpty(QStringLiteral("Text15")))
-        in.chosenWireDiameter = num::single(num::strictOrFault(text(QStringLiteral("Text15"))));
+    designer::readInputs(this, {&in.youngsModulus, &in.allowableStress, &in.leverArm, &in.maxLoad,
+                                &in.outerDiameterLimit, &in.freeHeightLimit, &in.coilGap, &in.workingAngle,
+                                &in.estimatedFreeAngle});
+    in.chosenWireDiameter = designer::chosenWireDiameter(this, "Text15");
 
     torsiondesign::Design out;
     // Verdicts decided before a fault stay on the window.
@@ -161,55 +153,30 @@ void Form132::calculate() {
             setText(QStringLiteral("Label12_4"),
                     *out.angleOk ? QStringLiteral("°OK") : QStringLiteral("°NG"));
     };
-    try {
-        torsiondesign::design(in, out);
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
+    designer::designShowingVerdicts([&] { torsiondesign::design(in, out); }, showVerdicts);
 
     setText(QStringLiteral("Label25"), num::textSingle(in.leverArm));
     setText(QStringLiteral("Label27"), num::textSingle(in.estimatedFreeAngle) + kDegree);
 
     // Each sketch label follows the box just written.
-    const struct {
-        const char* box;
-        float value;
-        const char* pattern;
-        const char* echo;
-        bool degrees;
-    } results[] = {
-        {"Text2", out.torsionAngle, "0", "Label26", true},
-        {"Text3", out.correctionAngle, "0", "Label7", true},
-        {"Text4", out.correctedAngle, "0", "Label29", true},
-        {"Text5", out.impliedWorkingAngle, "0", "Label28", true},
-        {"Text6", out.freeHeight, "0.0", "Label31", false},
-        {"Text7", out.pitch, "0.0", "Label32", false},
-        {"Text8", out.wireDiameter, "0.0", nullptr, false},
-        {"Text9", out.innerDiameter, "0.0", nullptr, false},
-        {"Text10", out.meanDiameter, "0.0", nullptr, false},
-        {"Text11", in.outerDiameterLimit, "0.0", nullptr, false},
-        {"Text12", out.activeCoils, "0.0", nullptr, false},
-        {"Text13", out.bendingStress, "0.0", nullptr, false},
-        {"Text14", out.actualTorque, "0.00", nullptr, false},
-        {"Text16", out.rate, "0.0", nullptr, false},
-    };
-    for (const auto& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            setText(QString::fromLatin1(r.echo), text(box) + (r.degrees ? kDegree : QString()));
-    }
+    designer::showResults(this, {{"Text2", out.torsionAngle, "0", "Label26", "°"},
+                                 {"Text3", out.correctionAngle, "0", "Label7", "°"},
+                                 {"Text4", out.correctedAngle, "0", "Label29", "°"},
+                                 {"Text5", out.impliedWorkingAngle, "0", "Label28", "°"},
+                                 {"Text6", out.freeHeight, "0.0", "Label31"},
+                                 {"Text7", out.pitch, "0.0", "Label32"},
+                                 {"Text8", out.wireDiameter, "0.0"},
+                                 {"Text9", out.innerDiameter, "0.0"},
+                                 {"Text10", out.meanDiameter, "0.0"},
+                                 {"Text11", in.outerDiameterLimit, "0.0"},
+                                 {"Text12", out.activeCoils, "0.0"},
+                                 {"Text13", out.bendingStress, "0.0"},
+                                 {"Text14", out.actualTorque, "0.00"},
+                                 {"Text16", out.rate, "0.0"}});
 }
 
 void Form132::reset() {
-    QStringList names;
-    for (int i = 0; i <= 8; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= 16; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    clearFields(names);
+    designer::clearInputsAndResults(this, 8, 16);
 }
 
 report::DesignReport Form132::designReport() const {

@@ -1,8 +1,8 @@
 #include "calc/designers/TorsionDesign.h"
 
+#include "calc/designers/DesignMath.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringDesign.h"
 
 #include <cmath>
 
@@ -10,15 +10,9 @@ namespace torsiondesign {
 
 namespace {
 
+using designmath::cube;
+using designmath::fourth;
 using num::single;
-
-double fourth(double x) {
-    return x * x * x * x;
-}
-
-double cube(double x) {
-    return x * x * x;
-}
 
 } // namespace
 
@@ -40,9 +34,7 @@ void design(const Inputs& in, Design& out) {
         // A negative radicand has no real cube root and faults, as a negative root does.
         const double radicand = num::div(m * 32.0 / 3.1416, sigma);
         const float trial = single(num::pow(radicand, 1.0 / 3.0));
-        out.wireDiameter = single(num::roundHalfEven(trial, 2));
-        if (out.wireDiameter > 7.0f)
-            out.wireDiameter = single(springdesign::wholePartPlusOne(out.wireDiameter));
+        out.wireDiameter = designmath::wholeSizeAboveSeven(single(num::roundHalfEven(trial, 2)));
     }
     const double d = out.wireDiameter;
 

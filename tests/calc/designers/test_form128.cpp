@@ -13,24 +13,10 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form128")); }
 };
 
-struct Example {
-    const char* name;
-    std::vector<ControlText> inputs; // changes to the defaults
-    std::vector<ControlText> expected;
-};
-
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
 class Form128Example : public Form128Test, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(Form128Example, ShowsEveryResultAndVerdict) {
-    FormBase* f = form();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(f, GetParam().expected);
+    expectExample(form(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"OtherIndexAndSpeedStillOk",
                 {{"Text1_2", "8"}, {"Text1_6", "2"}, {"Text1_3", "60"}},
                 {{"Text15", "1.01"}, {"Label32", "OK"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form128Test, MissingIndexIsNamedAsTheTurnsRatio) {
     FormBase* f = form();
@@ -68,10 +54,7 @@ TEST_F(Form128Test, ResetKeepsVerdictAndSketchThenAsksForTheEmptyCar) {
     FormBase* f = form();
     click(f, "Command1");
     click(f, "Command4");
-    for (int i = 0; i <= 6; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text1_%1").arg(i)), "") << i;
-    for (int i = 2; i <= 15; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), "") << i;
+    expectInputsAndResultsEmpty(f, 6, 15);
     expectTexts(f, {{"Label32", "OK"}, {"Label26", "129.0"}});
     click(f, "Command1");
     EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入空车重量Q1："));
@@ -111,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Form128Fault,
                                            Fault{"ZeroAllowableStress", {{"Text1_3", "0"}}},
                                            Fault{"IndexBelowOneMakesARootNegative", {{"Text1_2", "0.9"}}},
                                            Fault{"ZeroShearModulus", {{"Text1_4", "0"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 const char* const kReportZhCN[] = {
     "---------------------矿车碰撞弹簧设计方案-------------------",
@@ -181,24 +164,17 @@ const char* const kReportEnUS[] = {
     "",
 };
 
-template <std::size_t N> QStringList lines(const char* const (&text)[N]) {
-    QStringList result;
-    for (const char* line : text)
-        result << QString::fromUtf8(line);
-    return result;
-}
-
 TEST_F(Form128Test, ReportOfTheDefaultDesignInChinese) {
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportZhCN));
+    expectReport(saveReport(f), reportLines(kReportZhCN));
 }
 
 TEST_F(Form128Test, ReportOfTheDefaultDesignInEnglish) {
     StringTable::setLanguage(Language::EnUS);
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportEnUS));
+    expectReport(saveReport(f), reportLines(kReportEnUS));
 }
 
 TEST_F(Form128Test, ReportBeforeAnyCalculationHasEmptyResults) {

@@ -19,24 +19,10 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form130")); }
 };
 
-struct Example {
-    const char* name;
-    std::vector<ControlText> inputs; // changes to the defaults
-    std::vector<ControlText> expected;
-};
-
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
 class Form130Example : public Form130Test, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(Form130Example, ShowsEveryResultAndVerdict) {
-    FormBase* f = form();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(f, GetParam().expected);
+    expectExample(form(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"NoPlausibilityGuard",
                 {{"Text1_6", "100"}},
                 {{"Text8", "1.70"}, {"Text12", "-11.00"}, {"Text5", "-9.17"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form130Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
     // Find a load P2 for which the trial diameter, as a single, is exactly 3.25.
@@ -122,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Required{"FirstLoad", {"Text1_4"}, "请输入拉力 P1："},
                       Required{"SecondExtension", {"Text1_5"}, "请输入拉伸变形量L2："},
                       Required{"SecondLoad", {"Text1_6"}, "请输入拉力 P2："}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form130Test, BlankIsNotEmpty) {
     FormBase* f = form();
@@ -170,17 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"ZeroAllowableStressWithoutChosenDiameter", {{"Text1_1", "0"}}, {{"Label32", "OK"}}},
         // G = 0: the initial-stress limit is 0, so NG is shown before the check extension divides by G.
         Fault{"ZeroShearModulus", {{"Text1_0", "0"}}, {{"Label17", "Mpa NG"}, {"Label12_1", "Ok"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form130Test, ResetEmptiesFieldsAndKeepsVerdictsAndEchoes) {
     FormBase* f = form();
     type(f, "Text6", "3.5");
     click(f, "Command1");
     click(f, "Command4");
-    for (int i = 0; i <= 6; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text1_%1").arg(i)), "") << i;
-    for (int i = 2; i <= 16; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), "") << i;
+    expectInputsAndResultsEmpty(f, 6, 16);
     expectTexts(f, {{"Label17", "Mpa OK"},
                     {"Label12_1", "Ok"},
                     {"Label32", "OK"},
@@ -265,24 +248,17 @@ const char* const kReportEnUS[] = {
     "",
 };
 
-template <std::size_t N> QStringList lines(const char* const (&text)[N]) {
-    QStringList result;
-    for (const char* line : text)
-        result << QString::fromUtf8(line);
-    return result;
-}
-
 TEST_F(Form130Test, ReportOfTheDefaultDesignInChinese) {
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportZhCN));
+    expectReport(saveReport(f), reportLines(kReportZhCN));
 }
 
 TEST_F(Form130Test, ReportOfTheDefaultDesignInEnglish) {
     StringTable::setLanguage(Language::EnUS);
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportEnUS));
+    expectReport(saveReport(f), reportLines(kReportEnUS));
 }
 
 TEST_F(Form130Test, CancelWritesNothing) {

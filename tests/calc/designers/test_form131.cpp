@@ -14,24 +14,10 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form131")); }
 };
 
-struct Example {
-    const char* name;
-    std::vector<ControlText> inputs; // changes to the defaults
-    std::vector<ControlText> expected;
-};
-
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
 class Form131Example : public Form131Test, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(Form131Example, ShowsEveryResultAndVerdict) {
-    FormBase* f = form();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(f, GetParam().expected);
+    expectExample(form(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"ChosenDiameterIsNeverRounded",
                 {{"Text1_6", "2000"}, {"Text18", "9.26"}},
                 {{"Text8", "9.3"}, {"Text10", "65.8"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form131Test, EnterRunsTheCalculation) {
     FormBase* f = form();
@@ -117,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, Form131Required,
                                            Required{"InstalledLoad", {"Text1_4"}, 1967},
                                            Required{"WorkingHeight", {"Text1_5"}, 1370},
                                            Required{"WorkingLoad", {"Text1_6"}, 1965}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(Form131Test, AllEmptyNamesTheShearModulusAlsoAfterReset) {
     FormBase* f = form();
@@ -160,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Form131Fault,
                                            Fault{"ZeroShearModulus", {{"Text1_0", "0"}}},
                                            Fault{"ZeroChosenDiameter", {{"Text18", "0"}}},
                                            Fault{"ChosenDiameterNotANumber", {{"Text18", "3mm"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(Form131Test, VerdictDecidedBeforeAFaultStays) {
     FormBase* f = form();

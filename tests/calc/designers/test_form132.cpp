@@ -18,24 +18,10 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form132")); }
 };
 
-struct Example {
-    const char* name;
-    std::vector<ControlText> inputs; // changes to the defaults
-    std::vector<ControlText> expected;
-};
-
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
 class Form132Example : public Form132Test, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(Form132Example, ShowsEveryResultAndVerdict) {
-    FormBase* f = form();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(f, GetParam().expected);
+    expectExample(form(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"WorkingAngleWithAFractionNeverMatches",
                 {{"Text1_7", "40.4"}},
                 {{"Text5", "40"}, {"Label12_4", "°NG"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(Form132Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
     // Find a load for which the cube root, as a single, is exactly 2.125 (lever arm 35, [sigma] 1236).
@@ -163,17 +149,14 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Form132Fault,
                                            Fault{"ZeroLeverArm", {{"Text1_2", "0"}}},
                                            Fault{"NoRoomForTheWire", {{"Text15", "13.3"}}},
                                            Fault{"ZeroGapAndZeroWire", {{"Text1_6", "0"}, {"Text15", "0"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(Form132Test, ResetKeepsVerdictsAndSketchAndAsksForEFirst) {
     FormBase* f = form();
     type(f, "Text15", "2.6");
     click(f, "Command1");
     click(f, "Command4");
-    for (int i = 0; i <= 8; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text1_%1").arg(i)), "") << i;
-    for (int i = 2; i <= 16; ++i)
-        EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), "") << i;
+    expectInputsAndResultsEmpty(f, 8, 16);
     expectTexts(f, {{"Label12_1", "mm NG"}, {"Label12_4", "°NG"}, {"Label31", "37.0"}, {"Label25", "35"}});
     click(f, "Command1");
     EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入弹性模量E："));
@@ -269,24 +252,17 @@ const char* const kReportEnUS[] = {
     "",
 };
 
-template <std::size_t N> QStringList lines(const char* const (&text)[N]) {
-    QStringList result;
-    for (const char* line : text)
-        result << QString::fromUtf8(line);
-    return result;
-}
-
 TEST_F(Form132Test, ReportOfTheDefaultDesignInChinese) {
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportZhCN));
+    expectReport(saveReport(f), reportLines(kReportZhCN));
 }
 
 TEST_F(Form132Test, ReportOfTheDefaultDesignInEnglish) {
     StringTable::setLanguage(Language::EnUS);
     FormBase* f = form();
     click(f, "Command1");
-    expectReport(saveReport(f), lines(kReportEnUS));
+    expectReport(saveReport(f), reportLines(kReportEnUS));
 }
 
 } // namespace

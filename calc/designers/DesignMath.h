@@ -1,0 +1,22 @@
+#pragma once
+// Small steps that the arithmetic of several spring designers takes alike.
+
+#include "common/Numbers.h"
+#include "common/SpringDesign.h"
+
+namespace designmath {
+
+inline double cube(double x) {
+    return x * x * x;
+}
+
+inline double fourth(double x) {
+    return x * x * x * x;
+}
+
+// Up to 7 mm a wire diameter keeps its decimals; above, it becomes the next whole size.
+inline float wholeSizeAboveSeven(float wireDiameter) {
+    return wireDiameter > 7.0f ? num::single(springdesign::wholePartPlusOne(wireDiameter)) : wireDiameter;
+}
+
+} // namespace designmath
