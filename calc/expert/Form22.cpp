@@ -1,6 +1,7 @@
 #include "calc/expert/Form22.h"
 
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -28,32 +29,7 @@ const QString kPlusMinus = QStringLiteral("+/-");
 // The window as designed, and as wide as it gets when the life diagram is in view.
 constexpr int kWidenedTwips = 14865;
 
-ui::Cell link(const char* name, int textId) {
-    return ui::colored(ui::label(QString::fromLatin1(name), textId), QStringLiteral("#0000ff"));
-}
-
-ui::Cell heading(const char* name, int textId) {
-    return ui::colored(ui::label(QString::fromLatin1(name), textId, 4), QStringLiteral("#800000"));
-}
-
-// One input row: caption, field, unit caption and the required/optional mark.
-std::vector<ui::Cell> inputRow(const char* caption, int captionId, int index, ui::Cell unit, ui::Cell mark,
-                               const QString& defaultText = {}) {
-    return {ui::label(QString::fromLatin1(caption), captionId),
-            ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText), std::move(unit), std::move(mark)};
-}
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
-
-ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
-
-ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
+using namespace expertui;
 
 void setBase(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();

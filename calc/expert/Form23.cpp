@@ -1,6 +1,7 @@
 #include "calc/expert/Form23.h"
 
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -22,35 +23,7 @@ const QString kGf = QStringLiteral("gf");
 const QString kStress = QStringLiteral("Mpa");
 const QString kVerdict = QStringLiteral("(OK/NG)");
 
-ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
-    return ui::label(QString::fromLatin1(name), textId, columnSpan);
-}
-
-ui::Cell unit(const char* name, const QString& caption, int columnSpan = 1) {
-    return ui::literal(QString::fromLatin1(name), caption, columnSpan);
-}
-
-ui::Cell link(const char* name, int textId) {
-    return ui::colored(caption(name, textId), QStringLiteral("#0000ff"));
-}
-
-ui::Cell heading(const char* name, int textId) {
-    return ui::colored(caption(name, textId, 4), QStringLiteral("#800000"));
-}
-
-ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
-
-std::vector<ui::Cell> inputRow(const char* captionText, int captionId, int index, ui::Cell unitCell,
-                               ui::Cell mark, const QString& defaultText = {}) {
-    return {caption(captionText, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
-            std::move(unitCell), std::move(mark)};
-}
-
-ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
+using namespace expertui;
 
 } // namespace
 
