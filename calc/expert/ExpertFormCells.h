@@ -1,11 +1,15 @@
 #pragma once
 // Cells the expert calculators build their control tables from: captions, units, result boxes,
-// blue links, dark red headings and the numbered input rows with their required marks.
+// blue links, dark red headings and the numbered input rows with their required marks; and the
+// input frame with its sketch that Form22 and Form23 share.
 
 #include "common/ui/FormBuilder.h"
 
 #include <utility>
 #include <vector>
+
+class QGroupBox;
+class QVBoxLayout;
 
 namespace expertui {
 
@@ -42,5 +46,11 @@ inline std::vector<ui::Cell> inputRow(const char* captionName, int captionId, in
     return {caption(captionName, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
             std::move(unitCell), std::move(markCell)};
 }
+
+// Lays out the input rows on the left of the frame and the sketch Image2 at the top of a column
+// on its right, and returns that column: the caller adds the buttons at its foot afterwards,
+// so that Tab reaches them after the inputs.
+QVBoxLayout* inputsBesideSketch(QGroupBox* frame, const std::vector<std::vector<ui::Cell>>& rows,
+                                const QString& sketch, int sketchTwips);
 
 } // namespace expertui
