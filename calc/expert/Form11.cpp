@@ -2,6 +2,7 @@
 
 #include "calc/expert/ConicalExpert.h"
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
@@ -30,17 +31,9 @@ const QStringList& resultButtons() {
     return buttons;
 }
 
-ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
-    return ui::label(QString::fromLatin1(name), textId, columnSpan);
-}
-
-ui::Cell unit(const char* name, const QString& text, int columnSpan = 1) {
-    return ui::literal(QString::fromLatin1(name), text, columnSpan);
-}
-
-ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
+using expertui::box;
+using expertui::caption;
+using expertui::unit;
 
 ui::Cell input(int index, const QString& defaultText = {}) {
     return ui::edit(QStringLiteral("Text10_%1").arg(index), defaultText);

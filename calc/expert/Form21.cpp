@@ -1,6 +1,7 @@
 #include "calc/expert/Form21.h"
 
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -32,13 +33,8 @@ ui::Cell plusMinus(const QString& fieldName) {
     return ui::literal(QStringLiteral("Sign_") + fieldName, QStringLiteral("+/-"));
 }
 
-ui::Cell link(const QString& name, int textId) {
-    return ui::colored(ui::label(name, textId), QStringLiteral("#0000ff"));
-}
-
-ui::Cell heading(const QString& name, int textId, int columnSpan) {
-    return ui::colored(ui::label(name, textId, columnSpan), QStringLiteral("#800000"));
-}
+using expertui::heading;
+using expertui::link;
 
 // The captions that verdict labels show until a calculation writes "OK" or "NG".
 ui::Cell verdict(const QString& name, const QString& designCaption, int columnSpan = 1) {

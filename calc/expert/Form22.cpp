@@ -1,6 +1,7 @@
 #include "calc/expert/Form22.h"
 
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -28,32 +29,7 @@ const QString kPlusMinus = QStringLiteral("+/-");
 // The window as designed, and as wide as it gets when the life diagram is in view.
 constexpr int kWidenedTwips = 14865;
 
-ui::Cell link(const char* name, int textId) {
-    return ui::colored(ui::label(QString::fromLatin1(name), textId), QStringLiteral("#0000ff"));
-}
-
-ui::Cell heading(const char* name, int textId) {
-    return ui::colored(ui::label(QString::fromLatin1(name), textId, 4), QStringLiteral("#800000"));
-}
-
-// One input row: caption, field, unit caption and the required/optional mark.
-std::vector<ui::Cell> inputRow(const char* caption, int captionId, int index, ui::Cell unit, ui::Cell mark,
-                               const QString& defaultText = {}) {
-    return {ui::label(QString::fromLatin1(caption), captionId),
-            ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText), std::move(unit), std::move(mark)};
-}
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
-}
-
-ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
-
-ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
+using namespace expertui;
 
 void setBase(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
@@ -113,37 +89,29 @@ Form22::Form22() : FormBase(QStringLiteral("Form22")) {
 }
 
 void Form22::buildInputs(QGroupBox* frame) {
-    auto* row = new QHBoxLayout(frame);
-    auto* fields = new QWidget(frame);
-    row->addWidget(fields, 0, Qt::AlignTop);
-    ui::grid(fields,
-             {
-                 // The unit of the modulus doubles as the link to the publisher's web page.
-                 inputRow("Label28", 1562, 0,
-                          ui::colored(unit("Label2", QStringLiteral("N/mm2")), QStringLiteral("#0000ff")),
-                          ui::gap(), QStringLiteral("206000")),
-                 inputRow("Label16", 1333, 1, unit("Label22", kMm), mark(1, true)),
-                 inputRow("Label17", 1332, 2, unit("Label23_0", kMm), mark(2, true)),
-                 inputRow("Label18", 1373, 3, unit("Label24", QStringLiteral("T")), mark(3, true)),
-                 inputRow("Label19", 1496, 4, unit("Label25", kDegree), mark(4, true)),
-                 inputRow("Label9", 1497, 5, unit("Label10", kDegree), mark(5, true)),
-                 inputRow("Label64", 1498, 6, unit("Label65", kDegree), mark(6, false)),
-                 inputRow("Label30", 1494, 7, unit("Label31", kMm), mark(7, true)),
-                 inputRow("Label15", 1495, 8, unit("Label43", kMm), mark(9, true)),
-                 inputRow("Label42_0", 1493, 9, unit("Label44", kMm), mark(10, false)),
-                 {ui::label(QStringLiteral("Label76"), 1561), ui::edit(QStringLiteral("Text1_10")),
-                  unit("Label75", kPlusMinus), ui::edit(QStringLiteral("Text1_11"), QStringLiteral("5")),
-                  mark(8, true)},
-                 inputRow("Label57", 1412, 12, link("Label58", 1411), ui::gap()),
-                 inputRow("Label59", 1440, 13, link("Label60", 1410), ui::gap(), QStringLiteral("0.64")),
-             });
-
-    auto* side = new QVBoxLayout;
-    row->addLayout(side);
-    side->addWidget(ui::makePicture(frame, QStringLiteral("Image2"),
-                                    QStringLiteral(":/pictures/expert/form22-sketch.svg"), ui::twips(3300)),
-                    0, Qt::AlignHCenter);
-    side->addStretch();
+    QVBoxLayout* side = inputsBesideSketch(
+        frame,
+        {
+            // The unit of the modulus doubles as the link to the publisher's web page.
+            inputRow("Label28", 1562, 0,
+                     ui::colored(unit("Label2", QStringLiteral("N/mm2")), QStringLiteral("#0000ff")),
+                     ui::gap(), QStringLiteral("206000")),
+            inputRow("Label16", 1333, 1, unit("Label22", kMm), mark(1, true)),
+            inputRow("Label17", 1332, 2, unit("Label23_0", kMm), mark(2, true)),
+            inputRow("Label18", 1373, 3, unit("Label24", QStringLiteral("T")), mark(3, true)),
+            inputRow("Label19", 1496, 4, unit("Label25", kDegree), mark(4, true)),
+            inputRow("Label9", 1497, 5, unit("Label10", kDegree), mark(5, true)),
+            inputRow("Label64", 1498, 6, unit("Label65", kDegree), mark(6, false)),
+            inputRow("Label30", 1494, 7, unit("Label31", kMm), mark(7, true)),
+            inputRow("Label15", 1495, 8, unit("Label43", kMm), mark(9, true)),
+            inputRow("Label42_0", 1493, 9, unit("Label44", kMm), mark(10, false)),
+            {ui::label(QStringLiteral("Label76"), 1561), ui::edit(QStringLiteral("Text1_10")),
+             unit("Label75", kPlusMinus), ui::edit(QStringLiteral("Text1_11"), QStringLiteral("5")),
+             mark(8, true)},
+            inputRow("Label57", 1412, 12, link("Label58", 1411), ui::gap()),
+            inputRow("Label59", 1440, 13, link("Label60", 1410), ui::gap(), QStringLiteral("0.64")),
+        },
+        QStringLiteral(":/pictures/expert/form22-sketch.svg"), 3300);
     side->addWidget(buildButtons(frame));
 }
 

@@ -1,6 +1,7 @@
 #include "calc/expert/Form23.h"
 
 #include "calc/expert/ExpertCellMapExport.h"
+#include "calc/expert/ExpertFormCells.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
@@ -22,35 +23,7 @@ const QString kGf = QStringLiteral("gf");
 const QString kStress = QStringLiteral("Mpa");
 const QString kVerdict = QStringLiteral("(OK/NG)");
 
-ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
-    return ui::label(QString::fromLatin1(name), textId, columnSpan);
-}
-
-ui::Cell unit(const char* name, const QString& caption, int columnSpan = 1) {
-    return ui::literal(QString::fromLatin1(name), caption, columnSpan);
-}
-
-ui::Cell link(const char* name, int textId) {
-    return ui::colored(caption(name, textId), QStringLiteral("#0000ff"));
-}
-
-ui::Cell heading(const char* name, int textId) {
-    return ui::colored(caption(name, textId, 4), QStringLiteral("#800000"));
-}
-
-ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
-
-std::vector<ui::Cell> inputRow(const char* captionText, int captionId, int index, ui::Cell unitCell,
-                               ui::Cell mark, const QString& defaultText = {}) {
-    return {caption(captionText, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
-            std::move(unitCell), std::move(mark)};
-}
-
-ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
+using namespace expertui;
 
 } // namespace
 
@@ -95,30 +68,23 @@ Form23::Form23() : FormBase(QStringLiteral("Form23")) {
 }
 
 void Form23::buildInputs(QGroupBox* frame) {
-    auto* row = new QHBoxLayout(frame);
-    auto* fields = new QWidget(frame);
-    row->addWidget(fields, 0, Qt::AlignTop);
-    ui::grid(fields, {
-                         inputRow("Label9", 1567, 0, unit("Label32", QStringLiteral("kg/mm2")), ui::gap(),
-                                  QStringLiteral("8000")),
-                         inputRow("Label15", 1333, 1, unit("Label14", kMm), mark(1, true)),
-                         inputRow("Label13", 1332, 2, unit("Label12", kMm), mark(2, true)),
-                         inputRow("Label16", 1373, 3, unit("Label11", QStringLiteral("T")), mark(3, true)),
-                         inputRow("Label40", 1369, 4, unit("Label2", kMm), mark(4, true)),
-                         inputRow("Label1", 1507, 5, unit("Label23_0", kMm), mark(7, true)),
-                         inputRow("Label37", 1508, 6, unit("Label35", kMm), mark(5, true)),
-                         inputRow("Label25", 1509, 7, unit("Label24", kMm), mark(6, false)),
-                         inputRow("Label31", 1412, 8, link("Label47", 1411), ui::gap()),
-                         inputRow("Label55", 1440, 9, link("Label5", 1410), ui::gap(), QStringLiteral("0.3")),
-                     });
+    QVBoxLayout* side = inputsBesideSketch(
+        frame,
+        {
+            inputRow("Label9", 1567, 0, unit("Label32", QStringLiteral("kg/mm2")), ui::gap(),
+                     QStringLiteral("8000")),
+            inputRow("Label15", 1333, 1, unit("Label14", kMm), mark(1, true)),
+            inputRow("Label13", 1332, 2, unit("Label12", kMm), mark(2, true)),
+            inputRow("Label16", 1373, 3, unit("Label11", QStringLiteral("T")), mark(3, true)),
+            inputRow("Label40", 1369, 4, unit("Label2", kMm), mark(4, true)),
+            inputRow("Label1", 1507, 5, unit("Label23_0", kMm), mark(7, true)),
+            inputRow("Label37", 1508, 6, unit("Label35", kMm), mark(5, true)),
+            inputRow("Label25", 1509, 7, unit("Label24", kMm), mark(6, false)),
+            inputRow("Label31", 1412, 8, link("Label47", 1411), ui::gap()),
+            inputRow("Label55", 1440, 9, link("Label5", 1410), ui::gap(), QStringLiteral("0.3")),
+        },
+        QStringLiteral(":/pictures/expert/form23-sketch.svg"), 3720);
     field(QStringLiteral("Text1_0"))->setToolTip(StringTable::text(2277));
-
-    auto* side = new QVBoxLayout;
-    row->addLayout(side);
-    side->addWidget(ui::makePicture(frame, QStringLiteral("Image2"),
-                                    QStringLiteral(":/pictures/expert/form23-sketch.svg"), ui::twips(3720)),
-                    0, Qt::AlignHCenter);
-    side->addStretch();
     side->addWidget(buildButtons(frame));
 }
 

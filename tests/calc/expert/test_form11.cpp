@@ -1,48 +1,24 @@
 // The conical spring calculator in expert mode: its worked example, contact and nesting coils,
 // the index verdict, the second working height, required fields, faults, reset and buttons.
 
-#include "calc/normal/NormalCalcTest.h"
+#include "calc/expert/ExpertCalcTest.h"
 
 #include <QLabel>
 
 namespace {
 
-using Texts = std::vector<std::pair<QString, QString>>;
+using namespace expertcalc;
 
 const Texts kSpring = {{"Text10_0", "7000"}, {"Text10_1", "3"},  {"Text10_2", "20"}, {"Text10_3", "30"},
                        {"Text10_4", "6"},    {"Text10_5", "45"}, {"Text10_6", "35"}, {"Text10_7", "25"}};
 
-Texts with(Texts texts, const Texts& changes) {
-    for (const auto& change : changes)
-        texts.push_back(change);
-    return texts;
-}
-
 const QStringList kResultButtons = {"Command2", "Command3", "Command4", "Command6"};
 
-class Form11Test : public NormalCalcTest {
+class Form11Test : public ExpertCalcTest {
 protected:
-    void SetUp() override {
-        NormalCalcTest::SetUp();
-        form = open(QStringLiteral("Form11"));
-        ASSERT_NE(form, nullptr);
-    }
+    Form11Test() : ExpertCalcTest(QStringLiteral("Form11"), QStringLiteral("Command1")) {}
 
-    void calculate(const Texts& inputs = kSpring) {
-        typeAll(form, inputs);
-        click(form, QStringLiteral("Command1"));
-    }
-
-    void mark(const QStringList& names) {
-        for (const QString& name : names)
-            form->setText(name, QStringLiteral("earlier"));
-    }
-    void expectMarked(const QStringList& names) {
-        for (const QString& name : names)
-            EXPECT_EQ(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
-    }
-
-    FormBase* form = nullptr;
+    void calculate(const Texts& inputs = kSpring) { typeAndCalculate(inputs); }
 };
 
 TEST_F(Form11Test, LoadsWithItsDesignDefaults) {
@@ -168,26 +144,12 @@ INSTANTIATE_TEST_SUITE_P(Bounds, Form11Index,
                                            IndexCase{"11", "10.00", "OK"},
                                            IndexCase{"11.01", "10.01", "NG"}));
 
-struct RequiredCase {
-    const char* field;
-    int captionId;
-};
-
-// Names the case in test listings.
-void PrintTo(const RequiredCase& c, std::ostream* os) {
-    *os << c.field;
-}
-
 class Form11Required : public Form11Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form11Required, FirstEmptyFieldIsNamedAndNothingChanges) {
     mark({"Label30", "Text6", "Label50"});
     calculate(with(kSpring, {{GetParam().field, ""}}));
-    ASSERT_EQ(prompts().requests.size(), 1);
-    const PromptRequest& r = prompts().requests.first();
-    EXPECT_EQ(r.text, StringTable::text(1383) + StringTable::text(GetParam().captionId));
-    EXPECT_EQ(r.title, StringTable::text(1318));
-    EXPECT_EQ(r.icon, PromptIcon::Information);
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
     expectMarked({"Label30", "Text6", "Label50"});
     expectEnabled(form, kResultButtons, false);
 }
@@ -199,26 +161,13 @@ INSTANTIATE_TEST_SUITE_P(InTestOrder, Form11Required,
                                            RequiredCase{"Text10_6", 2190}),
                          [](const auto& info) { return std::string(info.param.field); });
 
-struct FaultCase {
-    const char* name;
-    Texts changes;
-    QStringList written;
-    QStringList untouched;
-};
-
-// Names the case in test listings.
-void PrintTo(const FaultCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Form11Faults : public Form11Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form11Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
     const FaultCase& c = GetParam();
     mark(c.written + c.untouched);
     calculate(with(kSpring, c.changes));
-    ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyInputError());
     EXPECT_EQ(prompts().requests.first().title, StringTable::text(1318));
     for (const QString& name : c.written)
         EXPECT_NE(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
@@ -262,16 +211,9 @@ TEST_F(Form11Test, ResetEmptiesTheModulusTooAndDisablesTheButtons) {
 }
 
 TEST_F(Form11Test, ActivationFocusesTheModulusAndEnterCalculates) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    EXPECT_EQ(QApplication::focusWidget(), form->field(QStringLiteral("Text10_0")));
-    QLineEdit* last = form->field(QStringLiteral("Text10_7"));
-    last->setFocus();
-    QTest::keyClick(last, Qt::Key_Down);
-    EXPECT_TRUE(form->field(QStringLiteral("Text10_0"))->hasFocus());
-
-    typeAll(form, kSpring);
-    QTest::keyClick(form->field(QStringLiteral("Text10_0")), Qt::Key_Return);
-    EXPECT_EQ(form->text(QStringLiteral("Text8")), QStringLiteral("10.338"));
+    expectKeysWrapAndEnterCalculates(QStringLiteral("Text10_0"), QStringLiteral("Text10_7"),
+                                     QStringLiteral("Text10_0"), kSpring, QStringLiteral("Text8"),
+                                     QStringLiteral("10.338"));
 }
 
 TEST_F(Form11Test, PrintSnapshotAndExit) {
@@ -286,21 +228,8 @@ TEST_F(Form11Test, PrintSnapshotAndExit) {
 }
 
 TEST_F(Form11Test, ModeSwitchGoesBothWaysAndStartsFromTheDefaults) {
-    form->setText(QStringLiteral("Text10_1"), QStringLiteral("3"));
-    click(form, QStringLiteral("Command7"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form11")), nullptr);
-    FormBase* normal = FormRegistry::find(QStringLiteral("Form13"));
-    ASSERT_NE(normal, nullptr);
-    EXPECT_TRUE(normal->isVisible());
-
-    click(normal, QStringLiteral("Command7"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form13")), nullptr);
-    FormBase* expert = FormRegistry::find(QStringLiteral("Form11"));
-    ASSERT_NE(expert, nullptr);
-    EXPECT_EQ(expert->text(QStringLiteral("Text10_1")), QString());
-    EXPECT_EQ(expert->text(QStringLiteral("Text10_0")), QStringLiteral("7000"));
+    expectModeSwitchRoundTrip(QStringLiteral("Form13"), QStringLiteral("Command7"),
+                              QStringLiteral("Text10_1"), QStringLiteral("Text10_0"), QStringLiteral("7000"));
 }
 
 } // namespace

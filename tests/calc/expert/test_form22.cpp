@@ -1,7 +1,7 @@
 // The torsion spring calculator in expert mode: its worked examples, the verdicts, required
 // fields, arithmetic faults, reset, the life-diagram widening and the links of the window.
 
-#include "calc/normal/NormalCalcTest.h"
+#include "calc/expert/ExpertCalcTest.h"
 #include "common/ui/FormBuilder.h"
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace {
 
-using Texts = std::vector<std::pair<QString, QString>>;
+using namespace expertcalc;
 
 // The spring of the worked example without a third angle.
 const Texts kSpring = {{"Text1_0", "206000"}, {"Text1_1", "2.5"}, {"Text1_2", "20"}, {"Text1_3", "6"},
@@ -34,35 +34,16 @@ const QStringList kStrengthBoxes = {"Text25", "Text6",  "Text30", "Text2",  "Tex
                                     "Text32", "Text28", "Text29", "Text16", "Label56", "Label4"};
 const QStringList kThirdAngleBoxes = {"Text17", "Text18", "Text27", "Text11"};
 
-class Form22Test : public NormalCalcTest {
+class Form22Test : public ExpertCalcTest {
 protected:
-    void SetUp() override {
-        NormalCalcTest::SetUp();
-        form = open(QStringLiteral("Form22"));
-        ASSERT_NE(form, nullptr);
-    }
+    Form22Test() : ExpertCalcTest(QStringLiteral("Form22"), QStringLiteral("Command4")) {}
 
-    void calculate(const Texts& inputs = kSpring) {
-        typeAll(form, inputs);
-        click(form, QStringLiteral("Command4"));
-    }
-
-    // Puts a marker into boxes, so that a test sees which ones a calculation leaves alone.
-    void mark(const QStringList& names) {
-        for (const QString& name : names)
-            form->setText(name, QStringLiteral("earlier"));
-    }
-    void expectMarked(const QStringList& names) {
-        for (const QString& name : names)
-            EXPECT_EQ(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
-    }
+    void calculate(const Texts& inputs = kSpring) { typeAndCalculate(inputs); }
 
     bool outputsEnabled() const {
         return form->button(QStringLiteral("Command6"))->isEnabled() &&
                form->button(QStringLiteral("Command1"))->isEnabled();
     }
-
-    FormBase* form = nullptr;
 };
 
 TEST_F(Form22Test, LoadsWithItsDesignDefaults) {
@@ -97,9 +78,7 @@ TEST_F(Form22Test, WorkedExampleWithTwoAngles) {
 }
 
 TEST_F(Form22Test, ThirdAngleTakesOverStressLifeAndTestRatio) {
-    Texts inputs = kSpring;
-    inputs.emplace_back("Text1_6", "110");
-    calculate(inputs);
+    calculate(with(kSpring, {{"Text1_6", "110"}}));
     EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
     expectTexts(form, {{"Text17", "95.913"},
                        {"Text18", "9.787"},
@@ -124,9 +103,7 @@ TEST_F(Form22Test, ThirdAngleTakesOverStressLifeAndTestRatio) {
 
 TEST_F(Form22Test, WithoutTensileStrengthOnlyTheFirstPartIsWritten) {
     mark(kStrengthBoxes);
-    Texts inputs = kSpring;
-    inputs.emplace_back("Text1_12", "");
-    calculate(inputs);
+    calculate(with(kSpring, {{"Text1_12", ""}}));
     EXPECT_TRUE(prompts().requests.isEmpty());
     expectTexts(form, {{"Text3", "17.44"},
                        {"Text13", "30.52"},
@@ -157,10 +134,7 @@ void PrintTo(const InputCase& c, std::ostream* os) {
 class Form22Inputs : public Form22Test, public ::testing::WithParamInterface<InputCase> {};
 
 TEST_P(Form22Inputs, ShowsWhatTheInputsGive) {
-    Texts inputs = kSpring;
-    for (const auto& change : GetParam().changes)
-        inputs.push_back(change);
-    calculate(inputs);
+    calculate(with(kSpring, GetParam().changes));
     EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
     expectTexts(form, GetParam().expected);
 }
@@ -194,28 +168,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"Text25", "881.4954"}, {"Label56", "OK"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct RequiredCase {
-    const char* field;
-    int captionId;
-};
-
-// Names the case in test listings.
-void PrintTo(const RequiredCase& c, std::ostream* os) {
-    *os << c.field;
-}
-
 class Form22Required : public Form22Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form22Required, FirstEmptyFieldIsNamedAndNothingIsComputed) {
-    Texts inputs = kSpring;
-    inputs.emplace_back(GetParam().field, "");
     mark({"Text3", "Text4"});
-    calculate(inputs);
-    ASSERT_EQ(prompts().requests.size(), 1);
-    const PromptRequest& r = prompts().requests.first();
-    EXPECT_EQ(r.text, StringTable::text(1383) + StringTable::text(GetParam().captionId));
-    EXPECT_EQ(r.title, StringTable::text(1318));
-    EXPECT_EQ(r.icon, PromptIcon::Information);
+    calculate(with(kSpring, {{GetParam().field, ""}}));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
     expectMarked({"Text3", "Text4"});
     // Print and Save As become usable even so.
     EXPECT_TRUE(outputsEnabled());
@@ -246,29 +204,13 @@ TEST_F(Form22Test, OptionalFieldsAreNotRequired) {
     EXPECT_EQ(form->text(QStringLiteral("Text3")), QStringLiteral("17.44"));
 }
 
-struct FaultCase {
-    const char* name;
-    Texts changes;
-    QStringList written;   // boxes the calculation reached before the fault
-    QStringList untouched; // boxes after the fault
-};
-
-// Names the case in test listings.
-void PrintTo(const FaultCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Form22Faults : public Form22Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form22Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
     const FaultCase& c = GetParam();
     mark(c.written + c.untouched);
-    Texts inputs = kSpring;
-    for (const auto& change : c.changes)
-        inputs.push_back(change);
-    calculate(inputs);
-    ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
+    calculate(with(kSpring, c.changes));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyInputError());
     for (const QString& name : c.written) {
         EXPECT_NE(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
         EXPECT_FALSE(form->text(name).contains(QStringLiteral("inf"))) << qPrintable(name);
@@ -337,11 +279,7 @@ TEST_F(Form22Test, PointingAtTheLifeShowsTheLifeDiagramAndTheWindowStaysWide) {
 }
 
 TEST_F(Form22Test, LabelsOpenReferenceWindowsAndThePublisher) {
-    // Stand-ins for the reference windows, where the program does not provide them yet.
-    for (const char* name : {"Form141", "Form142"})
-        if (!FormRegistry::isRegistered(QString::fromLatin1(name)))
-            FormRegistry::registerForm(QString::fromLatin1(name),
-                                       [name] { return new FormBase(QString::fromLatin1(name)); });
+    registerReferenceStandIns();
     QTest::mouseClick(form->label(QStringLiteral("Label58")), Qt::LeftButton);
     EXPECT_NE(FormRegistry::find(QStringLiteral("Form142")), nullptr);
     QTest::mouseClick(form->label(QStringLiteral("Label60")), Qt::LeftButton);
@@ -353,17 +291,9 @@ TEST_F(Form22Test, LabelsOpenReferenceWindowsAndThePublisher) {
 }
 
 TEST_F(Form22Test, ActivationFocusesTheWireDiameterAndKeysMoveAndCalculate) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    EXPECT_EQ(QApplication::focusWidget(), form->field(QStringLiteral("Text1_1")));
-
-    QLineEdit* last = form->field(QStringLiteral("Text1_13"));
-    last->setFocus();
-    QTest::keyClick(last, Qt::Key_Down);
-    EXPECT_TRUE(form->field(QStringLiteral("Text1_0"))->hasFocus());
-
-    typeAll(form, kSpring);
-    QTest::keyClick(form->field(QStringLiteral("Text1_0")), Qt::Key_Return);
-    EXPECT_EQ(form->text(QStringLiteral("Text3")), QStringLiteral("17.44"));
+    expectKeysWrapAndEnterCalculates(QStringLiteral("Text1_1"), QStringLiteral("Text1_13"),
+                                     QStringLiteral("Text1_0"), kSpring, QStringLiteral("Text3"),
+                                     QStringLiteral("17.44"));
 }
 
 TEST_F(Form22Test, PrintAndSnapshotButtons) {
@@ -376,21 +306,8 @@ TEST_F(Form22Test, PrintAndSnapshotButtons) {
 }
 
 TEST_F(Form22Test, ModeSwitchGoesBothWaysAndStartsFromTheDefaults) {
-    form->setText(QStringLiteral("Text1_1"), QStringLiteral("3"));
-    click(form, QStringLiteral("Command3"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form22")), nullptr);
-    FormBase* normal = FormRegistry::find(QStringLiteral("Form9"));
-    ASSERT_NE(normal, nullptr);
-    EXPECT_TRUE(normal->isVisible());
-
-    click(normal, QStringLiteral("Command3"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form9")), nullptr);
-    FormBase* expert = FormRegistry::find(QStringLiteral("Form22"));
-    ASSERT_NE(expert, nullptr);
-    EXPECT_EQ(expert->text(QStringLiteral("Text1_1")), QString());
-    EXPECT_EQ(expert->text(QStringLiteral("Text1_0")), QStringLiteral("206000"));
+    expectModeSwitchRoundTrip(QStringLiteral("Form9"), QStringLiteral("Command3"), QStringLiteral("Text1_1"),
+                              QStringLiteral("Text1_0"), QStringLiteral("206000"));
 }
 
 TEST_F(Form22Test, ExitClosesTheWindow) {

@@ -1,24 +1,18 @@
 // The extension spring calculator in expert mode: loads, stresses and checks at two or three
 // working lengths, the verdicts, required fields, arithmetic faults, reset and the links.
 
-#include "calc/normal/NormalCalcTest.h"
+#include "calc/expert/ExpertCalcTest.h"
 
 #include <QLabel>
 
 namespace {
 
-using Texts = std::vector<std::pair<QString, QString>>;
+using namespace expertcalc;
 
 // A spring stretched to two lengths, with tensile strength and coefficient.
 const Texts kSpring = {{"Text1_0", "8000"}, {"Text1_1", "2"},  {"Text1_2", "20"}, {"Text1_3", "10"},
                        {"Text1_4", "50"},   {"Text1_5", "60"}, {"Text1_6", "70"}, {"Text1_7", ""},
                        {"Text1_8", "1600"}, {"Text1_9", "0.3"}};
-
-Texts with(Texts texts, const Texts& changes) {
-    for (const auto& change : changes)
-        texts.push_back(change);
-    return texts;
-}
 
 // Initial tension, rate, bands, index and stresses of that spring.
 const Texts kLoadResults = {{"Text19", "1256.640"}, {"Text9", "12.315"},    {"Text21", "200.000"},
@@ -31,35 +25,17 @@ const QStringList kCheckBoxes = {"Text18", "Text5",  "Label27", "Text26", "Text1
                                  "Text17", "Text25", "Label20", "Label50"};
 const QStringList kThirdLengthBoxes = {"Text11", "Text8"};
 
-class Form23Test : public NormalCalcTest {
+class Form23Test : public ExpertCalcTest {
 protected:
-    void SetUp() override {
-        NormalCalcTest::SetUp();
-        form = open(QStringLiteral("Form23"));
-        ASSERT_NE(form, nullptr);
-    }
+    Form23Test() : ExpertCalcTest(QStringLiteral("Form23"), QStringLiteral("Command6")) {}
 
-    void calculate(const Texts& inputs = kSpring) {
-        typeAll(form, inputs);
-        click(form, QStringLiteral("Command6"));
-    }
-
-    void mark(const QStringList& names) {
-        for (const QString& name : names)
-            form->setText(name, QStringLiteral("earlier"));
-    }
-    void expectMarked(const QStringList& names) {
-        for (const QString& name : names)
-            EXPECT_EQ(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
-    }
+    void calculate(const Texts& inputs = kSpring) { typeAndCalculate(inputs); }
 
     void expectOutputsEnabled(bool enabled) {
         expectEnabled(form,
                       {QStringLiteral("Command1"), QStringLiteral("Command4"), QStringLiteral("Command7")},
                       enabled);
     }
-
-    FormBase* form = nullptr;
 };
 
 TEST_F(Form23Test, LoadsWithItsDesignDefaults) {
@@ -169,26 +145,12 @@ TEST_F(Form23Test, StressEqualToTheAllowableIsNG) {
     expectTexts(form, {{"Text18", "375.4531"}, {"Text5", "1.0"}, {"Label27", "NG"}});
 }
 
-struct RequiredCase {
-    const char* field;
-    int captionId;
-};
-
-// Names the case in test listings.
-void PrintTo(const RequiredCase& c, std::ostream* os) {
-    *os << c.field;
-}
-
 class Form23Required : public Form23Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form23Required, FirstEmptyFieldIsNamedAndNothingIsWritten) {
     mark({"Text19", "Text21"});
     calculate(with(kSpring, {{GetParam().field, ""}, {"Text1_7", "80"}}));
-    ASSERT_EQ(prompts().requests.size(), 1);
-    const PromptRequest& r = prompts().requests.first();
-    EXPECT_EQ(r.text, StringTable::text(1383) + StringTable::text(GetParam().captionId));
-    EXPECT_EQ(r.title, StringTable::text(1318));
-    EXPECT_EQ(r.icon, PromptIcon::Information);
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
     expectMarked({"Text19", "Text21"});
     expectOutputsEnabled(false);
 }
@@ -201,18 +163,6 @@ INSTANTIATE_TEST_SUITE_P(InTestOrder, Form23Required,
                                            RequiredCase{"Text1_6", 1508}),
                          [](const auto& info) { return std::string(info.param.field); });
 
-struct FaultCase {
-    const char* name;
-    Texts changes;
-    QStringList written;
-    QStringList untouched;
-};
-
-// Names the case in test listings.
-void PrintTo(const FaultCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Form23Faults : public Form23Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form23Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
@@ -220,8 +170,7 @@ TEST_P(Form23Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
     mark(c.written + c.untouched);
     // With a third length a complete run would enable the outputs.
     calculate(with(with(kSpring, {{"Text1_7", "80"}}), c.changes));
-    ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyInputError());
     for (const QString& name : c.written)
         EXPECT_NE(form->text(name), QStringLiteral("earlier")) << qPrintable(name);
     expectMarked(c.untouched);
@@ -264,10 +213,7 @@ TEST_F(Form23Test, ResetKeepsTheCoefficientLifeAndVerdicts) {
 }
 
 TEST_F(Form23Test, LabelsOpenTheReferenceWindows) {
-    for (const char* name : {"Form141", "Form142"})
-        if (!FormRegistry::isRegistered(QString::fromLatin1(name)))
-            FormRegistry::registerForm(QString::fromLatin1(name),
-                                       [name] { return new FormBase(QString::fromLatin1(name)); });
+    registerReferenceStandIns();
     QTest::mouseClick(form->label(QStringLiteral("Label47")), Qt::LeftButton);
     EXPECT_NE(FormRegistry::find(QStringLiteral("Form142")), nullptr);
     QTest::mouseClick(form->label(QStringLiteral("Label5")), Qt::LeftButton);
@@ -275,16 +221,9 @@ TEST_F(Form23Test, LabelsOpenTheReferenceWindows) {
 }
 
 TEST_F(Form23Test, ActivationFocusesTheModulusAndKeysMoveAndCalculate) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    EXPECT_EQ(QApplication::focusWidget(), form->field(QStringLiteral("Text1_0")));
-    QLineEdit* last = form->field(QStringLiteral("Text1_9"));
-    last->setFocus();
-    QTest::keyClick(last, Qt::Key_Down);
-    EXPECT_TRUE(form->field(QStringLiteral("Text1_0"))->hasFocus());
-
-    typeAll(form, kSpring);
-    QTest::keyClick(form->field(QStringLiteral("Text1_0")), Qt::Key_Return);
-    EXPECT_EQ(form->text(QStringLiteral("Text21")), QStringLiteral("200.000"));
+    expectKeysWrapAndEnterCalculates(QStringLiteral("Text1_0"), QStringLiteral("Text1_9"),
+                                     QStringLiteral("Text1_0"), kSpring, QStringLiteral("Text21"),
+                                     QStringLiteral("200.000"));
 }
 
 TEST_F(Form23Test, PrintAndSnapshotButtons) {
@@ -296,21 +235,8 @@ TEST_F(Form23Test, PrintAndSnapshotButtons) {
 }
 
 TEST_F(Form23Test, ModeSwitchGoesBothWaysAndStartsFromTheDefaults) {
-    form->setText(QStringLiteral("Text1_1"), QStringLiteral("3"));
-    click(form, QStringLiteral("Command3"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form23")), nullptr);
-    FormBase* normal = FormRegistry::find(QStringLiteral("Form10"));
-    ASSERT_NE(normal, nullptr);
-    EXPECT_TRUE(normal->isVisible());
-
-    click(normal, QStringLiteral("Command3"));
-    flush();
-    EXPECT_EQ(FormRegistry::find(QStringLiteral("Form10")), nullptr);
-    FormBase* expert = FormRegistry::find(QStringLiteral("Form23"));
-    ASSERT_NE(expert, nullptr);
-    EXPECT_EQ(expert->text(QStringLiteral("Text1_1")), QString());
-    EXPECT_EQ(expert->text(QStringLiteral("Text1_0")), QStringLiteral("8000"));
+    expectModeSwitchRoundTrip(QStringLiteral("Form10"), QStringLiteral("Command3"), QStringLiteral("Text1_1"),
+                              QStringLiteral("Text1_0"), QStringLiteral("8000"));
 }
 
 } // namespace

@@ -7,36 +7,19 @@
 #include "platform/UnoOfficeProcess.h"
 #include "platform/UnoSpreadsheet.h"
 #include "support/FormTest.h"
-#include "support/RecordingSpreadsheet.h"
+#include "support/TestOffice.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
-#include <QUrl>
 
 namespace {
-
-// Puts the real office in place of the recorder for one test, and ends the office it started
-// however the test ends.
-struct InstalledOffice {
-    explicit InstalledOffice(UnoSpreadsheet* office) : office(office) { spreadsheet::install(office); }
-    ~InstalledOffice() {
-        office->endStartedOffice();
-        spreadsheet::install(&RecordingSpreadsheet::instance());
-    }
-    UnoSpreadsheet* office;
-};
 
 class ExtensionExportOffice : public FormTest {};
 
 TEST_F(ExtensionExportOffice, WorkedExampleLandsInTheTemplateAndASecondExportIsRefused) {
     ASSERT_FALSE(UnoSpreadsheet::findOffice().isEmpty()) << "LibreOffice (soffice) is not installed";
     QTemporaryDir profile;
-    OfficeOptions options;
-    options.headless = true;
-    options.pipeName = QStringLiteral("spirelta-test-%1").arg(QCoreApplication::applicationPid());
-    options.profileUrl = QUrl::fromLocalFile(profile.path()).toString();
-    options.startTimeoutMs = 120000; // a first start on a fresh profile is slow on a small machine
-    UnoSpreadsheet office(options);
+    UnoSpreadsheet office(testOfficeOptions(profile, QStringLiteral("spirelta-test")));
     InstalledOffice installed(&office);
 
     FormBase* f = open(QStringLiteral("Form10"));
