@@ -25,9 +25,10 @@ TEST_F(ExpertCellMaps, EverySourceControlExistsInItsWindow) {
         ASSERT_NE(form, nullptr) << map.window;
         for (const CellRule& cell : map.cells) {
             for (const char* source : {cell.control, cell.second}) {
-                if (source)
+                if (source) {
                     EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(source)), nullptr)
                         << map.window << " " << cell.address << " " << source;
+                }
             }
             const bool needsSource = cell.kind != Kind::DateLine;
             EXPECT_EQ(cell.control != nullptr, needsSource) << map.window << " " << cell.address;
