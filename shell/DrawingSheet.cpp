@@ -49,20 +49,20 @@ QFont fieldFont(DrawingSheet::FieldFont kind, const QFont& windowFont) {
     return font;
 }
 
-QLineEdit* makeField(QWidget* picture, const DrawingSheet::Field& spec) {
-    auto* edit = new QLineEdit(QString::fromUtf8(spec.text), picture);
-    edit->setObjectName(QStringLiteral("Text1_%1").arg(spec.index));
+QLineEdit* makeField(QWidget* picture, const DrawingSheet::Field& field) {
+    auto* edit = new QLineEdit(QString::fromUtf8(field.text), picture);
+    edit->setObjectName(QStringLiteral("Text1_%1").arg(field.index));
     edit->setFrame(false);
     edit->setTextMargins(0, 0, 0, 0);
-    edit->setFont(fieldFont(spec.font, picture->font()));
+    edit->setFont(fieldFont(field.font, picture->font()));
     QPalette palette = edit->palette();
-    const QColor ink = spec.ink == DrawingSheet::Ink::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+    const QColor ink = field.ink == DrawingSheet::Ink::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, Qt::white);
         palette.setColor(group, QPalette::Text, ink);
     }
     edit->setPalette(palette);
-    edit->setGeometry(spec.place.translated(kBorder, kBorder));
+    edit->setGeometry(field.place.translated(kBorder, kBorder));
     edit->setCursorPosition(0);
     return edit;
 }
