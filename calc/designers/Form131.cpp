@@ -6,8 +6,8 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/FormWidthToggle.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,10 +47,10 @@ Form131::Form131() : FormBase(QStringLiteral("Form131")) {
 
     auto* page = new QHBoxLayout(this);
     page->addWidget(design, 0, Qt::AlignTop);
-    helpPanel_ = buildHelpPanel();
-    page->addWidget(helpPanel_, 0, Qt::AlignTop);
-    // Hidden until the pointer rests on the help icon; then the window widens for it.
-    helpPanel_->hide();
+    QWidget* helpPanel = buildHelpPanel();
+    page->addWidget(helpPanel, 0, Qt::AlignTop);
+    // Hidden until the pointer rests on the help icon; then the window widens for it for good.
+    ui::attachFormWidthToggle(this, {label(QStringLiteral("Image2"))}, 12585, helpPanel);
 
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
@@ -100,8 +100,6 @@ QGroupBox* Form131::buildInputs() {
         ui::makePicture(left, QStringLiteral("Image2"), QStringLiteral(":/pictures/designers/help-book.svg"));
     helpIcon->setFixedSize(ui::twips(480), ui::twips(480));
     helpIcon->setScaledContents(true);
-    helpIcon->setMouseTracking(true);
-    helpIcon->installEventFilter(this);
     foot->addWidget(helpIcon);
     static_cast<QGridLayout*>(left->layout())->addLayout(foot, 7, 0, 1, -1);
     for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
@@ -181,20 +179,6 @@ QWidget* Form131::buildHelpPanel() {
                                       QStringLiteral(":/pictures/designers/trial-diameter.svg"));
     static_cast<QGridLayout*>(panel->layout())->addWidget(formula, 4, 2);
     return panel;
-}
-
-bool Form131::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && watched->objectName() == QLatin1String("Image2"))
-        showHelpPanel();
-    return FormBase::eventFilter(watched, event);
-}
-
-void Form131::showHelpPanel() {
-    if (!helpPanel_->isHidden())
-        return;
-    helpPanel_->show();
-    // Only ever wider: the panel stays in view until the window closes.
-    resize(std::max(width(), sizeHint().width()), height());
 }
 
 void Form131::calculate() {

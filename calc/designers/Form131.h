@@ -16,18 +16,12 @@ class Form131 : public FormBase {
 public:
     Form131();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QGroupBox* buildInputs();
     QGroupBox* buildResults();
     QWidget* buildHelpPanel();
-    void showHelpPanel();
 
     void calculate();
     void reset();
     report::DesignReport designReport() const;
-
-    QWidget* helpPanel_ = nullptr;
 };
