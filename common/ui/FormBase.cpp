@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 FormBase::FormBase(const QString& className, QWidget* parent) : QWidget(parent) {
     setObjectName(className);
@@ -25,6 +26,14 @@ FormBase::FormBase(const QString& className, QWidget* parent) : QWidget(parent) 
 void FormBase::missingControl(const QString& name) const {
     std::fprintf(stderr, "%s has no control named %s\n", qPrintable(objectName()), qPrintable(name));
     std::abort();
+}
+
+void FormBase::verifyDeclared() const {
+    for (const QString& name : declared_) {
+        if (!findChild<QWidget*>(name))
+            throw std::logic_error(
+                qPrintable(objectName() + QStringLiteral(" has no control named ") + name));
+    }
 }
 
 QLineEdit* FormBase::field(const QString& name) const {

@@ -87,6 +87,13 @@ public:
 
     void setEnabled(const QStringList& names, bool enabled);
 
+    // Names that the window's tables refer to. They are checked once the window is built
+    // (FormRegistry::load calls verifyDeclared), so a misspelt name fails there, naming the
+    // window and the control, instead of deep inside a click.
+    void declare(const QStringList& names) { declared_ += names; }
+    // Throws std::logic_error for the first declared name that no control of this window has.
+    void verifyDeclared() const;
+
     // True once the window has accepted its close: it is about to be deleted and counts as
     // not loaded any more.
     bool isClosed() const { return closed_; }
@@ -100,4 +107,5 @@ private:
     QPointer<QPushButton> defaultButton_;
     QPointer<QLineEdit> firstField_;
     bool closed_ = false;
+    QStringList declared_;
 };

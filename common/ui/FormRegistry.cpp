@@ -48,7 +48,14 @@ FormBase* FormRegistry::load(const QString& className) {
     if (it == entries().end())
         return nullptr;
     if (!it->instance || it->instance->isClosed()) {
-        it->instance = it->factory();
+        FormBase* form = it->factory();
+        try {
+            form->verifyDeclared();
+        } catch (...) {
+            delete form;
+            throw;
+        }
+        it->instance = form;
         it->loadOrder = ++nextLoadOrder;
     }
     return it->instance;
