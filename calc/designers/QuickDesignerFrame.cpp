@@ -21,6 +21,8 @@ const QString kRed = QStringLiteral("rgb(255,0,0)");
 
 // The installation sketch and the modulus table beside the frames, at a readable size.
 constexpr int kPictureWidth = 260;
+// Wide enough for a load such as "-6.54" or a pitch of "194872.0" in full.
+const int kBoxWidth = ui::twips(1200);
 
 QString name(const char* control) {
     return QString::fromLatin1(control);
@@ -70,6 +72,8 @@ QGroupBox* QuickDesignerFrame::buildKnown(ui::InputFields inputs,
     for (auto& row : extraRows)
         rows.push_back(std::move(row));
     ui::grid(frame, rows);
+    for (const ui::InputField& input : inputs)
+        field(name(input.field))->setMinimumWidth(kBoxWidth);
     return frame;
 }
 
@@ -82,6 +86,8 @@ QGroupBox* QuickDesignerFrame::buildResults(std::span<const ResultRow> results) 
                         r.range ? ui::literal(name(r.range), QStringLiteral("--")) : ui::gap()});
     }
     ui::grid(frame, rows);
+    for (const ResultRow& r : results)
+        field(name(r.field))->setMinimumWidth(kBoxWidth);
     return frame;
 }
 

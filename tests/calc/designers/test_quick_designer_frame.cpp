@@ -23,6 +23,14 @@ TEST_F(QuickDesignerFrame, TimerRunsEveryTwoHundredMilliseconds) {
     }
 }
 
+TEST_F(QuickDesignerFrame, ShowsTheSketchAndTheModulusTable) {
+    for (const char* window : kQuickDesigners) {
+        FormBase* f = open(QString::fromLatin1(window));
+        EXPECT_FALSE(f->label(QStringLiteral("Picture1"))->pixmap().isNull()) << window;
+        EXPECT_FALSE(f->label(QStringLiteral("Picture2"))->pixmap().isNull()) << window;
+    }
+}
+
 TEST_F(QuickDesignerFrame, TickWithoutTypingRecomputesNothing) {
     FormBase* f = open(QStringLiteral("Form122"));
     typeAll(f, {{"Text1_6", "1.2"}});
