@@ -2,28 +2,28 @@
 """Draws the pictures of the quick designers: one installation-space sketch per spring kind
 and the two modulus tables (shear modulus G, Young's modulus E) in N/mm².
 
-The tables list the wire materials of the built-in material table (common/SpringMaterials.cpp)
-with the names of resources/strings/strings.tsv; kgf/mm² are turned into N/mm² with 9.8, as the
+The tables list the wire materials of the built-in material table, read from
+common/SpringMaterials.cpp, with the names of resources/strings/strings.tsv; kgf/mm² are turned into N/mm² with 9.8, as the
 calculators that take N/mm² do. Run `python3 quick_pictures.py` in this folder and commit the
 script and the SVG files together. Only SVG Tiny 1.2 features are used (Qt's renderer).
 """
 
+import re
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 STRINGS = HERE.parent.parent / "strings" / "strings.tsv"
 
-# (text id or grade literal, G, E) in kgf/mm², in the order of the material table.
-MATERIALS = [
-    (1384, 8000, 21000), (1337, 8000, 21000), (1385, 8000, 21000), (1386, 8000, 21000),
-    (1336, 8000, 21000), (1387, 7500, 21000), (1388, 7000, 19000), (1338, 7000, 19000),
-    (1389, 7000, 19000), (1390, 4500, 13000), (1391, 4300, 10000), (1392, 4000, 10000),
-    (1393, 4000, 11000), (2470, 4200, 11000),
-    ("17-7", 8000, 21000), ("30W4Cr2VA", 8000, 21000), ("50CrVA", 8000, 21000),
-    ("55CrSi", 8000, 21000), ("60Si2Mn", 8000, 21000), ("60Si2MnA", 8000, 21000),
-    ("60Si2MnVA", 8000, 21000), ("60Si2CrA", 8000, 21000), ("60Si2CrVA", 8000, 21000),
-    ("65Mn", 8000, 21000), ("65Si2MnWA", 8000, 21000), ("70Si3MnA", 8000, 21000),
-]
+MATERIAL_SOURCE = HERE.parent.parent.parent / "common" / "SpringMaterials.cpp"
+
+
+def materials():
+    """(text id or grade literal, G, E) in kgf/mm², in the order of the built-in table."""
+    source = MATERIAL_SOURCE.read_text(encoding="utf-8")
+    body = source[source.index("springMaterialTable()"):]
+    rows = re.findall(r'\{(\d+), (nullptr|"[^"]+"), (\d+), (\d+)\}', body[:body.index("};")])
+    return [(int(tid) if name == "nullptr" else name.strip('"'), int(g), int(e)) for tid, name, g, e in rows]
+
 
 FONT = 'font-family="sans-serif"'
 INK = "#000000"
@@ -178,16 +178,21 @@ def modulus_table(kind):
     title = "材料横弹性系数 G (N/mm²)" if kind == "G" else "材料纵弹性系数 E (N/mm²)"
     rows = []
     literals = []
-    for entry in MATERIALS:
+    for entry in materials():
         value = round(entry[column] * 9.8)
         if isinstance(entry[0], int):
             rows.append((names[entry[0]], value))
         else:
             literals.append((entry[0], value))
-    # The grade literals share one value; three to a row keeps the table short.
-    for i in range(0, len(literals), 3):
-        group = literals[i:i + 3]
-        rows.append(("、".join(name for name, _ in group), group[0][1]))
+    # Grade literals of one value share rows, three to a row, so the table stays short.
+    values = []
+    for _, value in literals:
+        if value not in values:
+            values.append(value)
+    for value in values:
+        names_of_value = [name for name, v in literals if v == value]
+        for i in range(0, len(names_of_value), 3):
+            rows.append(("、".join(names_of_value[i:i + 3]), value))
     line, top, width = 17, 44, 300
     svg = Svg(width, top + line * len(rows) + 10)
     svg.text(width / 2, 18, title, 12, INK, "middle", True)
