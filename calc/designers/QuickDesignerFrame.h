@@ -72,9 +72,6 @@ class QuickDesignerFrame : public FormBase {
 public:
     static constexpr int kTickMs = 200;
 
-    // One tick of Timer1, as the timer runs it.
-    void tick();
-
 protected:
     QuickDesignerFrame(const QString& className, int captionId);
 
@@ -101,6 +98,9 @@ protected:
     void showRange(const char* label, const QString& low, const QString& high);
 
 private:
+    // One tick of Timer1: nothing when no input text changed since the last tick, else the
+    // window's recomputation.
+    void tick();
     QGroupBox* buildKnown(ui::InputFields inputs, std::vector<std::vector<ui::Cell>> extraRows);
     QGroupBox* buildResults(std::span<const ResultRow> results);
     void paint(const Colours& colours);

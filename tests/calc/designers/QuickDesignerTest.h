@@ -9,8 +9,6 @@
 
 #include "support/WindowCases.h"
 
-class QTimer;
-
 // Runs one tick of the window's Timer1 through the timer's own connection.
 void tickOnce(FormBase* form);
 

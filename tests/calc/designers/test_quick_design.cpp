@@ -6,6 +6,7 @@
 #include "common/Numbers.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct CompressionRow {
     quick::CompressionInputs in;
     std::vector<std::string> shown; // nmax, d, D2, D, D1, H0, n1, Hb, P1', t, ranges, verdicts
 };
+
+void PrintTo(const CompressionRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 std::vector<std::string> shown(const quick::CompressionResults& r) {
     return {fixedSingle(r.maxActiveCoils, "0.0"),
@@ -127,6 +132,10 @@ struct ExtensionRow {
     float d;
     std::vector<std::string> shown; // d, D2, D, D1, H0, n, k', k, Pi, verdicts
 };
+
+void PrintTo(const ExtensionRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 std::vector<std::string> shown(const quick::ExtensionResults& r) {
     return {plain(r.wireDiameter),
@@ -222,6 +231,10 @@ struct TorsionRow {
     std::vector<std::string> shown; // d, D2, D, D1, Hs, n, phi0, Ds, M1, M2, verdict
 };
 
+void PrintTo(const TorsionRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 std::vector<std::string> shown(const quick::TorsionResults& r) {
     const char* verdicts[] = {"OK", "NG", "n太多"};
     return {plain(r.wireDiameter),
@@ -301,6 +314,10 @@ struct RateRow {
     float meanD, d;
     std::vector<std::string> shown; // D1, D, D2, n, n1, t, range, H0, Hb, fmax, W, verdict
 };
+
+void PrintTo(const RateRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 std::vector<std::string> shown(const quick::RateResults& r) {
     return {plain(r.diameters.inner),
