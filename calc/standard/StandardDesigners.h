@@ -1,5 +1,5 @@
 #pragma once
-// The standard-based designers, each the shared frame with its own table and formula.
+// The six standard-based designers, each the shared frame with its own table and formula.
 
 #include "calc/standard/StandardDesignerFrame.h"
 
@@ -22,4 +22,25 @@ class Form67 : public standard::StandardDesignerFrame {
     Q_OBJECT
 public:
     Form67();
+};
+
+// Conical (tower) spring.
+class Form68 : public standard::StandardDesignerFrame {
+    Q_OBJECT
+public:
+    Form68();
+};
+
+// Barrel spring.
+class Form69 : public standard::StandardDesignerFrame {
+    Q_OBJECT
+public:
+    Form69();
+};
+
+// Hourglass spring.
+class Form86 : public standard::StandardDesignerFrame {
+    Q_OBJECT
+public:
+    Form86();
 };
