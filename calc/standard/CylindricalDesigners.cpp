@@ -16,12 +16,27 @@ using standard::SolveFor;
 // The load group's caption is the window's own: pressure (1817) or tension (1825).
 std::vector<DesignerGroup> heightGroups(int loadCaptionId) {
     return {
-        {"Label8", 1815, "Text3", "Label10", "mm", 1333, &Quantities::d},
-        {"Label11", 1369, "Text4", "Label12", "mm", 1369, &Quantities::freeHeight},
-        {"Label13", 1332, "Text5", "Label14", "mm", 1332, &Quantities::meanDiameter},
-        {"Label15", 1816, "Text6", "Label16", "mm", 1816, &Quantities::loadedHeight},
-        {"Label17", 1373, "Text7", "Label18", "T", 1373, &Quantities::activeCoils},
-        {"Label19", loadCaptionId, "Text8", "Label20", "Kgf", loadCaptionId, &Quantities::load},
+        {{.field = "Text3",
+          .captionId = 1815,
+          .unit = "mm",
+          .messageId = 1333,
+          .caption = "Label8",
+          .unitName = "Label10"},
+         &Quantities::d},
+        {{.field = "Text4", .captionId = 1369, .unit = "mm", .caption = "Label11", .unitName = "Label12"},
+         &Quantities::freeHeight},
+        {{.field = "Text5", .captionId = 1332, .unit = "mm", .caption = "Label13", .unitName = "Label14"},
+         &Quantities::meanDiameter},
+        {{.field = "Text6", .captionId = 1816, .unit = "mm", .caption = "Label15", .unitName = "Label16"},
+         &Quantities::loadedHeight},
+        {{.field = "Text7", .captionId = 1373, .unit = "T", .caption = "Label17", .unitName = "Label18"},
+         &Quantities::activeCoils},
+        {{.field = "Text8",
+          .captionId = loadCaptionId,
+          .unit = "Kgf",
+          .caption = "Label19",
+          .unitName = "Label20"},
+         &Quantities::load},
     };
 }
 
@@ -63,7 +78,6 @@ const DesignerTable kCompression = {
     .groups = heightGroups(1817),
     .choices = heightChoices(2290),
     .solveOrder = {2289, 2287, 2291, 2288, 2290},
-    .fixedCaptions = {},
     .solve = standard::compressionSolve,
 };
 
@@ -78,14 +92,31 @@ const DesignerTable kTorsion = {
     .stepsText = "Label25",
     .groups =
         {
-            {"Label8", 1815, "Text3", "Label10", "mm", 1333, &Quantities::d},
-            {"Label11", 1822, "Text4", "Label12", "mm", 1822, &Quantities::supportLeg},
-            {"Label13", 1332, "Text5", "Label14", "mm", 1332, &Quantities::meanDiameter},
-            {"Label15", 1821, "Text6", "Label16", "mm", 1821, &Quantities::forceLeg},
-            {"Label17", 1373, "Text7", "Label18", "T", 1373, &Quantities::activeCoils},
-            {"Label19", 1820, "Text8", "Label20", "mm", 1820, &Quantities::loadPoint},
-            {"Label22", 1823, "Text9", "Label21", "Kgf", 1823, &Quantities::load},
-            {"Label23", 1824, "Text10", "Label24", "", 1824, &Quantities::angle},
+            {{.field = "Text3",
+              .captionId = 1815,
+              .unit = "mm",
+              .messageId = 1333,
+              .caption = "Label8",
+              .unitName = "Label10"},
+             &Quantities::d},
+            {{.field = "Text4", .captionId = 1822, .unit = "mm", .caption = "Label11", .unitName = "Label12"},
+             &Quantities::supportLeg},
+            {{.field = "Text5", .captionId = 1332, .unit = "mm", .caption = "Label13", .unitName = "Label14"},
+             &Quantities::meanDiameter},
+            {{.field = "Text6", .captionId = 1821, .unit = "mm", .caption = "Label15", .unitName = "Label16"},
+             &Quantities::forceLeg},
+            {{.field = "Text7", .captionId = 1373, .unit = "T", .caption = "Label17", .unitName = "Label18"},
+             &Quantities::activeCoils},
+            {{.field = "Text8", .captionId = 1820, .unit = "mm", .caption = "Label19", .unitName = "Label20"},
+             &Quantities::loadPoint},
+            {{.field = "Text9",
+              .captionId = 1823,
+              .unit = "Kgf",
+              .caption = "Label22",
+              .unitName = "Label21"},
+             &Quantities::load},
+            {{.field = "Text10", .captionId = 1824, .unit = "°", .caption = "Label23", .unitName = "Label24"},
+             &Quantities::angle},
         },
     .choices =
         {
@@ -121,7 +152,6 @@ const DesignerTable kTorsion = {
              {"Text3", "Text4", "Text6", "Text7", "Text8", "Text9", "Text10"}},
         },
     .solveOrder = {2287, 2291, 2288, 2289, 2293},
-    .fixedCaptions = {{"Label24", "°"}},
     .solve = standard::torsionSolve,
 };
 
@@ -137,7 +167,6 @@ const DesignerTable kExtension = {
     .groups = heightGroups(1825),
     .choices = heightChoices(2292),
     .solveOrder = {2289, 2287, 2291, 2288, 2292},
-    .fixedCaptions = {},
     .solve = standard::extensionSolve,
 };
 

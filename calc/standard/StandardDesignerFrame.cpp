@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/Prompt.h"
 
@@ -31,6 +32,8 @@ QString latin(const char* s) {
 
 StandardDesignerFrame::StandardDesignerFrame(const DesignerTable& table)
     : FormBase(latin(table.className)), table_(table) {
+    for (const DesignerGroup& g : table.groups)
+        inputs_.push_back(g.input);
     // Only a close button: these windows are small enough to stay as they are.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -40,12 +43,10 @@ StandardDesignerFrame::StandardDesignerFrame(const DesignerTable& table)
     QStringList names{latin(table.loadUnitLabel), latin(table.stepsHeading), latin(table.stepsText)};
     for (const DesignerChoice& c : table.choices) {
         for (const char* f : c.hidden)
-            names << latin(group(f).field);
+            names << latin(group(f).input.field);
         for (const char* f : c.required)
-            names << latin(group(f).field);
+            names << latin(group(f).input.field);
     }
-    for (const auto& [name, text] : table.fixedCaptions)
-        names << latin(name);
     declare(names);
 
     adjustSize();
@@ -69,26 +70,24 @@ void StandardDesignerFrame::build() {
              });
     page->addWidget(results);
 
-    QGroupBox* inputs = ui::makeFrame(this, QStringLiteral("Frame2"), 1366);
+    QGroupBox* inputFrame = ui::makeFrame(this, QStringLiteral("Frame2"), 1366);
     std::vector<std::vector<ui::Cell>> rows = {
         {ui::label("Label4", 1375), ui::combo("Combo2"), ui::gap(), ui::label("Label6", 1813),
          ui::combo("Combo3", {kKgfUnit, kNewtonUnit})},
         {ui::label("Label5", table_.modulusCaptionId), ui::edit("Text2"), ui::literal("Label9", kKgfUnit),
          ui::label("Label7", 1814, 3)},
     };
-    for (size_t i = 0; i < table_.groups.size(); i += 2) {
-        std::vector<ui::Cell> row;
-        for (size_t k = i; k < std::min(i + 2, table_.groups.size()); ++k) {
-            const DesignerGroup& g = table_.groups[k];
-            row.push_back(ui::label(latin(g.caption), g.captionId));
-            row.push_back(ui::edit(latin(g.field)));
-            row.push_back(ui::literal(latin(g.unitLabel), QString::fromUtf8(g.unit)));
-        }
+    // The groups stand two to a row: caption, field, unit, then the next group's.
+    const std::vector<std::vector<ui::Cell>> groupRows = ui::inputRows(inputs_, false);
+    for (size_t i = 0; i < groupRows.size(); i += 2) {
+        std::vector<ui::Cell> row = groupRows[i];
+        if (i + 1 < groupRows.size())
+            row.insert(row.end(), groupRows[i + 1].begin(), groupRows[i + 1].end());
         rows.push_back(std::move(row));
     }
-    ui::grid(inputs, rows);
+    ui::grid(inputFrame, rows);
     label(QStringLiteral("Label7"))->setWordWrap(true);
-    page->addWidget(inputs);
+    page->addWidget(inputFrame);
 
     auto* steps = new QWidget(this);
     ui::grid(steps,
@@ -100,9 +99,6 @@ void StandardDesignerFrame::build() {
                                    QStringLiteral(":/pictures/standard/part-number.svg"), 32);
     icon->setToolTip(QStringLiteral("请输入料号"));
     page->addWidget(icon);
-
-    for (const auto& [name, text] : table_.fixedCaptions)
-        setText(latin(name), QString::fromUtf8(text));
 
     // A list runs its handler when the user picks an item; typing into it runs nothing.
     const std::pair<const char*, void (StandardDesignerFrame::*)()> lists[] = {
@@ -139,7 +135,7 @@ void StandardDesignerFrame::load() {
 
 const DesignerGroup& StandardDesignerFrame::group(const char* field) const {
     for (const DesignerGroup& g : table_.groups)
-        if (qstrcmp(g.field, field) == 0)
+        if (qstrcmp(g.input.field, field) == 0)
             return g;
     throw std::logic_error(std::string(table_.className) + " has no input group " + field);
 }
@@ -157,8 +153,8 @@ const DesignerChoice* StandardDesignerFrame::choiceFor(const QString& text,
 }
 
 void StandardDesignerFrame::showGroup(const DesignerGroup& g, bool shown) {
-    for (const char* name : {g.caption, g.field, g.unitLabel})
-        control<QWidget>(latin(name))->setVisible(shown);
+    for (const QString& name : {g.input.captionName(), latin(g.input.field), g.input.unitLabelName()})
+        control<QWidget>(name)->setVisible(shown);
 }
 
 QString StandardDesignerFrame::modulusText() const {
@@ -177,7 +173,7 @@ void StandardDesignerFrame::solveForSwitch() {
     for (const DesignerGroup& g : table_.groups) {
         bool hidden = false;
         for (const char* f : choice->hidden)
-            hidden = hidden || qstrcmp(f, g.field) == 0;
+            hidden = hidden || qstrcmp(f, g.input.field) == 0;
         showGroup(g, !hidden);
     }
 }
@@ -215,14 +211,16 @@ void StandardDesignerFrame::calculate() {
     if (!choice)
         return;
     // Only the empty text is missing: a hidden field that still holds text counts as filled.
+    std::vector<ui::InputField> required;
+    std::vector<ui::In<Quantities>> reads;
     for (const char* f : choice->required) {
-        if (isEmpty(latin(f))) {
-            prompt::inform(this, StringTable::text(1383) + StringTable::text(group(f).messageId));
-            return;
-        }
+        const DesignerGroup& g = group(f);
+        required.push_back(g.input);
+        reads.push_back({g.input.field, g.quantity});
     }
-    for (const char* f : choice->required)
-        q.*(group(f).quantity) = num::single(number(latin(f)));
+    if (!ui::requireFilled(this, required))
+        return;
+    q = ui::read<Quantities>(this, reads, q);
 
     const float result = table_.solve(choice->target, q);
     // The stored single is widened and rounded on its own value.
@@ -231,8 +229,7 @@ void StandardDesignerFrame::calculate() {
 
 void StandardDesignerFrame::reset() {
     setText(QStringLiteral("Text1"), QString());
-    for (const DesignerGroup& g : table_.groups)
-        setText(latin(g.field), QString());
+    ui::resetFields(this, inputs_);
 }
 
 } // namespace standard

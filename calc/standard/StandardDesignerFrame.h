@@ -9,20 +9,18 @@
 
 #include "calc/standard/StandardQuantities.h"
 #include "common/SpringMaterials.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBase.h"
 
 #include <vector>
 
 namespace standard {
 
-// One input group: caption label, field and unit label, shown or hidden together.
+// One input group: caption label, field and unit label (all named in `input`), shown or hidden
+// together, and the quantity the field holds. The d group's caption (1815) is not the text its
+// message names (1333): `input.messageId`.
 struct DesignerGroup {
-    const char* caption; // caption label, e.g. "Label8"
-    int captionId;
-    const char* field;     // e.g. "Text3"
-    const char* unitLabel; // e.g. "Label10"
-    const char* unit;      // unit caption of the window design ("mm", "T", "Kgf")
-    int messageId;         // named after text 1383 when the field is empty
+    ui::InputField input;
     float Quantities::*quantity;
 };
 
@@ -48,7 +46,6 @@ struct DesignerTable {
     std::vector<DesignerGroup> groups;   // two to a row, left then right
     std::vector<DesignerChoice> choices; // in the order of Combo1's list
     std::vector<int> solveOrder;         // the order in which a calculation compares Combo1's text
-    std::vector<std::pair<const char*, const char*>> fixedCaptions; // literal captions set at load
     float (*solve)(SolveFor, const Quantities&);
 };
 
@@ -77,6 +74,7 @@ private:
     QString modulusText() const;
 
     const DesignerTable& table_;
+    std::vector<ui::InputField> inputs_; // the groups' fields, in table order
     float materialModulus_ = 0;
     bool newtonUnits_ = false; // the last unit pick chose "N/mm2"
 };

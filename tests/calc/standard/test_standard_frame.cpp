@@ -136,8 +136,9 @@ TEST_P(FreshDesigner, SolvesForTheWireDiameterWithTheFirstMaterialInKgf) {
     EXPECT_EQ(t(f, "Text1"), QString());
     for (const char* field : c.fields) {
         EXPECT_EQ(t(f, field), QString()) << field;
-        if (std::string(field) != "Text3")
+        if (std::string(field) != "Text3") {
             EXPECT_FALSE(hidden(f, field)) << field;
+        }
     }
 }
 
@@ -403,9 +404,11 @@ TEST_F(StandardFrame, ResetEmptiesResultAndInputsOnly) {
                 type(f, QStringLiteral("Text%1").arg(i), QStringLiteral("3"));
         const QString modulus = t(f, "Text2");
         click(f, QStringLiteral("Command3"));
-        for (int i = 1; i <= last; ++i)
-            if (i != 2)
+        for (int i = 1; i <= last; ++i) {
+            if (i != 2) {
                 EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), QString()) << window << " Text" << i;
+            }
+        }
         EXPECT_EQ(t(f, "Text2"), modulus);
         EXPECT_EQ(t(f, "Combo1"), StringTable::text(2289));
         EXPECT_EQ(t(f, "Combo3"), QStringLiteral("N/mm2"));
