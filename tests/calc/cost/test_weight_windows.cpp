@@ -1,6 +1,7 @@
 // The weight windows: worked examples typed into the named controls, the required-field
 // messages, the reset lists, the material lists and the general weight's hand-over.
 
+#include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "support/WindowCases.h"
 
@@ -261,7 +262,8 @@ TEST_F(WeightWindow, SerpentineLengthStaysWhenTheWeightOverflows) {
                 {"Text7", "old"}});
     click(f, QStringLiteral("Command1"));
     EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
-    EXPECT_EQ(f->text(QStringLiteral("Text6")), QStringLiteral("20000000000000000000.0000"));
+    // S = (H - d) * 2 = 2e19, held as a single.
+    EXPECT_EQ(f->text(QStringLiteral("Text6")), num::formatSingle(num::single(2e19), u"0.0000"));
     EXPECT_EQ(f->text(QStringLiteral("Text7")), QStringLiteral("old"));
 }
 
