@@ -82,7 +82,10 @@ TEST_F(Form7Test, LoadsDisabledPrintAndTheDefaults) {
                     {"Text19_6", "13"},
                     {"Command3", "转    换"},
                     {"Label4", ""},
-                    {"Label9", ""}});
+                    {"Label9", ""},
+                    {"Label40_0", "元/小时"},
+                    {"Label48", "个/分钟"},
+                    {"Label45", "%"}});
     EXPECT_TRUE(f->label(QStringLiteral("Label4"))->isHidden());
     EXPECT_EQ(f->field(QStringLiteral("Text19_3"))->toolTip(), QStringLiteral("根据实际修改"));
     EXPECT_EQ(f->defaultButton(), f->button(QStringLiteral("Command11")));
