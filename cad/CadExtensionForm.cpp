@@ -9,16 +9,16 @@ using cad::ExtensionInputs;
 
 // In the order the boxes are read.
 const ui::In<ExtensionInputs> kRead[] = {
-    {"Text1", &ExtensionInputs::d},    {"Text2", &ExtensionInputs::MD},  {"Text4", &ExtensionInputs::UpMD},
-    {"Text7", &ExtensionInputs::LoMD}, {"Text3", &ExtensionInputs::Nt},  {"Text5", &ExtensionInputs::UpT},
+    {"Text1", &ExtensionInputs::d},    {"Text2", &ExtensionInputs::MD}, {"Text4", &ExtensionInputs::UpMD},
+    {"Text7", &ExtensionInputs::LoMD}, {"Text3", &ExtensionInputs::Nt}, {"Text5", &ExtensionInputs::UpT},
     {"Text6", &ExtensionInputs::LoT},
 };
 
 } // namespace
 
 CadExtensionForm::CadExtensionForm()
-    : CadInputForm(QStringLiteral("CadExtensionForm"), QStringLiteral("拉簧参数输入"), QStringLiteral("未连接"),
-                   false) {
+    : CadInputForm(QStringLiteral("CadExtensionForm"), QStringLiteral("拉簧参数输入"),
+                   QStringLiteral("未连接"), false) {
     build({{caption(QStringLiteral("线径d：")), ui::edit(QStringLiteral("Text1"))},
            {caption(QStringLiteral("中径MD：")), ui::edit(QStringLiteral("Text2"))},
            {caption(QStringLiteral("有效圈Nt：")), ui::edit(QStringLiteral("Text3"))},

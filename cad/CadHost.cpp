@@ -22,7 +22,16 @@ EntityId CadHost::addRegion(const QList<EntityId>& entities) {
     QCborArray ids;
     for (EntityId id : entities)
         ids.append(id);
-    return idResult(QStringLiteral("addRegion"), {ids});
+    // A one-element brace list of an array would copy the array instead of wrapping it.
+    QCborArray args;
+    args.append(ids);
+    return idResult(QStringLiteral("addRegion"), args);
+}
+
+void CadHost::setViewDirection(Point3 direction) {
+    QCborArray args;
+    args.append(direction.toCbor());
+    invoke(QStringLiteral("setViewDirection"), args);
 }
 
 EntityId CadHost::addArc(Point3 centre, double radius, double startAngle, double endAngle) {
@@ -34,7 +43,8 @@ EntityId CadHost::addLine(Point3 start, Point3 end) {
 }
 
 EntityId CadHost::addUcs(Point3 origin, Point3 xAxisPoint, Point3 yAxisPoint, const QString& name) {
-    return idResult(QStringLiteral("addUcs"), {origin.toCbor(), xAxisPoint.toCbor(), yAxisPoint.toCbor(), name});
+    return idResult(QStringLiteral("addUcs"),
+                    {origin.toCbor(), xAxisPoint.toCbor(), yAxisPoint.toCbor(), name});
 }
 
 double CadHost::angleFromXAxis(Point3 from, Point3 to) {

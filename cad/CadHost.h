@@ -44,7 +44,9 @@ public:
     void setWindowState(int state) { invoke(QStringLiteral("setWindowState"), {state}); }
     void setVisible(bool visible) { invoke(QStringLiteral("setVisible"), {visible}); }
     void sendCommand(const QString& line) { invoke(QStringLiteral("sendCommand"), {line}); }
-    void setVariable(const QString& name, qint16 value) { invoke(QStringLiteral("setVariable"), {name, value}); }
+    void setVariable(const QString& name, qint16 value) {
+        invoke(QStringLiteral("setVariable"), {name, value});
+    }
 
     EntityId addSpline(const std::vector<double>& points, Point3 startTangent, Point3 endTangent);
     EntityId addCircle(Point3 centre, double radius);
@@ -53,7 +55,7 @@ public:
     EntityId addLine(Point3 start, Point3 end);
     EntityId addUcs(Point3 origin, Point3 xAxisPoint, Point3 yAxisPoint, const QString& name);
     void setActiveUcs(EntityId ucs) { invoke(QStringLiteral("setActiveUcs"), {ucs}); }
-    void setViewDirection(Point3 direction) { invoke(QStringLiteral("setViewDirection"), {direction.toCbor()}); }
+    void setViewDirection(Point3 direction);
     // The active viewport assigned back, so that the host applies the direction.
     void applyViewport() { invoke(QStringLiteral("applyViewport"), {}); }
     double angleFromXAxis(Point3 from, Point3 to);

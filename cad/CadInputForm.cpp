@@ -6,8 +6,8 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace cad {
 
@@ -38,7 +38,8 @@ void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const Q
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;
     outer->addLayout(column);
-    auto* heading = ui::makeLiteral(this, QStringLiteral("Label5"), QStringLiteral("1.请检查或修改以下参数："));
+    auto* heading =
+        ui::makeLiteral(this, QStringLiteral("Label5"), QStringLiteral("1.请检查或修改以下参数："));
     column->addWidget(heading);
     auto* inputs = new QWidget(this);
     ui::grid(inputs, rows);

@@ -23,9 +23,12 @@ struct PaletteButton {
 };
 
 const PaletteButton kButtons[] = {
-    {"压簧设计", "compression", "CadCompressionForm"}, {"塔簧设计", "conical", "CadConicalForm"},
-    {"鼓簧设计", "barrel", "CadBarrelForm"},           {"拉簧设计", "extension", "CadExtensionForm"},
-    {"扭簧设计", "torsion", "CadTorsionForm"},         {"帮助", "help", nullptr},
+    {"压簧设计", "compression", "CadCompressionForm"},
+    {"塔簧设计", "conical", "CadConicalForm"},
+    {"鼓簧设计", "barrel", "CadBarrelForm"},
+    {"拉簧设计", "extension", "CadExtensionForm"},
+    {"扭簧设计", "torsion", "CadTorsionForm"},
+    {"帮助", "help", nullptr},
     {"退出", "quit", nullptr},
 };
 
@@ -53,8 +56,9 @@ CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
     toolbar_->setGeometry(0, 0, ui::twips(4110), ui::twips(660));
     for (int i = 0; i < 7; ++i) {
         const PaletteButton& b = kButtons[i];
-        QAction* action = toolbar_->addAction(
-            QIcon(QStringLiteral(":/cad/icons/%1.svg").arg(QString::fromLatin1(b.icon))), QString::fromUtf8(b.caption));
+        QAction* action =
+            toolbar_->addAction(QIcon(QStringLiteral(":/cad/icons/%1.svg").arg(QString::fromLatin1(b.icon))),
+                                QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { buttonClick(i + 1); });
     }
@@ -82,7 +86,8 @@ void CadPalette::setHelpFile(const QString& path) {
 }
 
 QString CadPalette::helpFile() {
-    return helpOverride().isEmpty() ? folders::programFile(QStringLiteral("docs/帮助文档.html")) : helpOverride();
+    return helpOverride().isEmpty() ? folders::programFile(QStringLiteral("docs/帮助文档.html"))
+                                    : helpOverride();
 }
 
 void CadPalette::setQuitAction(std::function<void()> quit) {
@@ -93,14 +98,16 @@ void CadPalette::openHelp() {
     const QString path = helpFile();
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo(path).isFile()) {
-        prompt::ask(this, {cad::programTitle(),
-                           QStringLiteral("    帮助文件丢失，请查找 %1 文件！\n然后将它存放在应用程序所在的目录。").arg(name),
-                           PromptIcon::None, PromptButtons::Ok});
+        prompt::ask(this,
+                    {cad::programTitle(),
+                     QStringLiteral("    帮助文件丢失，请查找 %1 文件！\n然后将它存放在应用程序所在的目录。")
+                         .arg(name),
+                     PromptIcon::None, PromptButtons::Ok});
         return;
     }
     if (!desktop::openDocument(path))
-        prompt::ask(this, {cad::programTitle(), QStringLiteral("没有可以打开 %1 的程序。").arg(name), PromptIcon::None,
-                           PromptButtons::Ok});
+        prompt::ask(this, {cad::programTitle(), QStringLiteral("没有可以打开 %1 的程序。").arg(name),
+                           PromptIcon::None, PromptButtons::Ok});
 }
 
 void CadPalette::mousePressEvent(QMouseEvent* event) {

@@ -18,7 +18,8 @@ const ui::In<TorsionInputs> kRead[] = {
 } // namespace
 
 CadTorsionForm::CadTorsionForm()
-    : CadInputForm(QStringLiteral("CadTorsionForm"), QStringLiteral("扭簧参数"), QStringLiteral("未连接"), false) {
+    : CadInputForm(QStringLiteral("CadTorsionForm"), QStringLiteral("扭簧参数"), QStringLiteral("未连接"),
+                   false) {
     build({{caption(QStringLiteral("线   径d：")), ui::edit(QStringLiteral("Text1"))},
            {caption(QStringLiteral("中  径MD：")), ui::edit(QStringLiteral("Text2"))},
            {caption(QStringLiteral("有效圈数Nt：")), ui::edit(QStringLiteral("Text3"))},

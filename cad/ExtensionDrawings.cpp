@@ -33,7 +33,8 @@ std::optional<double> upperTurn(const QString& text, const double (&angles)[4], 
     return angles[row];
 }
 
-void turnAboutAxis(CadHost& host, std::initializer_list<EntityId> entities, double T, double d, double angle) {
+void turnAboutAxis(CadHost& host, std::initializer_list<EntityId> entities, double T, double d,
+                   double angle) {
     for (EntityId e : entities)
         host.rotate3D(e, {0, 0, T + d}, {0, 0, 0}, angle);
 }
@@ -77,7 +78,8 @@ void drawSideHooks(CadHost& host, const ExtensionInputs& in) {
     host.move(up, {0, 0, T}, {(in.UpMD - MD) * (-1) / 2, 0, T});
     host.rotate3D(up, {MD / 2, 0, T}, {MD / 2, 8, T}, kPi / 2);
 
-    if (const auto turn = upperTurn(in.hookAngle, {0, -kPi / 2, -kPiFromTwoPi, kPi / 2}, {false, true, true, true}))
+    if (const auto turn =
+            upperTurn(in.hookAngle, {0, -kPi / 2, -kPiFromTwoPi, kPi / 2}, {false, true, true, true}))
         turnAboutAxis(host, {up}, T, d, *turn);
     finishView(host, kExtensionView);
 }
@@ -92,7 +94,8 @@ void drawCentreHooks(CadHost& host, const ExtensionInputs& in) {
     const double rs = sectionRadius(d);
     const auto body = extensionBodyPoints(d, MD, Np);
     const auto lowerLoop = hookPoints(in.LoT, in.LoMD, -1, [&](int i) { return i * 0.01 * d * in.LoT; });
-    const auto upperLoop = hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * 0.01 * in.UpT * d + T + d; });
+    const auto upperLoop =
+        hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * 0.01 * in.UpT * d + T + d; });
 
     host.addSpline(body, kZero, kZero);
 
@@ -139,7 +142,8 @@ void drawCentreAndSideHook(CadHost& host, const ExtensionInputs& in) {
     const double rs = sectionRadius(d);
     const auto body = extensionBodyPoints(d, MD, Np);
     const auto lower = hookPoints(in.LoT, in.LoMD, -1, [&](int i) { return i * (-0.01) * d * in.LoT; });
-    const auto upper = hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * (-0.01) * in.UpT * d + T + d; });
+    const auto upper =
+        hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * (-0.01) * in.UpT * d + T + d; });
 
     host.addSpline(body, kZero, kZero);
 
@@ -158,7 +162,8 @@ void drawCentreAndSideHook(CadHost& host, const ExtensionInputs& in) {
     host.move(up, {0, 0, T}, {0, in.UpMD / 2, T});
     host.rotate3D(up, {-d / 2, 0, T}, {8, 0, T}, kPi / 2);
 
-    if (const auto turn = upperTurn(in.hookAngle, {0, -kPi / 2, -kPiFromTwoPi, kPi / 2}, {false, true, true, true}))
+    if (const auto turn =
+            upperTurn(in.hookAngle, {0, -kPi / 2, -kPiFromTwoPi, kPi / 2}, {false, true, true, true}))
         turnAboutAxis(host, {up, arc, line}, T, d, *turn);
 
     sectionUcs(host, {0, 0, 0}, {-8, 0, 0}, {0, 0, -8});
@@ -191,9 +196,9 @@ void drawGermanHooks(CadHost& host, const ExtensionInputs& in) {
     host.move(upperLoop, {0, 0, T + d}, {0, d, T + d});
     host.rotate3D(upperLoop, {MD / 2, d, T + d}, {0, d - 0.5, T + d - 0.5}, -kHalfPi);
 
-    if (const auto turn = upperTurn(in.hookAngle,
-                                    {bendBack, -(kPi / 2 - bendBack), -(kPiFromTwoPi - bendBack), bendBack + kPi / 2},
-                                    {true, true, true, true}))
+    if (const auto turn = upperTurn(
+            in.hookAngle, {bendBack, -(kPi / 2 - bendBack), -(kPiFromTwoPi - bendBack), bendBack + kPi / 2},
+            {true, true, true, true}))
         turnAboutAxis(host, {upperBend, upperLoop}, T, d, *turn);
 
     for (int i = 1; i <= 5; ++i)

@@ -35,8 +35,8 @@ void SocketCadHost::attach() {
             const QFileInfo program(hostProgram_);
             if (!program.isFile() || !program.isExecutable())
                 throw HostError(call, QStringLiteral("找不到绘图主机程序：") + hostProgram_);
-            if (!QProcess::startDetached(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
-                                         program.absolutePath()))
+            if (!QProcess::startDetached(program.absoluteFilePath(),
+                                         {QStringLiteral("--socket"), socketName_}, program.absolutePath()))
                 throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
             // The host needs a moment to open its window and its socket.
             const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;

@@ -43,8 +43,8 @@ int taperedPointCount(double turns) {
     return int(n);
 }
 
-std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs, double pitch,
-                                       double hand) {
+std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs,
+                                       double pitch, double hand) {
     return pointList(n, [&](int i) {
         const double theta = (2.0 * i) * kPi / 50;
         const double r = radius(i);

@@ -12,8 +12,8 @@
 namespace cad {
 
 constexpr double kPi = 3.1415926535;
-constexpr double kHalfPi = 3.1415926535 / 2;   // also written 1.57079632675
-constexpr double kPiFromTwoPi = 6.283185307 / 2; // the half turn of the hook tables
+constexpr double kHalfPi = 3.1415926535 / 2;        // also written 1.57079632675
+constexpr double kPiFromTwoPi = 6.283185307 / 2;    // the half turn of the hook tables
 constexpr double kQuarterBendEnd = -848.2293 / 180; // 270 × 3.14159 degrees-as-radians
 
 // Which list a window's hand choice feeds: the cosine-first windows put the hand on x = cos,
@@ -35,8 +35,8 @@ int taperedPointCount(double turns);
 
 // n + 1 points: x = h·r(i)·sin θ, y = r(i)·cos θ, θ = 2i·π/50, z by the three laws of the
 // close-wound end turns (first turn rising 2·rs, p per turn between, last turn rising 2·rs).
-std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs, double pitch,
-                                       double hand);
+std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs,
+                                       double pitch, double hand);
 
 // The hook-angle texts in their order; -1 for any other text. Compared exactly: a trailing
 // blank makes a different text.
