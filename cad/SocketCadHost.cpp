@@ -10,11 +10,15 @@
 
 namespace cad {
 
-SocketCadHost::SocketCadHost(QString socketName, QString hostProgram)
+SocketCadHost::SocketCadHost(QString socketName, QString hostProgram, Launcher launcher)
     : socketName_(socketName.isEmpty() ? hostproto::defaultSocketName() : std::move(socketName)),
       hostProgram_(hostProgram.isEmpty()
                        ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DrawingHost"))
-                       : std::move(hostProgram)) {}
+                       : std::move(hostProgram)),
+      launcher_(launcher ? std::move(launcher)
+                         : [](const QString& program, const QStringList& arguments, const QString& folder) {
+                               return QProcess::startDetached(program, arguments, folder);
+                           }) {}
 
 SocketCadHost::~SocketCadHost() = default;
 
@@ -30,32 +34,43 @@ bool SocketCadHost::tryConnect() {
 
 void SocketCadHost::attach() {
     const QString call = QStringLiteral("hello");
-    if (!socket_ || socket_->state() != QLocalSocket::ConnectedState) {
-        if (!tryConnect()) {
-            const QFileInfo program(hostProgram_);
-            if (!program.isFile() || !program.isExecutable())
-                throw HostError(call, QStringLiteral("找不到绘图主机程序：") + hostProgram_);
-            if (!QProcess::startDetached(program.absoluteFilePath(),
-                                         {QStringLiteral("--socket"), socketName_}, program.absolutePath()))
-                throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
-            // The host needs a moment to open its window and its socket.
-            const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-            if (busy)
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-            QDeadlineTimer deadline(kTimeoutMs);
-            bool connected = false;
-            while (!connected && !deadline.hasExpired()) {
-                connected = tryConnect();
-                if (!connected)
-                    QThread::msleep(50);
-            }
-            if (busy)
-                QApplication::restoreOverrideCursor();
-            if (!connected)
-                throw HostError(call, QStringLiteral("绘图主机没有应答：") + hostProgram_);
+    if (socket_ && socket_->state() == QLocalSocket::ConnectedState) {
+        try {
+            invoke(call, {});
+            return;
+        } catch (const HostError&) {
+            // The host we knew has gone (closed by the user, or crashed): start afresh.
         }
     }
+    connectOrStart();
     invoke(call, {});
+}
+
+void SocketCadHost::connectOrStart() {
+    const QString call = QStringLiteral("hello");
+    if (tryConnect())
+        return;
+    const QFileInfo program(hostProgram_);
+    if (!program.isFile() || !program.isExecutable())
+        throw HostError(call, QStringLiteral("找不到绘图主机程序：") + hostProgram_);
+    if (!launcher_(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
+                   program.absolutePath()))
+        throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
+    // The host needs a moment to open its window and its socket.
+    const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    QDeadlineTimer deadline(kTimeoutMs);
+    bool connected = false;
+    while (!connected && !deadline.hasExpired()) {
+        connected = tryConnect();
+        if (!connected)
+            QThread::msleep(50);
+    }
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    if (!connected)
+        throw HostError(call, QStringLiteral("绘图主机没有应答：") + hostProgram_);
 }
 
 void SocketCadHost::lost(const QString& call) {

@@ -7,14 +7,21 @@
 #include "cad/CadHost.h"
 
 #include <QLocalSocket>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace cad {
 
 class SocketCadHost : public CadHost {
 public:
-    // Defaults: the current user's socket, DrawingHost beside the running program.
-    explicit SocketCadHost(QString socketName = {}, QString hostProgram = {});
+    // Starts the host program with its arguments in its folder; false when it could not.
+    using Launcher =
+        std::function<bool(const QString& program, const QStringList& arguments, const QString& folder)>;
+
+    // Defaults: the current user's socket, DrawingHost beside the running program, started
+    // detached so that it outlives Helidraw.
+    explicit SocketCadHost(QString socketName = {}, QString hostProgram = {}, Launcher launcher = {});
     ~SocketCadHost() override;
 
     void attach() override;
@@ -26,10 +33,12 @@ protected:
 
 private:
     bool tryConnect();
+    void connectOrStart();
     [[noreturn]] void lost(const QString& call);
 
     QString socketName_;
     QString hostProgram_;
+    Launcher launcher_;
     std::unique_ptr<QLocalSocket> socket_;
     QByteArray buffer_;
 };
