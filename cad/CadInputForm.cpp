@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace cad {
@@ -47,6 +49,17 @@ void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const Q
     column->addWidget(label(QStringLiteral("Label10")));
     column->addStretch();
     outer->addWidget(ui::makePicture(this, pictureName, QStringLiteral(":/cad/spring-sketch.svg"), 220));
+}
+
+void CadInputForm::showEvent(QShowEvent* event) {
+    // The first time it opens, the window stands in the middle of the screen.
+    if (!placed_ && screen()) {
+        placed_ = true;
+        QRect frame(QPoint(), sizeHint().expandedTo(size()));
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    FormBase::showEvent(event);
 }
 
 void CadInputForm::closeEvent(QCloseEvent* event) {

@@ -38,10 +38,12 @@ protected:
     // (a label named `pictureName`) to the right.
     void build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName);
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<CadHost> host_;
     bool sendsWindowState_;
+    bool placed_ = false;
 };
 
 // Message boxes of Helidraw carry the program's title.

@@ -111,7 +111,9 @@ void CadPalette::openHelp() {
 }
 
 void CadPalette::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton)
+    // Only the strip below the toolbar is the palette's own surface.
+    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton ||
+        event->position().y() < toolbar_->geometry().bottom() + 1)
         return;
     // The window system moves the window where it can; elsewhere the palette follows the
     // pointer itself.

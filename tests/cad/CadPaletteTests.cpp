@@ -6,6 +6,7 @@
 #include "platform/DesktopServices.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -27,8 +28,7 @@ protected:
 
     // A press, a move by (dx, dy) and a release, with the button given, on the palette's
     // own strip below the toolbar.
-    void drag(Qt::MouseButton button, QPoint by) {
-        const QPoint grab(100, 46);
+    void drag(Qt::MouseButton button, QPoint by, QPoint grab = QPoint(100, 46)) {
         QMouseEvent press(QEvent::MouseButtonPress, grab, palette->mapToGlobal(grab), button, button,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(palette, &press);
@@ -76,6 +76,15 @@ TEST_F(PaletteTest, EachButtonShowsOneInstanceOfItsWindow) {
     EXPECT_TRUE(prompts().requests.isEmpty());
 }
 
+TEST_F(PaletteTest, InputWindowOpensCentredAboveOthers) {
+    palette->buttonClick(4);
+    FormBase* form = FormRegistry::find("CadExtensionForm");
+    ASSERT_NE(form, nullptr);
+    const QPoint centre = form->screen()->availableGeometry().center();
+    EXPECT_LE((form->geometry().center() - centre).manhattanLength(), 4);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 TEST_F(PaletteTest, MinimisedWindowIsRestored) {
     palette->buttonClick(1);
     FormBase* form = FormRegistry::find("CadCompressionForm");
@@ -94,6 +103,9 @@ TEST_F(PaletteTest, LeftDragMovesByThePointersDisplacement) {
 TEST_F(PaletteTest, RightAndMiddlePressesStartNoDrag) {
     drag(Qt::RightButton, {37, -12});
     drag(Qt::MiddleButton, {-20, 15});
+    EXPECT_EQ(palette->pos(), QPoint(300, 200));
+    // A left press on the toolbar is not on the palette's own surface.
+    drag(Qt::LeftButton, {37, -12}, QPoint(100, 20));
     EXPECT_EQ(palette->pos(), QPoint(300, 200));
     // After a release, moving without a press does nothing.
     QMouseEvent move(QEvent::MouseMove, QPointF(150, 46), QPointF(450, 246), Qt::NoButton, Qt::NoButton,

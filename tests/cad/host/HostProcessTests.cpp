@@ -9,6 +9,7 @@
 #include "support/FormTest.h"
 #include "support/WindowCases.h"
 
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -24,6 +25,16 @@ using host::Vec3;
 QString hostProgram() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/DrawingHost");
 }
+
+// Outside these tests, Helidraw's windows find no host program, so a test that clicks every
+// window starts no process.
+void installNoHost() {
+    cad::setHostFactory([] {
+        return std::make_unique<cad::SocketCadHost>(QDir::temp().filePath("helidraw-tests-no-host.socket"),
+                                                    QStringLiteral("/nonexistent/DrawingHost"));
+    });
+}
+const bool noHostInstalled = (installNoHost(), true);
 
 class HostProcess : public FormTest {
 protected:
@@ -43,7 +54,7 @@ protected:
     void TearDown() override {
         for (const char* name : {"CadCompressionForm", "CadExtensionForm"})
             delete FormRegistry::find(QString::fromLatin1(name));
-        cad::setHostFactory({});
+        installNoHost();
         for (auto& p : processes) {
             p->kill();
             p->waitForFinished(5000);
