@@ -10,6 +10,7 @@
 #include "support/WindowCases.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -228,6 +229,42 @@ TEST_F(HostProcess, ConnectionClosedByTheServerIsReported) {
     EXPECT_EQ(prompts().lastText(), hostproto::lostConnectionText());
     EXPECT_EQ(form->text("Label10"), QStringLiteral("未连接"));
     EXPECT_EQ(launches, 0);
+}
+
+// A server that accepts and then never answers.
+class SilentServer : public QThread {
+public:
+    explicit SilentServer(QString name) : name_(std::move(name)) {}
+    QAtomicInt listening = 0;
+
+protected:
+    void run() override {
+        QLocalServer server;
+        server.listen(name_);
+        listening = 1;
+        exec();
+    }
+
+private:
+    QString name_;
+};
+
+TEST_F(HostProcess, HostThatDoesNotAnswerWithinTenSecondsIsReported) {
+    SilentServer server(socketName);
+    server.start();
+    while (!server.listening)
+        QThread::msleep(5);
+    QElapsedTimer timer;
+    timer.start();
+    FormBase* form = drawCompression();
+    const qint64 waited = timer.elapsed();
+    server.quit();
+    server.wait(5000);
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_EQ(prompts().lastText(), hostproto::lostConnectionText());
+    EXPECT_EQ(form->text("Label10"), QStringLiteral("未连接"));
+    EXPECT_GE(waited, cad::SocketCadHost::kTimeoutMs - 100);
+    EXPECT_LT(waited, cad::SocketCadHost::kTimeoutMs + 3000);
 }
 
 TEST_F(HostProcess, SecondHostOnTheSameSocketLeaves) {
