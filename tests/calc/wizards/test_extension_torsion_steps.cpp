@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -438,22 +439,433 @@ TEST_F(WizardTest, TorsionCheckReportBodyLinesAndConfirmBeforeTheFirstTick) {
                                        StringTable::text(2395) + QStringLiteral(" (mm)\r\n")));
 }
 
-TEST_F(WizardTest, DumpExtensionAndTorsionReports) {
-    for (const char* hubName : {"Form99", "Form108"}) {
-        for (Language language : {Language::ZhCN, Language::EnUS}) {
-            StringTable::setLanguage(language);
-            materialdb::setFileOverride(language == Language::EnUS ? QStringLiteral("dben.mdb")
-                                                                   : QStringLiteral("db.mdb"));
-            wizard::resetAll();
-            const QString report = runWizard(QString::fromLatin1(hubName));
-            QFile out(
-                QStringLiteral("/tmp/%1_report_%2.txt").arg(QString::fromLatin1(hubName)).arg(int(language)));
-            out.open(QIODevice::WriteOnly);
-            out.write(report.toUtf8());
-            FormRegistry::closeAllExcept();
-            flush();
-        }
-    }
+// The whole reports, line by line, as checked against the steps' report rules; the footer's
+// date follows the system's short date format and is put in from the fixed clock.
+const char* const kExtensionReport2052 = R"(           --------拉伸弹簧设计报告--------
+
+
+一、设计要求：
+
+    安装载荷(要求) F1'=210 (N)
+    工作载荷(要求) F2'=500 (N)
+    工作行程       h=30 (mm)
+    要求刚度       k'=9.67 (N/mm)
+    试验载荷       Fs=625.00 (N)
+    载荷作用次数   N=10000(次)
+    载荷类型       NType=II
+
+
+二、材料参数：
+
+    材料名称      M_Name=琴钢丝 A228
+    切变模量      G=80000 (Mpa)
+    抗拉强度     6b=1885 (Mpa)
+    推荐温度范围 0~120 (℃)
+    许用切应力   zb=603 (Mpa)
+
+
+三、端部型式：
+
+    端部型式       sType=L III
+    端部材料长度与中径比 L'/D=4.12
+
+
+四、弹簧基本参数：
+
+    钢丝直径   d=4.0 (mm)
+    弹簧中径   D=22 (mm)
+    旋绕比     C=5.5
+    曲度系数   K=1.28
+    有效圈数   n=25(圈)
+    实际刚度   k=9.62 (N/mm)
+
+
+五、校核与分析：
+
+    工作行程       h=30 (mm)
+    实际工作行程 hp=30.2 (mm)
+    行程误差  6h=0.52 (%)
+    要求刚度  k'=9.67 (N/mm)
+    实际刚度  k=9.62 (N/mm)
+    刚度相对误差  6k=0.52 (%)
+    拉簧初拉力 F0=166.17 (N)
+    安装变形量  f1=4.56 (mm)
+    工作变形量  f2=34.71 (mm)
+    试验变形量  fs=47.71 (mm)
+    最小变形比  f1/fs=0.10
+    弹簧特性(安装)  Tf1x
+    最大变形比  f2/fs=0.73
+    弹簧特性(工作)  Tf2：ok
+    最小切应力  zmin=235.29 (Mpa)
+    最大切应力  zmax=560.23 (Mpa)
+    切应力特性系数  v：0.42
+    最大切应力比抗拉强度 zmax/6b=0.30
+    弹簧疲劳强度  Tq：满足疲劳强度要求√
+
+六、其余尺寸参数
+
+    自由高度  H0=142.00 (mm)(若为长钩，再加两钩总高)
+    安装高度  H1=146.56 (mm)(若为长钩，再加两钩总高)
+    工作高度  H2=176.71 (mm)(若为长钩，再加两钩总高)
+    试验高度  Hs=189.71 (mm)(若为长钩，再加两钩总高)
+    节距  p=4.00 (mm)
+    螺旋角  α3.3(度)(一般5°~9°)
+    弹簧材料展开长度  L=1865.16 (mm)(若为长钩，再加长出部分)
+    弹簧质量  M=183.43(克)(若为长钩，再加长出部分)
+
+
+@FOOTER@
+)";
+
+const char* const kExtensionReport1033 = R"(       ---------Tensile spring design report------
+
+
+1.Design requirements:
+
+    Install load (demand) F1 '=210 (N)
+    Working load (demand) F2 '=500 (N)
+    Working stroke h =30 (mm)
+    Request stiffness k =9.67 (N/mm)
+    Test load    Fs =625.00 (N)
+    Loading times N =10000(time)
+    Load type NType =II
+
+
+2.the material parameters:
+
+    The name of the material M_Name = 
+
+Music wire A228
+    The shear modulus G = 
+
+80000 (Mpa)
+    Tensile strength of sigma 6b = 
+
+1885 (Mpa)
+    Recommended temperature range 
+
+0~120 (℃)
+    Allowable shearing stress zb=603 (Mpa)
+
+
+3. end type: 
+
+
+
+    The end of sType = 
+
+L III
+    End material length and the diameter ratio L/D =4.12
+
+
+4.spring basic parameters: 
+
+
+    Wire diameter d = 
+
+4.0 (mm)
+    Spring mean diameter D = 
+
+22 (mm)
+    To rotate than C = 
+
+5.5
+    Curvature coefficient K = 
+
+1.28
+    Effective number of turns n = 
+
+25    (Turns)
+    The actual stiffness k = 
+
+9.62 (N/mm)
+
+
+5.check and analysis: 
+
+
+    Working stroke h =30 (mm)
+Working stroke HP =30.2 (mm)
+Stroke error delta h =0.52 (%)
+Request stiffness k' = 
+
+9.67 (N/mm)
+The actual stiffness k = 
+
+9.62 (N/mm)
+The delta k = stiffness relative errors 
+
+0.52 (%)
+At the beginning of the tension spring tension F0 =166.17 (N)
+Install the deformation 
+
+f1 =4.56 (mm)
+Work  deformation 
+
+f2 =34.71 (mm)
+Test the  deformation 
+
+fs =47.71 (mm)
+The minimum deformation than f1 / fs =0.10
+Spring characteristics (installation)Tf1 
+
+x
+Maximum deformation than the f2 / fs =0.73
+Spring characteristics (work) Tf2: 
+
+ok
+The minimum shear stress Min235.29 (Mpa)
+The maximum shear stress Max560.23 (Mpa)
+Shear stress characteristic coefficient of gamma: 
+
+0.42
+The maximum shear stress than the tensile strength of tau Max/sigma0.30
+Spring fatigue strength Tq: 
+
+Meet the requirements of fatigue strength OK
+
+6.The rest of the size parameters 
+
+
+Free height H0 = 
+
+142.00 (mm)(If long hook, plus two hook always high)
+The installation height of H1 = 
+
+146.56 (mm)(If long hook, plus two hook always high)
+Work high H2 = 
+
+176.71 (mm)(If long hook, plus two hook always high)
+Test height Hs = 
+
+189.71 (mm)(If long hook, plus two hook always high)
+Pitch p = 
+
+4.00 (mm)
+Spiral Angle a3.3(c) (5 ° ~ 9 °) 
+
+
+Length of spring material 
+L=1865.16 (mm)(For long hook, and then extended out of the part)
+Spring mass M = 
+
+183.43(g)(For long hook, and then extended out of the part)
+
+
+@FOOTER@
+)";
+
+const char* const kTorsionReport2052 = R"(           --------扭转弹簧设计报告--------
+
+
+一、设计要求：
+
+    安装扭矩(要求) T1'=1000 (N.mm)
+    工作扭矩(要求) T2'=3000 (N.mm)
+    变形角∮50度
+    自由角度∮0120度
+    要求刚度  k'=40.0N.mm/度
+    安装变形角∮125.0度
+    工作变形角∮275.0度
+    载荷作用次数   N=100(次)
+    载荷类型       NType=III
+
+
+二、材料参数：
+
+    材料名称      M_Name=琴钢丝 A228
+    切变模量      G=193000 (Mpa)
+    抗拉强度     6b=1885 (Mpa)
+    推荐温度范围 0~120 (℃)
+    许用切应力   zb=1178.1 (Mpa)
+
+
+三、端部型式：
+
+    端部型式       sType=NV
+
+
+四、弹簧基本参数：
+
+    钢丝直径   d=3.5 (mm)
+    弹簧中径   D=28 (mm)
+    旋绕比     C=8
+    曲度系数   K=1.0
+    有效圈数   n=7.5(圈)
+    实际刚度   k=36.12N.mm/度
+    抗拉强度     6b=1885 (Mpa)
+    许用切应力   zb=1178.125 (Mpa)
+
+
+五、校核与分析：
+
+    安装扭矩(设计) T1=903 (N.mm)
+    工作扭矩(设计) T2=2709 (N.mm)
+    试验许用弯曲应力最大值 6s=1178.125 (Mpa)
+    试验扭矩 Ts=4959.011 (N.mm)
+    试验变形角 ∮s137.2911度
+    最小切应力  zmin=214.528 (Mpa)
+    最大切应力  zmax=643.5842 (Mpa)
+    切应力特性系数  v：0.33
+    最大切应力比抗拉强度 zmax/6b=0.34
+    弹簧疲劳强度  Tq：满足疲劳强度要求√
+
+六、其余尺寸参数
+
+    自由高度  H0=29.8+扭臂轴线上长度 (mm)
+    工作时变小的直径 △d=1.4 (mm)
+    导杆的直径 D=23.1 (mm)
+    弹簧材料展开长度  L=659.73+扭臂展开长度 (mm)
+
+
+@FOOTER@
+)";
+
+const char* const kTorsionReport1033 = R"(--------torsional spring design report-------
+
+
+1.Design requirements:
+
+Install torque (require) T1 '=1000 (N.mm)
+Work torque (requirements) T2 '=3000 (N.mm)
+    deformation angle50degree 
+
+    Free Angle120degree 
+
+Request stiffness k' = 
+
+40.0N.mm/degree 
+
+    install ofdeformation angle25.0degree 
+
+    work deformation angle75.0degree 
+
+    Loading times N =100(time)
+    Load type NType =III
+
+
+2.the material parameters:
+
+    The name of the material M_Name = 
+
+Music wire A228
+    The shear modulus G = 
+
+193000 (Mpa)
+    Tensile strength of sigma 6b = 
+
+1885 (Mpa)
+    Recommended temperature range 
+
+0~120 (℃)
+    Allowable shearing stress zb=1178.1 (Mpa)
+
+
+三、端部型式：
+
+    端部型式       sType=NV
+
+
+4.spring basic parameters: 
+
+
+    Wire diameter d = 
+
+3.5 (mm)
+    Spring mean diameter D = 
+
+28 (mm)
+    To rotate than C = 
+
+8
+    Curvature coefficient K = 
+
+1.0
+    Effective number of turns n = 
+
+7.5    (Turns)
+    The actual stiffness k = 
+
+36.12N.mm/degree 
+
+    Tensile strength of sigma 6b = 
+
+1885 (Mpa)
+    Allowable shearing stress zb=1178.125 (Mpa)
+
+
+5.check and analysis: 
+
+
+Install torque (design) T1 =903 (N.mm)
+Work torque (design) T2 = 2709 (N.mm)
+Test a maximum allowable bending stress sigma 1178.125 (Mpa)
+Test torque Ts =4959.011 (N.mm)
+Test the deformation Angle137.2911degree 
+
+The minimum shear stress Min214.528 (Mpa)
+The maximum shear stress Max643.5842 (Mpa)
+Shear stress characteristic coefficient of gamma: 
+
+0.33
+The maximum shear stress than the tensile strength of tau Max/sigma0.34
+Spring fatigue strength Tq: 
+
+Meet the requirements of fatigue strength OK
+
+6.The rest of the size parameters 
+
+
+Free height H0 = 
+
+29.8+ Axis twisting arm length (mm)
+The diameter of the smaller work1.4 (mm)
+The diameter of the guide bar D =23.1 (mm)
+Length of spring material 
+L=659.73+ Twist arm length (mm)
+
+
+@FOOTER@
+)";
+
+struct RunCase {
+    const char* name;
+    const char* hub;
+    Language language;
+    const char* file;
+    const char* golden;
+};
+
+class WizardRun : public WizardTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(WizardRun, WholeReportAndSavedFile) {
+    const RunCase& c = GetParam();
+    StringTable::setLanguage(c.language);
+    materialdb::setFileOverride(QString::fromLatin1(c.file));
+    const QString report = runWizard(QString::fromLatin1(c.hub));
+    QString expected = QString::fromUtf8(c.golden);
+    expected.replace(QStringLiteral("@FOOTER@"), StringTable::text(2273) + report::footerTime(fixedTime()));
+    expected.replace(u'\n', QStringLiteral("\r\n"));
+    EXPECT_EQ(lines(report), lines(expected));
+    EXPECT_TRUE(prompts().requests.isEmpty());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("wizard.txt"));
+    report::setFileChooser([path](QWidget*, const QString&, const QString&) { return path; });
+    DesignWizard* h = hub(QString::fromLatin1(c.hub));
+    ASSERT_TRUE(h->stepOffered(6));
+    click(h, QStringLiteral("Command6"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), expected + QStringLiteral("\r\n"));
 }
+
+const RunCase kRuns[] = {
+    {"ExtensionSimplifiedChinese", "Form99", Language::ZhCN, "db.mdb", kExtensionReport2052},
+    {"ExtensionEnglish", "Form99", Language::EnUS, "dben.mdb", kExtensionReport1033},
+    {"TorsionSimplifiedChinese", "Form108", Language::ZhCN, "db.mdb", kTorsionReport2052},
+    {"TorsionEnglish", "Form108", Language::EnUS, "dben.mdb", kTorsionReport1033},
+};
+INSTANTIATE_TEST_SUITE_P(Wizard, WizardRun, ::testing::ValuesIn(kRuns), caseName<RunCase>);
 
 } // namespace
