@@ -8,7 +8,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields) : QObject(form), form_(form) {
+NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter)
+    : QObject(form), form_(form), filter_(filter) {
     for (QLineEdit* f : fields) {
         fields_.append(f);
         f->installEventFilter(this);
@@ -70,7 +71,7 @@ bool NumericFieldKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = characterCode(key);
-    if (code < 0 || isAccepted(code))
+    if (code < 0 || isAccepted(code, filter_))
         return false;
     if (code == 13 && form_->defaultButton())
         return false; // the window turns Enter into a click of its default button
@@ -79,6 +80,8 @@ bool NumericFieldKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NumericFieldKeys::refuse(QLineEdit* field) {
+    if (filter_ == Filter::SignedQuiet)
+        return;
     prompt::inform(form_, StringTable::text(1032));
     if (field)
         field->setFocus(Qt::OtherFocusReason);

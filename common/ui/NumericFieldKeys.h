@@ -5,6 +5,9 @@
 // - NumericFieldFilter: a field accepts only ".", "/", the digits and Backspace. Any other
 //   character (minus, comma, letters, Ctrl+V, Escape, characters from an input method) is
 //   refused with text 1032 titled 1318 and the focus stays in the field.
+//   A window whose fields take negative values (leg angles) uses the signed filter instead:
+//   digits, ".", "-" and Backspace pass, "/" and every other character are dropped without a
+//   message and without moving the focus.
 // Enter clicks the window's default button when it has one; otherwise Enter is refused like
 // any other character.
 
@@ -19,12 +22,17 @@ class FormBase;
 class NumericFieldKeys : public QObject {
     Q_OBJECT
 public:
-    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields);
+    enum class Filter { Numbers, SignedQuiet };
+
+    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter = Filter::Numbers);
 
     // The character code the key press produces, or -1 when it produces none (arrows,
     // Delete, function keys, modifiers alone).
     static int characterCode(const class QKeyEvent* event);
-    static bool isAccepted(int characterCode) {
+    static bool isAccepted(int characterCode, Filter filter = Filter::Numbers) {
+        if (filter == Filter::SignedQuiet)
+            return (characterCode >= 48 && characterCode <= 57) || characterCode == 46 ||
+                   characterCode == 45 || characterCode == 8;
         return (characterCode >= 46 && characterCode <= 57) || characterCode == 8;
     }
 
@@ -36,5 +44,6 @@ private:
     void moveDown(int index);
 
     FormBase* form_;
+    Filter filter_;
     QList<QPointer<QLineEdit>> fields_;
 };
