@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <span>
 
@@ -80,6 +81,8 @@ public:
         if (types.front().factor)
             rows.push_back({ui::label("Label1_1", 2022), ui::result("Text1_1")});
         ui::grid(boxes_, rows);
+        for (QLineEdit* box : boxes_->findChildren<QLineEdit*>())
+            box->setMinimumWidth(ui::twips(1000)); // room for the longest code, "R LIII"
 
         if (framesSideBySide) {
             auto* page = new QHBoxLayout(this);
