@@ -4,11 +4,30 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
+#include <cstring>
 
 namespace {
 
+// The table is read at start-up, before the splash shows one of its texts, and holds some
+// twelve hundred rows in three languages of which a session reads a few hundred. So the file
+// stays as its UTF-8 bytes and only each row's cell positions are indexed; a text is decoded
+// when it is asked for. After loading nothing changes, so any thread may read.
 struct Texts {
-    QHash<int, QString> zhCN, zhTW, enUS;
+    struct Row {
+        // Byte offset and length of the zh-CN, zh-TW and en-US cells.
+        qsizetype start[3];
+        qsizetype length[3];
+    };
+    QByteArray data;
+    QHash<int, Row> rows;
+
+    QString cell(int id, int column) const {
+        const auto row = rows.constFind(id);
+        if (row == rows.constEnd())
+            return {};
+        const QString raw = QString::fromUtf8(data.constData() + row->start[column], row->length[column]);
+        return StringTable::unescape(raw);
+    }
 };
 
 Texts load() {
@@ -16,26 +35,51 @@ Texts load() {
     QFile file(QStringLiteral(":/strings/strings.tsv"));
     if (!file.open(QIODevice::ReadOnly))
         return t;
-    const QString all = QString::fromUtf8(file.readAll());
-    const auto lines = QStringView(all).split(u'\n');
+    t.data = file.readAll();
+    const char* const begin = t.data.constData();
+    const qsizetype size = t.data.size();
+    t.rows.reserve(size / 64);
     bool header = true;
-    for (QStringView line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    for (qsizetype lineStart = 0; lineStart < size;) {
+        const char* newline =
+            static_cast<const char*>(std::memchr(begin + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - begin : size;
+        const qsizetype next = lineEnd + 1;
+        qsizetype end = lineEnd;
+        if (end > lineStart && begin[end - 1] == '\r')
+            --end;
         if (header) {
             header = false;
+            lineStart = next;
             continue;
         }
-        const auto cells = line.split(u'\t');
-        if (cells.size() < 4)
+        // The id and the three texts; further cells, if any, are not read.
+        qsizetype cellStart[4];
+        qsizetype cellEnd[4];
+        int cells = 0;
+        qsizetype at = lineStart;
+        while (cells < 4) {
+            const char* tab = static_cast<const char*>(std::memchr(begin + at, '\t', end - at));
+            cellStart[cells] = at;
+            cellEnd[cells] = tab ? tab - begin : end;
+            ++cells;
+            if (!tab)
+                break;
+            at = tab - begin + 1;
+        }
+        lineStart = next;
+        if (cells < 4)
             continue;
         bool ok = false;
-        const int id = cells[0].toInt(&ok);
+        const int id = QByteArrayView(begin + cellStart[0], cellEnd[0] - cellStart[0]).toInt(&ok);
         if (!ok)
             continue;
-        t.zhCN.insert(id, StringTable::unescape(cells[1]));
-        t.zhTW.insert(id, StringTable::unescape(cells[2]));
-        t.enUS.insert(id, StringTable::unescape(cells[3]));
+        Texts::Row row;
+        for (int column = 0; column < 3; ++column) {
+            row.start[column] = cellStart[column + 1];
+            row.length[column] = cellEnd[column + 1] - cellStart[column + 1];
+        }
+        t.rows.insert(id, row);
     }
     return t;
 }
@@ -60,13 +104,13 @@ QString StringTable::text(int id, Language language) {
     const Texts& t = texts();
     switch (language) {
     case Language::ZhCN:
-        return t.zhCN.value(id);
+        return t.cell(id, 0);
     case Language::ZhTW:
-        return t.zhTW.value(id);
+        return t.cell(id, 1);
     case Language::EnUS:
         break;
     }
-    return t.enUS.value(id);
+    return t.cell(id, 2);
 }
 
 static QSet<QString>& picked() {

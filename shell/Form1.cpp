@@ -7,6 +7,7 @@
 #include "shell/CommandHotSpot.h"
 #include "shell/CommandList.h"
 #include "shell/Form1Background.h"
+#include "shell/Form1Icons.h"
 #include "shell/Form1SingleCopy.h"
 #include "shell/HelpViewer.h"
 #include "shell/ProgramCommands.h"
@@ -43,7 +44,7 @@ constexpr int panel1WidthTwips = 3000;
 
 Form1::Form1() : FormBase(QStringLiteral("Form1")), formFont_(QStringLiteral("宋体")) {
     formFont_.setPointSizeF(21.75);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/shell/icon.svg")));
+    setWindowIcon(form1::windowIcon());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -144,8 +145,11 @@ void Form1::buildToolbar() {
     toolbar_->setIconSize(QSize(32, 32));
     toolbar_->setAutoFillBackground(true);
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    // The pictures for the screen the window opens on (the splash drew them for it ahead).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
     for (const commands::ToolbarButton& button : commands::toolbar()) {
-        QAction* action = toolbar_->addAction(QIcon(commands::toolbarImage(button.index)), QString());
+        QAction* action = toolbar_->addAction(form1::toolbarIcon(button.index, ratio), QString());
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.index));
         action->setToolTip(commands::toolbarTooltip(button));
         const int index = button.index;

@@ -4,6 +4,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormRegistry.h"
 #include "shell/Form1Background.h"
+#include "shell/Form1Icons.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -86,8 +87,9 @@ Form125::Form125() : FormBase(QStringLiteral("Form125")) {
 }
 
 Form125::~Form125() {
-    // The picture started on the first tick is finished before anything else can end.
+    // The pictures started on the first tick are finished before anything else can end.
     Form1Background::waitForPrepared();
+    form1::waitForPreparedIcons();
 }
 
 void Form125::tick() {
@@ -100,9 +102,12 @@ void Form125::tick() {
         return;
     }
     if (barWidth_ == 0) {
-        // The main window's picture is drawn while the bar grows, once the splash is up.
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
+        // The main window's pictures (background, toolbar, icon) are drawn while the bar
+        // grows, once the splash is up.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             Form1Background::prepare(screen->devicePixelRatio());
+            form1::prepareIcons(screen->devicePixelRatio());
+        }
     }
     barWidth_ += barStep;
     label1_->resize(pixels(barWidth_), label1_->height());

@@ -15,7 +15,8 @@ const QSize pictureSize(ui::twips(15360), ui::twips(12135));
 const QColor paper(0xe8, 0xee, 0xf4);
 
 QImage renderPicture(qreal ratio) {
-    QImage image(pictureSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    // Opaque: the paper colour lies under the whole picture.
+    QImage image(pictureSize * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(paper);
     QPainter into(&image);
@@ -63,12 +64,12 @@ void Form1Background::paintEvent(QPaintEvent* event) {
         // every later paint is a plain copy.
         Prepared& p = prepared();
         const bool ready = p.image.valid() && qFuzzyCompare(p.ratio, ratio);
-        picture_ = QPixmap::fromImage(ready ? p.image.get() : renderPicture(ratio));
+        picture_ = ready ? p.image.get() : renderPicture(ratio);
         // The window keeps its own copy; the prepared one is not needed twice.
         p.image = {};
     }
     painter.fillRect(event->rect(), paper);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 void Form1Background::mousePressEvent(QMouseEvent* event) {

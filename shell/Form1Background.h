@@ -3,7 +3,7 @@
 // hot spots over them, and the toolbar and status bar along its edges. A press that lands on
 // the picture itself (not on a hot spot, the toolbar or the status bar) is reported.
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 class Form1Background : public QWidget {
@@ -30,5 +30,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    // Kept as the rendered image: painting draws it straight into the window's buffer, where
+    // a pixmap would first copy the whole picture once more before the first frame.
+    QImage picture_;
 };

@@ -59,7 +59,8 @@ template <class S> S read(const FormBase* form, std::span<const In<S>> map, S st
 template <class S> void show(FormBase* form, const S& values, std::span<const Out<S>> map) {
     for (const Out<S>& m : map) {
         const QString name = QString::fromLatin1(m.control);
-        const QStringView pattern = QString::fromLatin1(m.pattern);
+        // Held for the whole loop body: a view of a temporary would point at freed memory.
+        const QString pattern = QString::fromLatin1(m.pattern);
         std::visit(
             [&](auto member) {
                 if constexpr (std::is_same_v<std::remove_cvref_t<decltype(values.*member)>, float>)

@@ -1,39 +1,47 @@
-"""Engineering data drawn in the reference pictures. README.md gives the sources."""
+"""Engineering data drawn in the reference pictures. Each block names its public source; a value
+that no public source gives is marked so, and the picture says so too. README.md lists them all."""
 
 import math
 
-# --- moduli (kgf/mm²): JIS B 2704, the same figures the calculators' material table uses ------
+# --- moduli: N/mm² exactly as JIS B 2704 tabulates them (G, E); kgf/mm² as the calculators'
+# material table carries them. The N/mm² figures are the standard's own, not conversions: the
+# stainless row is 186 000, not 19 000 × 9.80665 rounded (186 500).
 
 MODULI = [
-    ("弹簧钢 SUP  spring steel", 8000, 21000),
-    ("硬钢线 SW  hard-drawn wire", 8000, 21000),
-    ("琴钢线 SWP  music wire", 8000, 21000),
-    ("油回火线 SWO  oil-tempered wire", 8000, 21000),
-    ("不锈钢线 SUS302, 304, 316  stainless", 7000, 19000),
-    ("不锈钢线 SUS631J1  stainless 17-7", 7500, 20000),
-    ("黄铜线  brass", 4000, 10000),
-    ("洋白线  nickel silver", 4000, 11000),
-    ("磷青铜线  phosphor bronze", 4300, 10000),
-    ("铍青铜线  beryllium copper", 4500, 13000),
+    ("弹簧钢 SUP  spring steel", 8000, 21000, 78500, 206000),
+    ("硬钢线 SW  hard-drawn wire", 8000, 21000, 78500, 206000),
+    ("琴钢线 SWP  music wire", 8000, 21000, 78500, 206000),
+    ("油回火线 SWO  oil-tempered wire", 8000, 21000, 78500, 206000),
+    ("不锈钢线 SUS302, 304, 316  stainless", 7000, 19000, 68500, 186000),
+    ("不锈钢线 SUS631J1  stainless 17-7", 7500, 20000, 73500, 195000),
+    ("黄铜线  brass", 4000, 10000, 39000, 98000),
+    ("洋白线  nickel silver", 4000, 11000, 39000, 108000),
+    ("磷青铜线  phosphor bronze", 4300, 10000, 42000, 98000),
+    ("铍青铜线  beryllium copper", 4500, 13000, 44000, 127000),
 ]
 
-
-def to_newton(kgf_per_mm2):
-    """kgf/mm² to N/mm², rounded to 500 as handbooks print the moduli."""
-    return int(round(kgf_per_mm2 * 9.80665 / 500.0) * 500)
+MODULI_NOTE = ("N/mm²：JIS B 2704 表列值（如 SUS304 E = 186 000）；kgf/mm²：本软件材料表的值。"
+               "  N/mm² as JIS B 2704 lists them; kgf/mm² as the material table.")
 
 
-# --- stress relief ------------------------------------------------------------------------------
+# --- stress relief: (material, low °C, high °C, note, sourced) ---------------------------------
+# Ranges as spring makers' handbooks give them (SMI, Handbook of Spring Design; 《弹簧手册》),
+# checked against a maker's published chart (Apex Spring & Stamping, "Stress Relief vs. Heat
+# Treat": music wire 500 °F, hard-drawn 550 °F ≈ 290 °C, oil-tempered 500-600 °F, 302 stainless
+# 600-650 °F, 17-7PH 900 °F, Cr-Si and Cr-V 800 °F ≈ 425 °C, beryllium copper 600 °F). A single
+# figure (low = high) is the chart's one temperature. Phosphor bronze, about 175 °C (350 °F), is the
+# usual makers' figure, but no public chart was found to cite: the picture marks it (sourced False).
 
 STRESS_RELIEF = [
-    ("琴钢线、冷拉碳素钢丝  music, hard-drawn", 230, 260, "卷绕后尽快回火"),
-    ("油淬火回火碳素钢丝  oil-tempered carbon", 260, 350, ""),
-    ("铬钒钢丝  chromium-vanadium", 320, 400, ""),
-    ("铬硅钢丝  chromium-silicon", 400, 450, ""),
-    ("不锈钢丝 302、304、316  stainless", 260, 430, "常用 350 °C"),
-    ("17-7PH 钢丝 (SUS631J1)  17-7PH wire", 475, 485, "析出硬化，保温 1 h"),
-    ("磷青铜线  phosphor bronze", 180, 230, ""),
-    ("铍青铜线  beryllium copper", 315, 330, "时效，保温 2 ~ 3 h"),
+    ("琴钢线  music wire", 230, 260, "卷绕后尽快回火", True),
+    ("冷拉碳素钢丝  hard-drawn", 290, 290, "", True),
+    ("油淬火回火碳素钢丝  oil-tempered carbon", 260, 350, "", True),
+    ("铬钒钢丝  chromium-vanadium", 425, 425, "", True),
+    ("铬硅钢丝  chromium-silicon", 400, 450, "", True),
+    ("不锈钢丝 302、304、316  stainless", 260, 430, "常用 350 °C", True),
+    ("17-7PH 钢丝 (SUS631J1)  17-7PH wire", 475, 485, "析出硬化，保温 1 h", True),
+    ("磷青铜线  phosphor bronze", 175, 175, "※ 无公开图表可引 no public chart", False),
+    ("铍青铜线  beryllium copper", 315, 330, "时效，保温 2 ~ 3 h", True),
 ]
 
 HOLDING_TIME = [("d ≤ 1", "15 ~ 20"), ("1 < d ≤ 3", "20 ~ 30"), ("3 < d ≤ 6", "30 ~ 40"), ("d > 6", "40 ~ 60")]
@@ -108,13 +116,22 @@ def bend_alpha(r, t):
 
 
 # --- fatigue: the life steps the calculators use (ratio of the largest stress to σb) -------------
+# These steps are this program's own working table: no public standard gives them, and the
+# pictures mark them so. The lines of the diagrams join each step at zero lower stress to the
+# permanent-set limit where upper and lower stress meet; they end at a static allowable, so they
+# are a working diagram, not Goodman lines (which run to the tensile strength).
 
 # (life in 10⁴ cycles, compression τmax/σb limit, torsion σmax/σb limit); None where a row has no step.
 LIFE_STEPS = [("1000", 0.30, 0.48), ("100", 0.33, 0.51), ("10", 0.35, 0.53), ("6", 0.365, None),
               ("5", None, 0.56), ("4", 0.375, 0.59), ("3", 0.39, 0.62), ("2", 0.42, 0.66), ("1", 0.45, None)]
 EXTENSION_FACTOR = 0.8
-STATIC_SHEAR = 0.5     # τ at which upper and lower stress meet: the static limit of the diagram
-STATIC_BENDING = 0.8
+# Permanent-set limits: the largest stress a cold-coiled spring takes without setting. 0.45 σb in
+# shear is the Spring Manufacturers Institute's static limit for cold-drawn carbon wire without
+# set removal (Handbook of Spring Design, maximum allowable torsional stress for static
+# compression springs); 0.7 σb in bending is the calculators' torsion limit, for which no public
+# table was found (marked on the picture).
+SET_LIMIT_SHEAR = 0.45
+SET_LIMIT_BENDING = 0.70
 
 
 def fatigue_lines(kind):
@@ -137,17 +154,23 @@ def life_rows():
     rows = []
     for life, comp, tors in LIFE_STEPS:
         rows.append([life, cell(comp), cell(None if comp is None else comp * EXTENSION_FACTOR), cell(tors)])
-    rows.append(["堪忧 doubtful", "≥ 0.45", f"≥ {0.45 * EXTENSION_FACTOR:g}", "≥ 0.66"])
+    rows.append(["堪忧 doubtful", f"≥ {SET_LIMIT_SHEAR:g}", f"≥ {SET_LIMIT_SHEAR * EXTENSION_FACTOR:g}", "≥ 0.66"])
     return rows
 
 
-# --- allowable stress factors by load class (GB/T 23935 style table) -----------------------------
+# --- allowable stress factors: GB/T 23935-2009 (圆柱螺旋弹簧设计计算), the tables of allowable
+# shear stress (compression springs) and allowable bending stress (torsion springs), all from this
+# one edition: its three load cases, its five wire groups and its factors. Static torsion for carbon
+# and music wire is 0.78 there (0.80 belongs to oil-tempered wire). Extension springs take 0.8 of
+# the compression factors, as the same standard says.
+
+ALLOWABLE_STANDARD = "GB/T 23935-2009"
 
 ALLOWABLE_MATERIALS = [["油淬火-回火钢丝", "oil-tempered"], ["碳素、琴钢丝", "carbon, music"],
                        ["弹簧不锈钢丝", "stainless"], ["硅青铜、锡青铜", "Si, Sn bronze"],
                        ["铍青铜线", "beryllium copper"]]
 
-CLASSES = ["I 类  ≥ 10⁶ 次", "II 类  10³ ~ 10⁶ 次", "III 类  静载荷 static"]
+CLASSES = ["动负荷 无限寿命  N ≥ 10⁷", "动负荷 有限寿命  10⁴ ≤ N < 10⁶", "静负荷 static  N < 10⁴"]
 
 SHEAR_FACTORS = [
     [(0.35, 0.40), (0.33, 0.38), (0.30, 0.35), (0.28, 0.32), (0.28, 0.32)],
@@ -157,7 +180,7 @@ SHEAR_FACTORS = [
 BENDING_FACTORS = [
     [(0.50, 0.60), (0.49, 0.58), (0.45, 0.55), (0.45, 0.55), (0.45, 0.55)],
     [(0.60, 0.68), (0.58, 0.66), (0.55, 0.65), (0.55, 0.65), (0.55, 0.65)],
-    [0.80, 0.80, 0.75, 0.75, 0.75],
+    [0.80, 0.78, 0.75, 0.75, 0.75],
 ]
 
 
@@ -226,7 +249,7 @@ _STAINLESS_COLUMNS = ["新牌号 GB/T 20878", "旧牌号 old GB", "日本 JIS", 
 STAINLESS_AUSTENITIC = [
     ("奥氏体不锈钢  Austenitic", _STAINLESS_COLUMNS, [
         ["12Cr17Ni7", "1Cr17Ni7", "SUS301", "301", "S30100", "1.4310  X10CrNi18-8"],
-        ["12Cr18Ni9", "1Cr18Ni9", "SUS302", "302", "S30200", "1.4300  X12CrNi18-8"],
+        ["12Cr18Ni9", "1Cr18Ni9", "SUS302", "302", "S30200", "1.4310  X10CrNi18-8"],
         ["06Cr19Ni10", "0Cr18Ni9", "SUS304", "304", "S30400", "1.4301  X5CrNi18-10"],
         ["022Cr19Ni10", "00Cr19Ni10", "SUS304L", "304L", "S30403", "1.4306  X2CrNi19-11"],
         ["06Cr19Ni10N", "0Cr19Ni9N", "SUS304N1", "304N", "S30451", "1.4315  X5CrNiN19-9"],

@@ -30,9 +30,9 @@ def modulus_table(svg, x, y):
     cols = [(300, "材料 Material"), (130, ["G", "N/mm²"]), (130, ["G", "kgf/mm²"]),
             (130, ["E", "N/mm²"]), (130, ["E", "kgf/mm²"])]
     rows = []
-    for name, g, e in data.MODULI:
-        rows.append([name, group_thousands(data.to_newton(g)), group_thousands(g),
-                     group_thousands(data.to_newton(e)), group_thousands(e)])
+    for name, g, e, g_newton, e_newton in data.MODULI:
+        rows.append([name, group_thousands(g_newton), group_thousands(g),
+                     group_thousands(e_newton), group_thousands(e)])
     return svg.table(x, y + 10, cols, rows, row_height=22)
 
 
@@ -97,7 +97,7 @@ def compression_sheet():
         "第二载荷 P2 ≥ 1.2 M（M：第一载荷 P1）    second load at least 1.2 M (first load)",
     ])
     end = modulus_table(svg, 90, max(y, 460) + 40)
-    svg.text(90, end + 22, "1 kgf/mm² = 9.80665 N/mm²；N/mm² 值换算后圆整至 500。", size=11)
+    svg.text(90, end + 22, data.MODULI_NOTE, size=11)
     svg.height = int(end + 44)
     svg.save(out("compression-design-data.svg"))
 
@@ -137,7 +137,7 @@ def extension_sheet():
         "工作变形量在最大变形量的 20% ~ 80% 之间    working deflection 20 % to 80 % of the largest",
     ])
     end = modulus_table(svg, 90, max(y, 460) + 40)
-    svg.text(90, end + 22, "1 kgf/mm² = 9.80665 N/mm²；N/mm² 值换算后圆整至 500。", size=11)
+    svg.text(90, end + 22, data.MODULI_NOTE, size=11)
     svg.height = int(end + 44)
     svg.save(out("extension-design-data.svg"))
 
@@ -196,7 +196,7 @@ def torsion_sheet():
         "加载方向应使弹簧卷紧    the load should wind the coils up, not open them",
     ])
     end = modulus_table(svg, 90, max(y, 460) + 40)
-    svg.text(90, end + 22, "1 kgf/mm² = 9.80665 N/mm²；N/mm² 值换算后圆整至 500。", size=11)
+    svg.text(90, end + 22, data.MODULI_NOTE, size=11)
     svg.height = int(end + 44)
     svg.save(out("torsion-design-data.svg"))
 
@@ -319,9 +319,12 @@ def stress_relief():
     svg.title("弹簧去应力回火（低温回火）参考规范", "Stress relief of cold-coiled springs")
     svg.heading(20, 92, "温度  Temperature by material")
     cols = [(330, "材料 Material"), (160, ["温度", "°C"]), (160, ["温度", "°F"]), (290, "说明 Note")]
-    rows = [[m, f"{lo} ~ {hi}", f"{round(lo * 9 / 5 + 32)} ~ {round(hi * 9 / 5 + 32)}", note]
-            for m, lo, hi, note in data.STRESS_RELIEF]
-    y = svg.table(20, 102, cols, rows, row_height=26)
+    def span(lo, hi):
+        return f"≈ {lo}" if lo == hi else f"{lo} ~ {hi}"
+
+    rows = [[m, span(lo, hi), span(round(lo * 9 / 5 + 32), round(hi * 9 / 5 + 32)), note]
+            for m, lo, hi, note, _ in data.STRESS_RELIEF]
+    y = svg.table(20, 102, cols, rows, row_height=23)
     svg.heading(20, y + 36, "保温时间  Holding time by wire diameter")
     cols = [(330, "线径 d  wire diameter (mm)")] + [(155, label) for label, _ in data.HOLDING_TIME]
     rows = [["保温时间 minutes at temperature"] + [t for _, t in data.HOLDING_TIME]]
@@ -337,10 +340,12 @@ def stress_relief():
     y += 175
     end = svg.lines(20, y, [
         "注：时间从工件达到温度时算起；线径大或装炉量大时取上限。 Time counts from the moment the load reaches temperature.",
+        "温度：弹簧厂家的去应力图表（如 Apex Spring, Stress Relief vs. Heat Treat）；※ 为常用值，未找到可引的公开图表。"
+        " ※ usual value, no public chart to cite.",
         "回火色随时间与炉内气氛而变，只作参考。 Colours vary with time and atmosphere.",
         "不锈钢的回火色与碳钢不同，不能按此色判断温度。 Stainless steel tints differently: do not judge it by these colours.",
         "温度过高会降低强度与载荷；铍青铜与 17-7PH 为时效（析出硬化）处理。 Too hot lowers strength and load.",
-    ], size=12)
+    ], size=12, leading=15.8)
     svg.height = int(end + 10)
     svg.save(out("stress-relief.svg"))
 
@@ -414,11 +419,11 @@ def bend_coefficient():
 
 # --- fatigue ---------------------------------------------------------------------------------
 
-def fatigue_diagram(name, title, sub, axis, families, limit):
+def fatigue_diagram(name, title, sub, axis, families, limit, limit_note):
     svg = Svg(900, 870)
     svg.title(title, sub)
     ox, oy, size = 120, 740, 600
-    top = 0.9 if limit > 0.6 else 0.6
+    top = 0.8 if limit > 0.6 else 0.6
     scale = size / top
 
     def at(u, v):
@@ -447,13 +452,16 @@ def fatigue_diagram(name, title, sub, axis, families, limit):
     # The legend sits below the diagonal, where no spring can be (the lower stress is the smaller).
     lx, ly = ox + size - 250, oy - 40 - 22 * (len(families) + len(families[0][3]))
     for index, (fam_label, fam_dash, fam_limit, lines) in enumerate(families):
-        svg.line(*at(0, fam_limit), *at(fam_limit, fam_limit), stroke="#444444", width=1.0, dash=fam_dash)
+        # The permanent-set limit: no spring of the family may go above it, whatever its life.
+        svg.line(*at(0, fam_limit), *at(fam_limit, fam_limit), stroke="#444444", width=1.4, dash=fam_dash)
+        x, y = at(fam_limit, fam_limit)
+        svg.text(x + 8, y + 4, f"{fam_limit:g} σb 永久变形界限 set limit", size=11, fill="#444444")
         for i, (cycles, start) in enumerate(lines):
             colour = colours[i % len(colours)]
             svg.line(*at(0, start), *at(fam_limit, fam_limit), stroke=colour, width=2.0, dash=fam_dash)
             if index == 0:
                 x, y = at(0, start)
-                svg.text(x + 6, y - 5, f"N = {cycles}", size=11, fill=colour)
+                svg.text(x + 6, y - 5, f"N = {cycles} ※", size=11, fill=colour)
         svg.line(lx, ly, lx + 40, ly, stroke="#333333", width=2, dash=fam_dash)
         svg.text(lx + 48, ly + 4, fam_label, size=12)
         ly += 22
@@ -461,10 +469,12 @@ def fatigue_diagram(name, title, sub, axis, families, limit):
         svg.line(lx, ly, lx + 40, ly, stroke=colours[i % len(colours)], width=3)
         svg.text(lx + 48, ly + 4, f"N = {cycles} 次 cycles", size=12)
         ly += 22
-    svg.lines(120, 818, [
-        "各线在下限应力为零处取寿命界限，与静强度点（上、下限应力相等）相连（古德曼作图）。",
-        "Each line runs from the life limit at zero lower stress to the static limit (Goodman construction).",
-    ], size=11, leading=17)
+    svg.lines(60, 812, [
+        "寿命线：下限应力为零处取本软件的寿命界限，连到永久变形界限（上、下限应力相等）；止于静许用值，不是古德曼线。",
+        "Life lines of this program's working diagram: from its life limit at zero lower stress to the permanent-set",
+        "limit; they end at a static allowable, so they are not Goodman lines (those run to the tensile strength).",
+        limit_note,
+    ], size=11, leading=15)
     svg.save(out(name))
 
 
@@ -478,7 +488,8 @@ def life_table():
         "应力比小于表中值时，寿命不低于该行所列次数（单位 10⁴ 次）；超出最后一行为“堪忧”。",
         "Below the listed ratio the spring reaches at least that life; past the last row the life is doubtful.",
         "拉伸弹簧的界限为压缩弹簧的 0.8 倍。 Extension limits are 0.8 of the compression limits.",
-    ], size=12, leading=20)
+        "表中界限为本软件的取值，未见公开标准给出。 These limits are this program's own; no public standard gives them.",
+    ], size=12, leading=15)
     svg.height = int(end + 10)
     svg.save(out("fatigue-life-table.svg"))
 
@@ -489,14 +500,15 @@ def allowable_stress():
     materials = data.ALLOWABLE_MATERIALS
     cols = [(250, ["载荷类别", "load class"])] + [(150, m) for m in materials]
     svg = Svg(sum(w for w, _ in cols) + 40, 820)
-    svg.title("许用应力系数表", "Allowable stress factors ([τ] or [σ] = factor × σb)")
+    svg.title(f"许用应力系数表（{data.ALLOWABLE_STANDARD}）",
+              f"Allowable stress factors after {data.ALLOWABLE_STANDARD} ([τ] or [σ] = factor × σb)")
     y = 90
     for heading, table in data.allowable_tables():
         svg.heading(20, y, heading)
         y = svg.table(20, y + 10, cols, table, row_height=26) + 44
     end = svg.lines(20, y - 10, [
-        "I 类：受变载荷 10⁶ 次以上；II 类：10³ ~ 10⁶ 次或冲击载荷；III 类：10³ 次以下或静载荷。",
-        "Class I: over 10⁶ load cycles; II: 10³ to 10⁶ cycles or shock; III: under 10³ cycles or static.",
+        f"全表取自 {data.ALLOWABLE_STANDARD}《圆柱螺旋弹簧设计计算》的许用应力表；拉伸弹簧取压缩弹簧的 0.8 倍。",
+        f"All factors from the allowable-stress tables of {data.ALLOWABLE_STANDARD}; extension springs take 0.8 of compression.",
         "σb 取钢丝抗拉强度的下限；范围内重要弹簧取小值。 Take σb at the lower limit; important springs take the low factor.",
     ], size=12, leading=20)
     svg.height = int(end + 10)
@@ -543,14 +555,18 @@ def main():
     strength_table("wire-tensile-strength.svg", "弹簧钢丝抗拉强度表 (MPa)", "Spring wire minimum tensile strength",
                    ["music", "hard", "oqt", "crv", "crsi", "ss302", "bronze"], False)
     bend_coefficient()
-    fatigue_diagram("fatigue-compression-extension.svg", "压缩、拉伸弹簧疲劳寿命图",
-                    "Fatigue life of helical compression and extension springs", "τ",
-                    [("压缩弹簧 compression", None, data.STATIC_SHEAR, data.fatigue_lines("compression")),
-                     ("拉伸弹簧 extension", "8,5", data.STATIC_SHEAR * 0.8, data.fatigue_lines("extension"))],
-                    data.STATIC_SHEAR)
-    fatigue_diagram("fatigue-torsion.svg", "扭转弹簧疲劳寿命图", "Fatigue life of torsion springs", "σ",
-                    [("扭转弹簧 torsion", None, data.STATIC_BENDING, data.fatigue_lines("torsion"))],
-                    data.STATIC_BENDING)
+    shear, bending = data.SET_LIMIT_SHEAR, data.SET_LIMIT_BENDING
+    fatigue_diagram("fatigue-compression-extension.svg", "压缩、拉伸弹簧疲劳寿命图（工作图）",
+                    "Fatigue life of helical compression and extension springs: working diagram", "τ",
+                    [("压缩弹簧 compression", None, shear, data.fatigue_lines("compression")),
+                     ("拉伸弹簧 extension", "8,5", shear * data.EXTENSION_FACTOR, data.fatigue_lines("extension"))],
+                    shear,
+                    f"※ 寿命界限为本软件取值，无公开来源 (this program's values, no public source)；"
+                    f"{shear:g} σb：SMI Handbook of Spring Design 的静载界限 (static limit).")
+    fatigue_diagram("fatigue-torsion.svg", "扭转弹簧疲劳寿命图（工作图）", "Fatigue life of torsion springs: working diagram",
+                    "σ", [("扭转弹簧 torsion", None, bending, data.fatigue_lines("torsion"))], bending,
+                    f"※ 寿命界限与 {bending:g} σb 永久变形界限为本软件取值，无公开来源。"
+                    f" ※ life limits and the {bending:g} σb set limit: this program's values, no public source.")
     life_table()
     allowable_stress()
     about_pictures()
