@@ -364,7 +364,9 @@ QString format(double value, QStringView pattern) {
 }
 
 QString formatSingle(float value, QStringView pattern) {
-    return formatted(static_cast<double>(value), kSingleDigits, pattern);
+    if (pattern.isEmpty())
+        return textSingle(value);
+    return formatted(static_cast<double>(value), kDoubleDigits, pattern);
 }
 
 double roundHalfEven(double value, int decimals) {

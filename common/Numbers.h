@@ -5,9 +5,11 @@
 // same input gives the same text everywhere. The decimal point is "." whatever the locale
 // and no thousands separators are used.
 //
-// Double values are shown with 15 significant digits, single-precision values (float) with 7;
-// a pattern such as "0.00" rounds half away from zero on that decimal text, so a stored
-// single 725.45 shows "725.5" with "0.0" and a double 14.625 shows "14.63" with "0.00".
+// Double values are shown with 15 significant digits, single-precision values (float) with 7.
+// A pattern such as "0.00" rounds half away from zero on the 15-digit decimal text of the
+// value; a single is first widened to double exactly, so its own binary value decides: a
+// stored single 725.45 (725.450012...) shows "725.5" with "0.0", a stored 1.005 (1.00499999...)
+// shows "1.00" with "0.00", and a double 14.625 shows "14.63".
 
 #include "common/CheckedMath.h"
 
@@ -40,18 +42,19 @@ QString text(double value);
 QString textSingle(float value);
 
 // Format pattern ("0", "0.0" ... "0.00000", "0%", "0.00%", "#", "#.##", "0.0###" ...):
-// half away from zero on the 15-digit (double) or 7-digit (single) decimal text, then padded.
+// half away from zero on the 15-digit decimal text (a single widened exactly first), then padded.
 // '0' always shows a digit, '#' only a significant one: 0.5 with "#.##" -> ".5", 3 -> "3."
 // (the point stays). "%" multiplies the decimal text by 100. Large values are written in full,
 // never in E form. A negative value that rounds to zero keeps its sign, as the old program
 // showed it: -0.04 with "0.0" -> "-0.0" (a negative zero shows no sign). An empty pattern gives
-// the shortest text. A value that is not finite throws CalcFault; any other pattern text is a
-// programming error and throws std::invalid_argument.
+// the shortest text (7 digits for a single). A value that is not finite throws CalcFault; any other pattern
+// text is a programming error and throws std::invalid_argument.
 QString format(double value, QStringView pattern);
 QString formatSingle(float value, QStringView pattern);
 
-// Round half to even to the given number of decimals, judged on the 15-digit decimal text
-// (so 2.5 -> 2, 0.125 -> 0.12 with 2 decimals, 376.992 -> 377.0 with 1 decimal). A result of
+// Round half to even to the given number of decimals, judged on the 15-digit decimal text, not
+// on the binary value (so 2.5 -> 2, 0.125 -> 0.12 with 2 decimals, 589.05 -> 589 with none,
+// 1374.45 -> 1374.4 with 1, 376.992 -> 377.0 with 1). A result of
 // zero carries no sign; a value that is not finite throws CalcFault.
 double roundHalfEven(double value, int decimals);
 

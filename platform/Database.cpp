@@ -31,12 +31,20 @@ bool copyForUser(const QString& source, const QString& target, QString* error) {
     }
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
-    if (!QFile::copy(source, partial)) {
+    // The copy is private from its first byte: created 0600, then filled, then renamed.
+    QFile in(source);
+    QFile out(partial);
+    const bool copied =
+        in.open(QIODevice::ReadOnly) &&
+        out.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
+        out.write(in.readAll()) == in.size() && out.flush();
+    out.close();
+    if (!copied) {
+        QFile::remove(partial);
         *error = QStringLiteral("cannot copy %1 to %2")
                      .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target));
         return false;
     }
-    QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner);
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);
         // Another copy of the program may have made it in the meantime.

@@ -7,32 +7,52 @@
 
 namespace {
 QString outputOverride;
-}
+} // namespace
 
 namespace folders {
 
+namespace {
+
+// Where the program's data may lie: the folder named by SPIRELTA_DATA_DIR alone (tests and
+// relocated installations), else, in order, the installed share folder beside the executable, and the build
+// tree's resources folder, which lies beside bin/ by the build's fixed layout. Nothing is
+// looked up by an absolute path compiled into the program.
+QStringList dataFolders() {
+    QStringList folders;
+    const QString chosen = qEnvironmentVariable("SPIRELTA_DATA_DIR");
+    if (!chosen.isEmpty())
+        return {chosen};
+    const QString bin = QCoreApplication::applicationDirPath();
+    folders << bin + QStringLiteral("/../share/spirelta") << bin + QStringLiteral("/../resources");
+    return folders;
+}
+
+} // namespace
+
 QString programFolder() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/spirelta");
-    const QString candidates[] = {beside, QStringLiteral(SPIRELTA_BUILD_RESOURCES),
-                                  QStringLiteral(SPIRELTA_SOURCE_RESOURCES)};
+    const QStringList candidates = dataFolders();
     for (const QString& c : candidates)
         if (QFileInfo(c).isDir())
             return QDir::cleanPath(c);
-    return QDir::cleanPath(QStringLiteral(SPIRELTA_SOURCE_RESOURCES));
+    return QDir::cleanPath(candidates.first());
 }
 
 QString programFile(const QString& relativePath) {
-    // Generated files (workbooks, databases) live in the build tree, hand-written ones in the
-    // sources; the first folder that has the file wins.
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/spirelta");
-    const QString candidates[] = {beside, QStringLiteral(SPIRELTA_BUILD_RESOURCES),
-                                  QStringLiteral(SPIRELTA_SOURCE_RESOURCES)};
-    for (const QString& c : candidates) {
+    for (const QString& c : dataFolders()) {
         const QString path = QDir::cleanPath(c + u'/' + relativePath);
         if (QFileInfo::exists(path))
             return path;
     }
     return QDir::cleanPath(programFolder() + u'/' + relativePath);
+}
+
+QStringList missingProgramData() {
+    static const char* const needed[] = {"mb", "docs", "db.mdb", "klqd.xls"};
+    QStringList missing;
+    for (const char* item : needed)
+        if (!QFileInfo::exists(programFile(QString::fromLatin1(item))))
+            missing << QString::fromLatin1(item);
+    return missing;
 }
 
 QString outputFolder() {

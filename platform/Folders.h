@@ -2,18 +2,24 @@
 // Where the program reads its files and where it writes the user's.
 //
 // The program folder holds read-only data (workbook templates, the tensile-strength workbook,
-// databases, documents): the data directory installed beside the executable
-// (<prefix>/share/spirelta), else the build tree's resources, else the source tree's.
+// databases, documents): the folder named by SPIRELTA_DATA_DIR alone, else the data directory
+// installed beside the executable (<prefix>/share/spirelta), else the build tree's resources
+// (beside bin/). It is found only relative to the executable, never by a compiled-in path.
 // Bitmaps go to the user's Pictures folder (home when there is none), created when missing;
 // anything else written goes to per-user locations.
 
 #include <QString>
+#include <QStringList>
 
 namespace folders {
 
 // Absolute path of a file of the program folder; relative like "mb/Quotation template.xls".
 QString programFile(const QString& relativePath);
 QString programFolder();
+
+// The data the program needs that its program folder lacks (templates "mb", documents "docs",
+// the database "db.mdb", the tensile-strength workbook "klqd.xls"), in that order.
+QStringList missingProgramData();
 
 // The folder that receives drawing sheets and window snapshots; created when missing.
 QString outputFolder();

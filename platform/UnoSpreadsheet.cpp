@@ -1,5 +1,6 @@
 #include "platform/UnoSpreadsheet.h"
 
+#include "platform/OfficePipeRecord.h"
 #include "platform/UnoOfficeProcess.h"
 #include "platform/UnoStrings.h"
 
@@ -37,7 +38,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -86,6 +86,8 @@ struct UnoSpreadsheet::Impl {
     std::vector<std::pair<QString, Reference<css::frame::XModel>>> books;
     int nextId = 1;
     qint64 startedPid = 0;
+    // The pipe name comes from the user's record (not from the caller's options).
+    bool recordedPipe = false;
 
     bool alive() {
         if (!desktop.is())
@@ -127,6 +129,10 @@ struct UnoSpreadsheet::Impl {
         const QString program = options.program.isEmpty() ? findOffice() : options.program;
         if (program.isEmpty())
             return false;
+        // Nothing answered on the recorded name: the office it named is gone, so the new one
+        // gets a new name.
+        if (recordedPipe)
+            options.pipeName = officepipe::renew();
         // An office without a display plugin crashes when asked to show a document.
         if (!options.headless && !uno::officeCanShowWindows(program))
             return false;
@@ -205,8 +211,10 @@ struct UnoSpreadsheet::Impl {
 
 UnoSpreadsheet::UnoSpreadsheet(OfficeOptions options) : d(std::make_unique<Impl>()) {
     d->options = std::move(options);
-    if (d->options.pipeName.isEmpty())
+    if (d->options.pipeName.isEmpty()) {
         d->options.pipeName = defaultPipeName();
+        d->recordedPipe = true;
+    }
 }
 
 UnoSpreadsheet::~UnoSpreadsheet() {
@@ -218,7 +226,7 @@ UnoSpreadsheet::~UnoSpreadsheet() {
 }
 
 QString UnoSpreadsheet::defaultPipeName() {
-    return QStringLiteral("spirelta-%1").arg(::getuid());
+    return officepipe::recorded();
 }
 
 QString UnoSpreadsheet::findOffice() {

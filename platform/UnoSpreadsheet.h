@@ -1,7 +1,8 @@
 #pragma once
 // LibreOffice Calc driven over UNO: the spreadsheet application of the running program.
 //
-// The program talks to an office that listens on a pipe of its own (one name per user). When
+// The program talks to an office that listens on a pipe of its own (a random name recorded in
+// the user's runtime folder, see OfficePipeRecord.h). When
 // nothing answers on that pipe, it starts "soffice --accept=pipe,name=...;urp;" and waits for
 // the office to answer, with a busy cursor, while the window still repaints. The office it
 // started keeps running when the program ends, with the workbooks the user has open.
@@ -20,7 +21,7 @@ struct OfficeOptions {
     // The soffice to start; empty looks in the office folder the program was built against,
     // then on the PATH.
     QString program;
-    // The pipe the office accepts on; empty gives the per-user name.
+    // The pipe the office accepts on; empty gives the user's recorded name.
     QString pipeName;
     // The office's user profile as a file URL; empty keeps the user's own.
     QString profileUrl;
@@ -61,7 +62,7 @@ public:
     // True when no office started by this object is left running.
     bool endStartedOffice(int timeoutMs = 30000);
 
-    // The per-user pipe name of the running program.
+    // The user's recorded pipe name (made and recorded when there is none).
     static QString defaultPipeName();
     // The soffice this machine would start, empty when none is installed.
     static QString findOffice();

@@ -51,8 +51,14 @@ QString snapshotStamp(const QDateTime& time) {
 }
 
 QString savePageSnapshot(QWidget* window, const QDateTime& now) {
-    const QString name = snapshotStamp(now) + QStringLiteral(".bmp");
-    const QString path = QDir(folders::outputFolder()).filePath(name);
+    // Names go by the second; a second snapshot within it gets "-2", "-3" ... and never
+    // replaces the first.
+    const QDir folder(folders::outputFolder());
+    const QString stamp = snapshotStamp(now);
+    QString name = stamp + QStringLiteral(".bmp");
+    for (int n = 2; folder.exists(name); ++n)
+        name = stamp + QStringLiteral("-%1.bmp").arg(n);
+    const QString path = folder.filePath(name);
     QString error;
     if (!bitmap::write24(window->grab().toImage(), path, &error)) {
         prompt::ask(window, {StringTable::text(1318),

@@ -4,7 +4,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <memory>
-#include <unistd.h>
 
 namespace form1 {
 
@@ -20,18 +19,24 @@ std::unique_ptr<QLockFile>& heldLock() {
     return lock;
 }
 
-QString defaultLockPath() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+} // namespace
+
+QString singleCopyLockPathFor(const QString& runtime) {
     if (!runtime.isEmpty() && QDir().mkpath(runtime))
         return runtime + QStringLiteral("/SpireltaSpringV2024.lock");
-    return QDir::tempPath() + QStringLiteral("/SpireltaSpringV2024-%1.lock").arg(::getuid());
+    // Never a shared folder such as /tmp, where another user could create the lock first and
+    // keep the program from starting: the user's own cache (or config) folder instead.
+    QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (own.isEmpty())
+        own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+              QStringLiteral("/spirelta");
+    QDir().mkpath(own);
+    return own + QStringLiteral("/SpireltaSpringV2024.lock");
 }
-
-} // namespace
 
 QString singleCopyLockPath() {
     if (lockPath().isEmpty())
-        lockPath() = defaultLockPath();
+        lockPath() = singleCopyLockPathFor(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     return lockPath();
 }
 

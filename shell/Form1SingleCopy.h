@@ -11,10 +11,13 @@ namespace form1 {
 // every later call by the copy that holds it).
 bool claimSingleCopy();
 
-// The lock file in use: the user's runtime folder, else the temporary folder with the user's
-// id in the name. Tests point it elsewhere before the first claim; a changed path releases a
-// lock held on the old one.
+// The lock file in use: the user's runtime folder, else the user's own cache folder (never a
+// folder shared with other users, where another user could take the lock first). Tests point
+// it elsewhere before the first claim; a changed path releases a lock held on the old one.
 QString singleCopyLockPath();
 void setSingleCopyLockPath(const QString& path);
+
+// The lock file for a given runtime folder ("" when the session has none).
+QString singleCopyLockPathFor(const QString& runtimeFolder);
 
 } // namespace form1

@@ -4,6 +4,7 @@
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
 #include "platform/MessageBoxPrompter.h"
+#include "platform/ProgramDataCheck.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Spirelta"));
     MessageBoxPrompter prompter;
     prompt::install(&prompter);
+    programdata::checkAndReport(nullptr);
 
     if (!FormRegistry::show(QStringLiteral("Form125")))
         return 1;

@@ -112,6 +112,9 @@ void Form13::buildResultFrame() {
 }
 
 void Form13::setMaterialModulus() {
+    // A material that matches no row has no modulus: the calculation then stops at its first
+    // division instead of computing a spring of the previous material.
+    shearModulus_ = 0;
     const QString material = text(QStringLiteral("Combo1"));
     for (const SpringMaterial& row : springMaterialRows(SpringMaterialRows::All)) {
         if (row.name() == material) {
@@ -127,12 +130,13 @@ void Form13::calculate() {
 
     // An empty required field still sets the F1 captions, as if F1 and Fz were both 0.
     float load1 = 0, contactLoad = 0;
-    if (requireFilled({{QStringLiteral("Text10_0"), 1333},
-                       {QStringLiteral("Text10_1"), 1520},
-                       {QStringLiteral("Text10_2"), 1521},
-                       {QStringLiteral("Text10_3"), 1373},
-                       {QStringLiteral("Text10_4"), 1369},
-                       {QStringLiteral("Text10_5"), 1518}})) {
+    const bool filled = requireFilled({{QStringLiteral("Text10_0"), 1333},
+                                       {QStringLiteral("Text10_1"), 1520},
+                                       {QStringLiteral("Text10_2"), 1521},
+                                       {QStringLiteral("Text10_3"), 1373},
+                                       {QStringLiteral("Text10_4"), 1369},
+                                       {QStringLiteral("Text10_5"), 1518}});
+    if (filled) {
         auto input = [this](int index) {
             return num::single(number(QStringLiteral("Text10_%1").arg(index)));
         };
@@ -191,7 +195,9 @@ void Form13::calculate() {
     const bool beyondContact = load1 > contactLoad;
     setText(QStringLiteral("Label50"), StringTable::text(beyondContact ? 2267 : 2268));
     setText(QStringLiteral("Label19"), StringTable::text(beyondContact ? 2269 : 2266));
-    setEnabled(resultButtons(), true);
+    // Buttons that act on results open only once there are results.
+    if (filled)
+        setEnabled(resultButtons(), true);
 }
 
 void Form13::reset() {

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, QList<int> indexes,
-                                   ui::DownRule rule)
-    : QObject(form), form_(form), indexes_(std::move(indexes)), rule_(rule) {
+NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter,
+                                   QList<int> indexes, ui::DownRule rule)
+    : QObject(form), form_(form), filter_(filter), indexes_(std::move(indexes)), rule_(rule) {
     for (QLineEdit* f : fields) {
         fields_.append(f);
         f->installEventFilter(this);
@@ -79,7 +79,7 @@ bool NumericFieldKeys::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = characterCode(key);
-    if (code < 0 || isAccepted(code))
+    if (code < 0 || isAccepted(code, filter_))
         return false;
     if (code == 13 && form_->defaultButton())
         return false; // the window turns Enter into a click of its default button
@@ -88,6 +88,8 @@ bool NumericFieldKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NumericFieldKeys::refuse(QLineEdit* field) {
+    if (filter_ == Filter::SignedQuiet)
+        return;
     prompt::inform(form_, StringTable::text(1032));
     if (field)
         field->setFocus(Qt::OtherFocusReason);

@@ -244,7 +244,7 @@ TEST(NumbersFormat, DoubleRoundsHalfAwayFromZeroOnTheDecimalText) {
     }
 }
 
-TEST(NumbersFormat, SingleRoundsOnItsSevenDigitText) {
+TEST(NumbersFormat, SingleUnderAPatternRoundsItsExactlyWidenedValue) {
     struct Case {
         const char* name;
         float value;
@@ -252,20 +252,21 @@ TEST(NumbersFormat, SingleRoundsOnItsSevenDigitText) {
         const char* expected;
     };
     const Case cases[] = {
-        {"stored 725.45 is text 725.45", 725.45f, "0.0", "725.5"},
-        {"stored 1.005 is text 1.005", 1.005f, "0.00", "1.01"},
+        {"stored 725.45 is 725.450012...", 725.45f, "0.0", "725.5"},
+        {"stored 1.005 is 1.00499999...", 1.005f, "0.00", "1.00"},
         {"padded", 20.1f, "0.00", "20.10"},
-        {"seven digits only", 16777216.0f, "0", "16777220"},
-        {"percent", 0.255f, "0%", "26%"},
+        {"every digit of a large single", 16777216.0f, "0", "16777216"},
+        {"stored 0.255 is 0.254999995...", 0.255f, "0%", "25%"},
         {"negative", -3.25f, "0.0", "-3.3"},
-        {"no pattern is the shortest text", 20.1f, "", "20.1"},
+        {"stored 1000.00006 shows its last digit", 1000.00006f, "0.0000", "1000.0001"},
+        {"no pattern keeps the seven-digit shortest text", 20.1f, "", "20.1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(num::formatSingle(c.value, QString::fromLatin1(c.pattern)).toStdString(), c.expected);
     }
-    // The same stored value widened to a double shows its binary noise at 15 digits.
-    EXPECT_EQ(num::format(static_cast<double>(1.005f), u"0.00").toStdString(), "1.00");
+    // Plain text of a single keeps seven digits.
+    EXPECT_EQ(num::textSingle(1.005f).toStdString(), "1.005");
 }
 
 TEST(NumbersFormat, UnsupportedPatternIsAProgrammingError) {
@@ -301,6 +302,8 @@ TEST(NumbersRounding, HalfEvenOnTheDecimalText) {
         {"below half", 2.49, 0, 2.0},
         {"no rounding needed", 0.98, 4, 0.98},
         {"15-digit text is 0.5", 0.49999999999999994, 0, 0.0},
+        {"text tie 589.05 to a whole number", 589.05, 0, 589.0},
+        {"text tie 1374.45 to one decimal", 1374.45, 1, 1374.4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -60,6 +60,20 @@ TEST_F(PageSnapshot, WritesWindowImageAs24BitBitmapNamedByTime) {
     EXPECT_TRUE(asked[0].text.contains(QDir::toNativeSeparators(dir.path())));
 }
 
+TEST_F(PageSnapshot, SnapshotsWithinOneSecondNeverReplaceEachOther) {
+    QLabel window(QStringLiteral("snapshot"));
+    window.resize(8, 8);
+    const QDateTime when(QDate(2024, 2, 3), QTime(9, 5, 7));
+    const QStringList expected = {"20240203-090507.bmp", "20240203-090507-2.bmp", "20240203-090507-3.bmp"};
+    for (const QString& name : expected) {
+        RecordingPrompter::instance().clear();
+        EXPECT_EQ(windowcommands::savePageSnapshot(&window, when), QDir(dir.path()).filePath(name));
+        // The confirmation names the file really written.
+        EXPECT_TRUE(RecordingPrompter::instance().lastText().endsWith(name)) << qPrintable(name);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+}
+
 TEST_F(PageSnapshot, FailedWriteSaysSoAndConfirmsNothing) {
     QFile blocker(dir.filePath("not-a-folder"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

@@ -348,6 +348,14 @@ TEST_F(MainWindowTest, SecondCopyIsRefusedAndNeverShowsItsMainWindow) {
     EXPECT_FALSE(form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
+TEST_F(MainWindowTest, WithoutARuntimeFolderTheLockStaysInTheUsersOwnFolders) {
+    EXPECT_EQ(form1::singleCopyLockPathFor(QStringLiteral("/run/user/1")),
+              QStringLiteral("/run/user/1/SpireltaSpringV2024.lock"));
+    const QString fallback = form1::singleCopyLockPathFor(QString());
+    EXPECT_FALSE(fallback.startsWith(QDir::tempPath())) << qPrintable(fallback);
+    EXPECT_TRUE(fallback.startsWith(QDir::homePath())) << qPrintable(fallback);
+}
+
 TEST_F(MainWindowTest, LockOfACopyThatDiedIsTakenOverButAgeAloneIsNotEnough) {
     const QString path = form1::singleCopyLockPath();
     form1::setSingleCopyLockPath(QString());

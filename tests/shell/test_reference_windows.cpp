@@ -78,6 +78,9 @@ TEST_F(ReferenceWindows, ToleranceWindowShowsTheSummaryAsReadOnlyText) {
     EXPECT_TRUE(summary.startsWith(QStringLiteral("日本JIS B 2704~2709摘要")))
         << qPrintable(summary.left(40));
     EXPECT_FALSE(summary.contains(u'\r'));
+    // Grade 3 free height of a compression spring with D/d 4 to 8 is 4 %, not 3 %.
+    EXPECT_TRUE(summary.contains(QStringLiteral(
+        "4≤D/d≤8：1级 ±1.0%（最小±0.2mm）；2级 ±2.0%（最小±0.5mm）；3级 ±4.0%（最小±0.7mm）")));
     EXPECT_EQ(summary, StringTable::text(1030).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(text->font().family(), QStringLiteral("宋体"));
 }

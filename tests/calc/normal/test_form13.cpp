@@ -148,7 +148,7 @@ TEST_F(Form13Test, SecondWorkingHeightBelowSolidHeightIsTooSmall) {
                         notAboveContact("Label50", "Label19", 2268)));
 }
 
-TEST_F(Form13Test, EmptyRequiredFieldStillSetsTheF1CaptionsAndEnablesButtons) {
+TEST_F(Form13Test, EmptyRequiredFieldStillSetsTheF1CaptionsAndChangesNoButton) {
     struct Case {
         const char* name;
         Language language;
@@ -170,7 +170,8 @@ TEST_F(Form13Test, EmptyRequiredFieldStillSetsTheF1CaptionsAndEnablesButtons) {
         expectMissingInputPrompt(c.message);
         expectTexts(f, join({{"Text5", "8000"}, {"Text8", ""}, {"Text12", ""}, {"Label24", "Fz"}},
                             notAboveContact("Label50", "Label19", 2268)));
-        expectEnabled(f, kResultButtons, true);
+        // No simulation or drawing can start from results that were never computed.
+        expectEnabled(f, kResultButtons, false);
         f->close();
         flush();
     }
@@ -230,7 +231,7 @@ TEST_F(Form13Test, FaultAfterResetLeavesButtonsDisabled) {
     expectEnabled(f, kResultButtons, false);
 }
 
-TEST_F(Form13Test, UnmatchedMaterialKeepsTheModulusOfThisWindow) {
+TEST_F(Form13Test, UnmatchedMaterialHasNoModulusAndStops) {
     // In a new window there is no earlier modulus: the rate is 0 and the contact height faults.
     FormBase* f = form();
     typeAll(f, join(towerSpring(), {{"Combo1", "SUP"}}));
@@ -239,12 +240,15 @@ TEST_F(Form13Test, UnmatchedMaterialKeepsTheModulusOfThisWindow) {
     expectTexts(f,
                 {{"Text5", "0"}, {"Text8", "0.000"}, {"Text12", "0.0"}, {"Label24", "0.0"}, {"Text13", ""}});
 
+    // After a calculation with a real material, an unknown one does not borrow its modulus.
     f->setText("Combo1", text(1390));
-    click(f, "Command1");
-    f->setText("Combo1", "BeCu");
     click(f, "Command1");
     EXPECT_TRUE(prompts().requests.isEmpty());
     expectTexts(f, {{"Text5", "4500"}, {"Text8", "1.384"}});
+    f->setText("Combo1", "BeCu");
+    click(f, "Command1");
+    EXPECT_EQ(takeOnlyPrompt().text, text(1035));
+    expectTexts(f, {{"Text5", "0"}, {"Text8", "0.000"}});
 }
 
 TEST_F(Form13Test, ResetKeepsSolidHeightNoteAndModulus) {

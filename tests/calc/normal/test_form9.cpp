@@ -203,7 +203,7 @@ TEST_F(Form9Test, ArithmeticFaultStopsAndKeepsEarlierWrites) {
          {{"Text1_2", "0"}, {"Text1_3", "45"}},
          {{"Text3", "21.594"},
           {"Text13", "48.586"},
-          {"Text2", "194.345"},
+          {"Text2", "194.344"}, // the single 194.344498...
           {"Text21", "3.00"},
           {"Text22", ""},
           {"Text27", "180"}}},

@@ -1,0 +1,77 @@
+// The office pipe: a private random name, recorded for the next run, replaced when stale or not
+// trustworthy, and a listener planted under the old guessable name is never contacted.
+
+#include "platform/OfficePipeRecord.h"
+#include "platform/UnoSpreadsheet.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocalServer>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+class OfficePipe : public ::testing::Test {
+protected:
+    void SetUp() override { QFile::remove(officepipe::recordPath()); }
+    void TearDown() override { QFile::remove(officepipe::recordPath()); }
+};
+
+TEST_F(OfficePipe, NameIsRandomPrivateAndKeptForTheNextRun) {
+    const QString name = officepipe::recorded();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^spirelta-[0-9a-f]{32}$")).match(name).hasMatch())
+        << qPrintable(name);
+    EXPECT_EQ(officepipe::recorded(), name);
+    EXPECT_EQ(QFile::permissions(officepipe::recordPath()) & 0x0077, 0) << "readable by others";
+    const QString renewed = officepipe::renew();
+    EXPECT_NE(renewed, name);
+    EXPECT_EQ(officepipe::recorded(), renewed);
+}
+
+TEST_F(OfficePipe, UntrustworthyOrMalformedRecordIsReplaced) {
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QFile::Permissions permissions;
+    };
+    const Case cases[] = {
+        {"readable by others", "spirelta-0123456789abcdef0123456789abcdef",
+         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup},
+        {"guessable name", "spirelta-0", QFile::ReadOwner | QFile::WriteOwner},
+        {"other program's pipe", "OSL_PIPE_0_probe", QFile::ReadOwner | QFile::WriteOwner},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile record(officepipe::recordPath());
+        ASSERT_TRUE(record.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        record.write(c.content);
+        record.close();
+        record.setPermissions(c.permissions);
+        const QString name = officepipe::recorded();
+        EXPECT_NE(name.toLatin1(), c.content);
+        EXPECT_TRUE(name.startsWith(QStringLiteral("spirelta-")));
+        EXPECT_EQ(QFile::permissions(officepipe::recordPath()) & 0x0077, 0);
+    }
+}
+
+TEST_F(OfficePipe, ListenerPlantedUnderTheOldNameIsNeverContacted) {
+    // The office's pipes are sockets named /tmp/OSL_PIPE_<uid>_<pipe name>.
+    const QString planted = QStringLiteral("/tmp/OSL_PIPE_%1_spirelta-%1").arg(::getuid());
+    QLocalServer::removeServer(planted);
+    QLocalServer listener;
+    ASSERT_TRUE(listener.listen(planted)) << qPrintable(listener.errorString());
+
+    OfficeOptions options;
+    options.program = QStringLiteral("/bin/false"); // an office that never answers
+    options.headless = true;
+    options.startTimeoutMs = 300;
+    UnoSpreadsheet office(options);
+    EXPECT_FALSE(office.attach());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(listener.waitForNewConnection(200));
+    EXPECT_FALSE(listener.hasPendingConnections());
+}
+
+} // namespace
