@@ -120,7 +120,7 @@ void FormBase::attachInputArray(const QString& arrayName, ui::DownRule rule) {
     QList<int> indexes;
     for (QLineEdit* f : fields)
         indexes.append(ui::arrayIndex(f->objectName(), arrayName));
-    new NumericFieldKeys(this, fields, indexes, rule);
+    new NumericFieldKeys(this, fields, NumericFieldKeys::Filter::Numbers, indexes, rule);
 }
 
 void FormBase::setDefaultButton(QPushButton* button) {

@@ -10,11 +10,8 @@
 #include <utility>
 #include <vector>
 
-NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter)
-    : NumericFieldKeys(form, std::move(fields), {}, ui::DownRule::NextIndex, filter) {}
-
-NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, QList<int> indexes,
-                                   ui::DownRule rule, Filter filter)
+NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter,
+                                   QList<int> indexes, ui::DownRule rule)
     : QObject(form), form_(form), filter_(filter), indexes_(std::move(indexes)), rule_(rule) {
     for (QLineEdit* f : fields) {
         fields_.append(f);

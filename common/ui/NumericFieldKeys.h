@@ -26,10 +26,9 @@ class NumericFieldKeys : public QObject {
 public:
     enum class Filter { Numbers, SignedQuiet };
 
-    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter);
     // The fields in Index order; without Indexes they count 0, 1, 2, ...
-    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, QList<int> indexes = {},
-                     ui::DownRule rule = ui::DownRule::NextIndex, Filter filter = Filter::Numbers);
+    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter = Filter::Numbers,
+                     QList<int> indexes = {}, ui::DownRule rule = ui::DownRule::NextIndex);
 
     // The character code the key press produces, or -1 when it produces none (arrows,
     // Delete, function keys, modifiers alone).
