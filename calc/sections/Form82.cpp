@@ -1,7 +1,6 @@
 #include "calc/sections/Form82.h"
 
 #include "calc/sections/EllipticalCoil.h"
-#include "calc/sections/SectionMaterials.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -65,7 +64,8 @@ Form82::Form82() : FormBase(QStringLiteral("Form82")) {
     auto* fields = new QWidget(inputs);
     ui::column(fields);
     ui::grid(fields, {{ui::label(QStringLiteral("Label1"), 1646),
-                       ui::combo(QStringLiteral("Combo1"), sections::shortMaterialList()), ui::gap()}});
+                       ui::combo(QStringLiteral("Combo1"), shortMaterialList(ShortListOrder::TableFirst)),
+                       ui::gap()}});
     ui::grid(fields, ui::inputRows(kInputs, false));
     top->addWidget(fields);
     QGroupBox* sketch = ui::makeFrame(inputs, QStringLiteral("Frame3"), 0);

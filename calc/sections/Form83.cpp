@@ -1,7 +1,6 @@
 #include "calc/sections/Form83.h"
 
 #include "calc/sections/EggCoil.h"
-#include "calc/sections/SectionMaterials.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -94,7 +93,8 @@ Form83::Form83() : FormBase(QStringLiteral("Form83")) {
     columns->addWidget(left);
     QGroupBox* inputs = ui::addFrame(left, QStringLiteral("Frame1"), 1366);
     ui::grid(inputs, {{ui::label(QStringLiteral("Label1"), 1646),
-                       ui::combo(QStringLiteral("Combo1"), sections::shortMaterialList()), ui::gap()}});
+                       ui::combo(QStringLiteral("Combo1"), shortMaterialList(ShortListOrder::TableFirst)),
+                       ui::gap()}});
     std::vector<std::vector<ui::Cell>> rows = ui::inputRows(kInputs, false);
     for (const ChartLabel& c : kChartLabels)
         rows[c.row][2] = ui::label(QString::fromLatin1(c.name), c.textId);

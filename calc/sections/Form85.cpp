@@ -1,7 +1,6 @@
 #include "calc/sections/Form85.h"
 
 #include "calc/sections/EllipticalSectionTorsion.h"
-#include "calc/sections/SectionMaterials.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -60,7 +59,8 @@ Form85::Form85() : FormBase(QStringLiteral("Form85")) {
     auto* fields = new QWidget(inputs);
     ui::column(fields);
     ui::grid(fields, {{ui::label(QStringLiteral("Label1_4"), 1646),
-                       ui::combo(QStringLiteral("Combo1"), sections::shortMaterialList()), ui::gap()}});
+                       ui::combo(QStringLiteral("Combo1"), shortMaterialList(ShortListOrder::TableFirst)),
+                       ui::gap()}});
     ui::grid(fields, ui::inputRows(kInputs, false));
     top->addWidget(fields);
     top->addWidget(ui::makePicture(inputs, QStringLiteral("Image1"),

@@ -63,11 +63,12 @@ TEST_F(NoncoilKeys, FirstFocusOnActivation) {
         FormBase* f = open(QString::fromLatin1(row.window));
         ASSERT_TRUE(QTest::qWaitForWindowActive(f));
         f->field(QStringLiteral("Text1_3"))->setFocus();
-        FormBase* other = open(QStringLiteral(row.window == std::string("Form126") ? "Form48" : "Form126"));
+        FormBase* other =
+            open(QString::fromLatin1(row.window == std::string("Form126") ? "Form48" : "Form126"));
         ASSERT_TRUE(QTest::qWaitForWindowActive(other));
         f->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(f));
-        EXPECT_EQ(focused(), f->field(QStringLiteral(row.firstField ? "Text1_0" : "Text1_3")));
+        EXPECT_EQ(focused(), f->field(QString::fromLatin1(row.firstField ? "Text1_0" : "Text1_3")));
         FormRegistry::closeAllExcept();
         flush();
     }

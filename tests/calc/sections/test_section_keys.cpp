@@ -43,7 +43,7 @@ TEST_F(SectionKeys, ActivationPutsTheCaretIntoTheFirstField) {
         FormBase* f = open(QString::fromLatin1(window));
         ASSERT_TRUE(QTest::qWaitForWindowActive(f));
         f->field(QStringLiteral("Text1_3"))->setFocus();
-        FormBase* other = open(QStringLiteral(window == std::string("Form82") ? "Form83" : "Form82"));
+        FormBase* other = open(QString::fromLatin1(window == std::string("Form82") ? "Form83" : "Form82"));
         ASSERT_TRUE(QTest::qWaitForWindowActive(other));
         f->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(f));
@@ -65,14 +65,17 @@ TEST_F(SectionKeys, TabOrders) {
     for (const auto& [window, names] : orders) {
         SCOPED_TRACE(window);
         FormBase* f = open(QString::fromLatin1(window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        f->control<QWidget>(QString::fromLatin1(names.front()))->setFocus(Qt::TabFocusReason);
         for (size_t i = 1; i < names.size(); ++i) {
-            QWidget* next = f->control<QWidget>(QString::fromLatin1(names[i - 1]))->nextInFocusChain();
-            // An editable list's own line edit sits between it and the next control.
-            while (next && next->parentWidget() == f->control<QWidget>(QString::fromLatin1(names[i - 1])))
-                next = next->nextInFocusChain();
-            EXPECT_EQ(next, f->control<QWidget>(QString::fromLatin1(names[i])))
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QWidget* expected = f->control<QWidget>(QString::fromLatin1(names[i]));
+            // An editable list takes the focus in its own line edit.
+            EXPECT_TRUE(focused() == expected || expected->isAncestorOf(focused()))
                 << names[i - 1] << " -> " << names[i];
         }
+        FormRegistry::closeAllExcept();
+        flush();
     }
 }
 
