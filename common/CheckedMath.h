@@ -52,6 +52,11 @@ inline double pow(double base, double exponent) {
     return finite(std::pow(base, exponent));
 }
 
+// e^x; a result beyond the double range (x above about 709.78) faults.
+inline double exp(double x) {
+    return finite(std::exp(finite(x)));
+}
+
 // Storing into a single-precision variable overflows above the float range. The check comes
 // before the conversion, since converting an out-of-range double to float is undefined
 // behaviour in C++: from half a unit above the largest float on, rounding would give infinity.

@@ -14,9 +14,8 @@ namespace SheetBitmapWriter {
 namespace {
 
 // The sheets' boxes carry the program's title, not the string table's "提示".
-const QString& programTitle() {
-    static const QString title = QStringLiteral("SpireltaSpringV2024");
-    return title;
+QString programTitle() {
+    return prompt::programTitle();
 }
 
 // Most file systems take 255 bytes per name; ".bmp" needs four of them.

@@ -59,21 +59,6 @@ void onLabelClick(QLabel* label, std::function<void()> action) {
     new LabelClick(label, std::move(action));
 }
 
-void SheetFill::put(int box, const QString& text) {
-    fields_.emplace_back(box, text);
-}
-
-void SheetFill::put(std::initializer_list<int> boxes, const QString& text) {
-    for (int box : boxes)
-        put(box, text);
-}
-
-void SheetFill::show() const {
-    for (const auto& [box, text] : fields_)
-        FormRegistry::writeText(sheet_, QStringLiteral("Text1_%1").arg(box), text);
-    FormRegistry::show(sheet_);
-}
-
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results) {
     for (QLineEdit* input : form->inputArray(inputArray))
         input->setFixedWidth(ui::twips(1350));

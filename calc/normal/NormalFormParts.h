@@ -4,6 +4,7 @@
 // the fields a reset empties and the drawing-sheet fill.
 
 #include "common/ui/FormBuilder.h"
+#include "common/ui/SheetFill.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,21 +32,8 @@ ui::Cell literalButton(const char* name, const QString& caption);
 // Runs the action when the label is clicked with the left button.
 void onLabelClick(QLabel* label, std::function<void()> action);
 
-// The fill of a drawing sheet: the texts of its fields Text1_<box> are collected first and
-// written together by show(), so a value that cannot be worked out (a calculation fault)
-// leaves the sheet untouched rather than half filled.
-class SheetFill {
-public:
-    explicit SheetFill(QString sheet) : sheet_(std::move(sheet)) {}
-    void put(int box, const QString& text);
-    void put(std::initializer_list<int> boxes, const QString& text);
-    // Writes the fields in the order they were put, loading the sheet when needed, and shows it.
-    void show() const;
-
-private:
-    QString sheet_;
-    std::vector<std::pair<int, QString>> fields_;
-};
+// The fill of a drawing sheet, shared with the other calculators.
+using SheetFill = ui::SheetFill;
 
 // The input frame (Frame1) of a calculator window: the field grid with the button rows
 // below it on the left, the window's picture on the right.

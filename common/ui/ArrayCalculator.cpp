@@ -79,8 +79,8 @@ void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
 
     QWidget* inputs = area(form, column, layout.inputHeading, 1366, "Frame1");
     std::vector<std::vector<Cell>> rows;
-    rows.push_back(
-        {label(QStringLiteral("Label9"), 1375), combo(QStringLiteral("Combo1"), layout.materials)});
+    rows.push_back({label(QString::fromLatin1(layout.materialCaption), 1375),
+                    combo(QStringLiteral("Combo1"), layout.materials)});
     for (std::vector<Cell>& row : inputRows(layout.inputs, layout.inputMarks)) {
         if (layout.extraLabel && row[1].name == QLatin1String(layout.extraLabelBeside))
             row.push_back(label(QString::fromLatin1(layout.extraLabel), layout.extraLabelId));
@@ -90,8 +90,8 @@ void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
 
     auto* buttons = new QHBoxLayout;
     column->addLayout(buttons);
-    for (const auto& [name, textId] :
-         {std::pair{"Command1", 1357}, std::pair{"Command4", 1321}, std::pair{layout.exitButton, 1315}})
+    for (const auto& [name, textId] : {std::pair{"Command1", 1357}, std::pair{layout.resetButton, 1321},
+                                       std::pair{layout.exitButton, 1315}})
         buttons->addWidget(makeButton(form, QString::fromLatin1(name), textId));
 
     QWidget* results = area(form, column, layout.resultHeading, layout.resultHeadingId, "Frame2");
@@ -116,7 +116,7 @@ void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
         form->setFirstField(form->field(QStringLiteral("Text1_0")));
     form->setDefaultButton(form->button(QStringLiteral("Command1")));
     form->onClick(QStringLiteral("Command1"), std::move(calculate));
-    form->onClick(QStringLiteral("Command4"), std::move(reset));
+    form->onClick(QString::fromLatin1(layout.resetButton), std::move(reset));
     form->onClick(QString::fromLatin1(layout.exitButton), [form] { form->close(); });
     form->declare(fieldNames(layout.inputs));
 }

@@ -67,6 +67,8 @@ struct ArrayCalculatorLayout {
     bool inputMarks = false; // the "(必填)" marks of the input fields
     bool focusFirstField = true;
     const char* exitButton = "Command6";
+    const char* resetButton = "Command4";
+    const char* materialCaption = "Label9"; // the name label of Combo1
     // Frame1/Frame2 with texts 1366/1812; or, when headings are given, two labels heading
     // the areas instead of frames.
     const char* inputHeading = nullptr;

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <stdexcept>
 
 FormBase::FormBase(const QString& className, QWidget* parent) : QWidget(parent) {
@@ -100,21 +101,26 @@ void FormBase::setSingle(const QString& name, float value, QStringView pattern) 
 }
 
 QList<QLineEdit*> FormBase::inputArray(const QString& arrayName) const {
-    QList<QLineEdit*> fields;
-    for (int i = 0;; ++i) {
-        auto* f = findChild<QLineEdit*>(arrayName + u'_' + QString::number(i));
-        if (!f)
-            break;
-        fields.append(f);
+    std::map<int, QLineEdit*> byIndex;
+    for (QLineEdit* f : findChildren<QLineEdit*>()) {
+        const int index = ui::arrayIndex(f->objectName(), arrayName);
+        if (index >= 0)
+            byIndex.emplace(index, f);
     }
+    QList<QLineEdit*> fields;
+    for (const auto& [index, f] : byIndex)
+        fields.append(f);
     return fields;
 }
 
-void FormBase::attachInputArray(const QString& arrayName) {
+void FormBase::attachInputArray(const QString& arrayName, ui::DownRule rule) {
     const QList<QLineEdit*> fields = inputArray(arrayName);
     if (fields.isEmpty())
         missingControl(arrayName + QStringLiteral("_0"));
-    new NumericFieldKeys(this, fields);
+    QList<int> indexes;
+    for (QLineEdit* f : fields)
+        indexes.append(ui::arrayIndex(f->objectName(), arrayName));
+    new NumericFieldKeys(this, fields, NumericFieldKeys::Filter::Numbers, indexes, rule);
 }
 
 void FormBase::setDefaultButton(QPushButton* button) {

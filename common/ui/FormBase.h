@@ -7,6 +7,8 @@
 // sets the captions from the string table and fills the lists. A window is deleted when it
 // closes; the registry (FormRegistry.h) makes the next use load it anew.
 
+#include "common/ui/InputArrayNavigation.h"
+
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -53,9 +55,10 @@ public:
     void setNumber(const QString& name, double value, QStringView pattern = {});
     void setSingle(const QString& name, float value, QStringView pattern = {});
 
-    // The input-field array "Text1" is the fields Text1_0, Text1_1, ... that exist; attaching
-    // it gives every item the Down-arrow navigation and the numeric key filter.
-    void attachInputArray(const QString& arrayName);
+    // The input-field array "Text1" is every field Text1_<Index> that exists, in Index order;
+    // the Indexes may have gaps. Attaching it gives every item the Down-arrow navigation (by
+    // the given rule, see InputArrayNavigation.h) and the numeric key filter.
+    void attachInputArray(const QString& arrayName, ui::DownRule rule = ui::DownRule::NextIndex);
     QList<QLineEdit*> inputArray(const QString& arrayName) const;
 
     // Enter in any field of this window clicks the default button instead.

@@ -7,12 +7,20 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <utility>
+#include <vector>
 
-NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter)
-    : QObject(form), form_(form), filter_(filter) {
+NumericFieldKeys::NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter,
+                                   QList<int> indexes, ui::DownRule rule)
+    : QObject(form), form_(form), filter_(filter), indexes_(std::move(indexes)), rule_(rule) {
     for (QLineEdit* f : fields) {
         fields_.append(f);
         f->installEventFilter(this);
+    }
+    if (indexes_.size() != fields_.size()) {
+        indexes_.clear();
+        for (int i = 0; i < fields_.size(); ++i)
+            indexes_.append(i);
     }
 }
 
@@ -90,8 +98,11 @@ void NumericFieldKeys::refuse(QLineEdit* field) {
 void NumericFieldKeys::moveDown(int index) {
     if (index < 0 || fields_.isEmpty())
         return;
-    const int target = index + 1 > fields_.size() - 1 ? 0 : index + 1;
-    QLineEdit* next = fields_.at(target);
+    const std::vector<int> indexes(indexes_.begin(), indexes_.end());
+    const int target = ui::downTarget(indexes, indexes_.at(index), rule_);
+    if (target < 0)
+        return;
+    QLineEdit* next = fields_.at(indexes_.indexOf(target));
     if (!next)
         return;
     next->setFocus(Qt::TabFocusReason);

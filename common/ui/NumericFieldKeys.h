@@ -1,7 +1,7 @@
 #pragma once
 // The two key handlers shared by every input-field array:
 // - NumericFieldNavigation: Down arrow (with any modifier) moves to the next item of the
-//   array, from the last to the first, and selects its whole text.
+//   array by the window's rule (InputArrayNavigation.h) and selects its whole text.
 // - NumericFieldFilter: a field accepts only ".", "/", the digits and Backspace. Any other
 //   character (minus, comma, letters, Ctrl+V, Escape, characters from an input method) is
 //   refused with text 1032 titled 1318 and the focus stays in the field.
@@ -10,6 +10,8 @@
 //   message and without moving the focus.
 // Enter clicks the window's default button when it has one; otherwise Enter is refused like
 // any other character.
+
+#include "common/ui/InputArrayNavigation.h"
 
 #include <QList>
 #include <QObject>
@@ -24,7 +26,9 @@ class NumericFieldKeys : public QObject {
 public:
     enum class Filter { Numbers, SignedQuiet };
 
-    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter = Filter::Numbers);
+    // The fields in Index order; without Indexes they count 0, 1, 2, ...
+    NumericFieldKeys(FormBase* form, QList<QLineEdit*> fields, Filter filter = Filter::Numbers,
+                     QList<int> indexes = {}, ui::DownRule rule = ui::DownRule::NextIndex);
 
     // The character code the key press produces, or -1 when it produces none (arrows,
     // Delete, function keys, modifiers alone).
@@ -46,4 +50,6 @@ private:
     FormBase* form_;
     Filter filter_;
     QList<QPointer<QLineEdit>> fields_;
+    QList<int> indexes_;
+    ui::DownRule rule_;
 };

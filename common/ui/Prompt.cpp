@@ -42,6 +42,10 @@ void inform(QWidget* parent, const QString& text) {
     ask(parent, {StringTable::text(1318), text, PromptIcon::Information, PromptButtons::Ok});
 }
 
+QString programTitle() {
+    return QStringLiteral("SpireltaSpringV2024");
+}
+
 void inputError(QWidget* parent) {
     inform(parent, StringTable::text(1035));
 }

@@ -37,6 +37,9 @@ PromptAnswer ask(QWidget* parent, const PromptRequest& request);
 // The most common box: information icon, OK only, title text 1318 ("提示").
 void inform(QWidget* parent, const QString& text);
 
+// The program's title, the caption of the boxes that do not take title 1318.
+QString programTitle();
+
 // Text 1035 ("输入有错误!"): the box shown when a calculation meets bad numbers.
 void inputError(QWidget* parent);
 

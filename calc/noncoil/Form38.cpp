@@ -1,0 +1,75 @@
+#include "calc/noncoil/Form38.h"
+
+#include "calc/noncoil/StripDrumSpring.h"
+#include "calc/noncoil/StripSteel.h"
+#include "calc/noncoil/StripWindowLayout.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/CalculatorLayout.h"
+#include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
+
+#include <QComboBox>
+
+namespace {
+
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0", .captionId = 1628, .unit = "mm"},
+    {.field = "Text1_1", .captionId = 1627, .unit = "mm"},
+    {.field = "Text1_2", .captionId = 1626, .unit = "mm"},
+};
+
+const ui::InputField kResults[] = {
+    {.field = "Text1_4", .captionId = 1624, .unit = "N", .need = ui::Need::Plain},
+    {.field = "Text1_5", .captionId = 1625, .unit = "N/mm2", .need = ui::Need::Plain},
+};
+
+const ui::In<drum::Inputs> kRead[] = {
+    {"Text1_0", &drum::Inputs::b},
+    {"Text1_1", &drum::Inputs::h},
+    {"Text1_2", &drum::Inputs::inner},
+};
+
+const ui::Out<drum::Results> kShow[] = {
+    {"Text1_4", &drum::Results::load, "0.00"},
+    {"Text1_5", &drum::Results::stress, "0.00"},
+};
+
+} // namespace
+
+Form38::Form38() : FormBase(QStringLiteral("Form38")) {
+    stripwin::build(this,
+                    {.titleId = 1106,
+                     .frames = true,
+                     .listsBefore = {{.combo = "Combo1", .captionId = 1375, .items = strip::steelNames()}},
+                     .inputs = kInputs,
+                     .results = kResults,
+                     .picture = ":/pictures/noncoil/constant-force.svg",
+                     .buttons = {{"Command1", 1357}, {"Command2", 1321}, {"Command3", 1315}}});
+    declare(ui::controlNames(kRead) + ui::controlNames(kShow));
+
+    // Indexes 0-2, 4 and 5: Down counts the five elements, so 4 and 5 wrap to 0.
+    attachInputArray(QStringLiteral("Text1"), ui::DownRule::ElementCount);
+    setDefaultButton(button(QStringLiteral("Command1")));
+    ui::setTabOrder(this, {"Combo1", "Text1_0", "Text1_1", "Text1_2", "Text1_4", "Text1_5", "Command1",
+                           "Command2", "Command3"});
+    comboBox(QStringLiteral("Combo1"))->setFocus();
+    onClick(QStringLiteral("Command1"), [this] { calculate(); });
+    onClick(QStringLiteral("Command2"), [this] {
+        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
+            box->clear();
+    });
+    onClick(QStringLiteral("Command3"), [this] { close(); });
+}
+
+void Form38::calculate() {
+    drum::Inputs in;
+    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    in = ui::read(this, kRead, in);
+    if (!ui::requireFilled(this, kInputs))
+        return;
+    drum::Results r;
+    ui::computeThenShow(
+        this, [&] { drum::constantForce(in, r); }, r, kShow);
+}
+
+SPIRELTA_REGISTER_FORM(Form38)

@@ -1,0 +1,13 @@
+#pragma once
+// Constant-force spring.
+
+#include "common/ui/FormBase.h"
+
+class Form38 : public FormBase {
+    Q_OBJECT
+public:
+    Form38();
+
+private:
+    void calculate();
+};

@@ -1,0 +1,42 @@
+#pragma once
+// Showing the results of a calculation that may stop part way.
+//
+// A calculation writes its results one after the other; when a step meets a fault, the boxes
+// written before it keep their new texts and the later ones their old texts. A core mirrors
+// that by starting every result as "not reached" (a NaN) and filling them in order; this
+// helper runs the core, shows the results in table order up to the first one not reached,
+// and passes the fault on to the window's fault handling (text 1035).
+//
+//   Results r;                                  // every member starts as ui::notReached
+//   ui::computeThenShow(this, [&] { compute(in, r); }, r, kShow);
+
+#include "common/CheckedMath.h"
+#include "common/ui/Bindings.h"
+
+#include <exception>
+#include <limits>
+
+namespace ui {
+
+inline constexpr double notReached = std::numeric_limits<double>::quiet_NaN();
+inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN();
+
+template <class S, std::size_t N, class Step>
+void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S> (&map)[N]) {
+    std::exception_ptr fault;
+    try {
+        step();
+    } catch (const num::CalcFault&) {
+        fault = std::current_exception();
+    }
+    try {
+        show(form, results, map); // stops at the first result not reached
+    } catch (const num::CalcFault&) {
+        if (!fault)
+            throw;
+    }
+    if (fault)
+        std::rethrow_exception(fault);
+}
+
+} // namespace ui
