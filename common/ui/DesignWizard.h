@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class DesignWizard : public FormBase {
     Q_OBJECT
 public:
+    // The most steps a hub has; a hub has as many steps as it names step windows.
     static constexpr int kSteps = 5;
 
     struct Captions {
@@ -55,6 +56,7 @@ private:
     void offer(int lastConfirmedStep);
 
     QStringList stepWindows_;
+    int steps_ = kSteps;
     QString report_;
     QPlainTextEdit* box_ = nullptr;
 };
