@@ -3,7 +3,6 @@
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/WireDensityTable.h"
-#include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
@@ -45,15 +44,8 @@ Form120::Form120() : CostWizardStep(QStringLiteral("Form120"), 3) {
 
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
+    // A fault ends a tick silently: the weight box keeps what it showed.
     addTimer(QStringLiteral("Timer1"), 200, [this] { weigh(); })->start();
-}
-
-void Form120::tick() {
-    try {
-        weigh();
-    } catch (const num::CalcFault&) {
-        // As on the timer: the tick ends, what it wrote stays.
-    }
 }
 
 void Form120::weigh() {

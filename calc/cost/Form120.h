@@ -11,9 +11,6 @@ class Form120 : public CostWizardStep {
 public:
     Form120();
 
-    // One tick of Timer1: a fault ends it silently, keeping what it wrote.
-    void tick();
-
 private:
     void weigh();
     void confirm();
