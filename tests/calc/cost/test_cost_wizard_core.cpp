@@ -205,7 +205,7 @@ TEST(CostWizardCore, MinimumBatchRuleAndPriceRaise) {
                            .speed = 35};
     ManufacturingResults out = manufacturing(in);
     // Twice the material without freight is above the machine-based price, which it replaces.
-    EXPECT_NEAR(out.lowestPrice, 0.058573, 1e-6);
+    EXPECT_NEAR(out.lowestPrice, 0.0585720, 2e-6);
     EXPECT_EQ(out.netPrice, out.lowestPrice);
     EXPECT_EQ(out.priceWithTax, out.netPrice);
     EXPECT_EQ(out.batchSize, 16800.0f);
