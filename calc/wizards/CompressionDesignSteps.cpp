@@ -6,6 +6,7 @@
 #include "calc/wizards/CompressionDesignCore.h"
 #include "calc/wizards/SeriesPick.h"
 #include "calc/wizards/StepLayout.h"
+#include "calc/wizards/SubCalculator.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -136,58 +137,6 @@ private:
 
 // --- Sub-calculators ---------------------------------------------------------------------------
 
-// A sub-calculator: a frame of rows, Confirm writes one text into the design step (loading it
-// hidden when it was closed) and closes, Cancel closes.
-class SubCalculator : public FormBase {
-public:
-    SubCalculator(const QString& className, int captionId, int frameCaptionId, std::span<const BoxRow> rows,
-                  const QString& pickName, const QString& target)
-        : FormBase(className) {
-        setWindowTitle(StringTable::text(captionId));
-        auto* frame = ui::makeFrame(this, QStringLiteral("Frame1"), frameCaptionId);
-        auto* inner = new QVBoxLayout(frame);
-        auto* rowsWidget = new QWidget(frame);
-        ui::grid(rowsWidget, wizardsteps::boxRows(rows));
-        inner->addWidget(rowsWidget);
-        wizardsteps::tintOutputs(this, rows);
-        declare(wizardsteps::boxNames(rows));
-        page_ = new QVBoxLayout(this);
-        page_->addWidget(frame);
-        frame_ = frame;
-        inner_ = inner;
-
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        buttons->addWidget(ui::makeButton(this, QStringLiteral("Command1"), 1543));
-        buttons->addWidget(ui::makeButton(this, QStringLiteral("Command2"), 1783));
-        page_->addLayout(buttons);
-        connect(button(QStringLiteral("Command1")), &QPushButton::clicked, this, [this, pickName, target] {
-            FormRegistry::writeText(QStringLiteral("Form94"), target, text(pickName));
-            close();
-        });
-        connect(button(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] { close(); });
-    }
-
-protected:
-    // The series list with its caption, and the formula picture, under the rows.
-    QComboBox* addSeries(int captionId, const QStringList& entries, const QString& formula) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(ui::makeLabel(frame_, QStringLiteral("Label1_5"), captionId));
-        QComboBox* combo = ui::makeCombo(frame_, QStringLiteral("Combo1"), entries);
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString());
-        row->addWidget(combo, 1);
-        inner_->addLayout(row);
-        inner_->addWidget(ui::makePicture(frame_, QStringLiteral("Picture1"), formula));
-        return combo;
-    }
-
-private:
-    QVBoxLayout* page_ = nullptr;
-    QVBoxLayout* inner_ = nullptr;
-    QWidget* frame_ = nullptr;
-};
-
 const BoxRow kForm95Rows[] = {
     {"Label1_0", 1419, "Text1_0", "7.11"},
     {"Label1_1", 1994, "Text1_1", "", nullptr, 0, "", true},
@@ -199,8 +148,8 @@ const BoxRow kForm95Rows[] = {
 class Form95 : public SubCalculator {
 public:
     Form95()
-        : SubCalculator(QStringLiteral("Form95"), 1989, 1990, kForm95Rows, QStringLiteral("Combo1"),
-                        QStringLiteral("Text2_0")) {
+        : SubCalculator(QStringLiteral("Form95"), 1989, 1990, kForm95Rows,
+                        {QStringLiteral("Combo1"), QStringLiteral("Form94"), QStringLiteral("Text2_0")}) {
         addSeries(1991, series::standardWireDiameters(),
                   QStringLiteral(":/pictures/wizards/formula_trial_wire.svg"));
         setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.compSpringIndex));
@@ -232,8 +181,8 @@ const BoxRow kForm96Rows[] = {
 class Form96 : public SubCalculator {
 public:
     Form96()
-        : SubCalculator(QStringLiteral("Form96"), 1995, 0, kForm96Rows, QStringLiteral("Text1_2"),
-                        QStringLiteral("Text2_1")) {
+        : SubCalculator(QStringLiteral("Form96"), 1995, 0, kForm96Rows,
+                        {QStringLiteral("Text1_2"), QStringLiteral("Form94"), QStringLiteral("Text2_1")}) {
         setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.compSpringIndex));
         addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
     }
@@ -261,8 +210,8 @@ const BoxRow kForm97Rows[] = {
 class Form97 : public SubCalculator {
 public:
     Form97()
-        : SubCalculator(QStringLiteral("Form97"), 1996, 1997, kForm97Rows, QStringLiteral("Combo1"),
-                        QStringLiteral("Text2_2")) {
+        : SubCalculator(QStringLiteral("Form97"), 1996, 1997, kForm97Rows,
+                        {QStringLiteral("Combo1"), QStringLiteral("Form94"), QStringLiteral("Text2_2")}) {
         QComboBox* combo = addSeries(2000, series::activeCoilSeries(),
                                      QStringLiteral(":/pictures/wizards/formula_active_coils.svg"));
         combo->setToolTip(QStringLiteral("该值可手动输入"));

@@ -10,6 +10,8 @@ namespace series {
 
 // StandardWireDiameters: the wire-diameter series in mm, each text as the list shows it.
 const QStringList& standardWireDiameters();
+// TorsionWireDiameters: the torsion wizard's own wire-diameter series in mm.
+const QStringList& torsionWireDiameters();
 // ActiveCoilSeries: the active-coil series, each text as the list shows it.
 const QStringList& activeCoilSeries();
 

@@ -283,17 +283,8 @@ TEST_F(WizardTest, CheckStepConfirmFaultLeavesTheHubAlone) {
 
 // --- The whole run -----------------------------------------------------------------------------
 
-// Steps 1 to 5 with their defaults, each opened from the hub, ticked once and confirmed.
 QString runCompressionWizard() {
-    FormBase* h = FormRegistry::show(QStringLiteral("Form90"));
-    for (int step = 1; step <= 5; ++step) {
-        h->button(QStringLiteral("Command%1").arg(step))->click();
-        FormBase* window = FormRegistry::loaded().last();
-        QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
-        window->button(QStringLiteral("Command1"))->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return qobject_cast<DesignWizard*>(h)->report();
+    return runWizard(QStringLiteral("Form90"));
 }
 
 // The whole reports, line by line, as checked against the steps' report rules. The footer's
