@@ -48,7 +48,7 @@ public:
     bool arrowShown(int step) const;
 
 protected:
-    // The finish button (Command6): what the subclass does with the report.
+    // The finish button (the one after the last step): what the subclass does with the report.
     virtual void finish() = 0;
 
 private:
