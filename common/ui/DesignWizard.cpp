@@ -25,17 +25,17 @@ QString imageName(int step) {
 } // namespace
 
 DesignWizard::DesignWizard(const QString& className, const Captions& captions, const QStringList& stepWindows)
-    : FormBase(className), stepWindows_(stepWindows) {
+    : FormBase(className), stepWindows_(stepWindows), steps_(static_cast<int>(stepWindows.size())) {
     setWindowTitle(StringTable::text(captions.window));
 
     QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame1"), captions.frame);
     auto* column = new QVBoxLayout(frame);
-    for (int step = 1; step <= kSteps + 1; ++step) {
+    for (int step = 1; step <= steps_ + 1; ++step) {
         QPushButton* b =
             ui::makeButton(frame, commandName(step), captions.steps[static_cast<std::size_t>(step - 1)]);
         b->setMinimumWidth(ui::twips(1800));
         column->addWidget(b);
-        if (step <= kSteps) {
+        if (step <= steps_) {
             QLabel* arrow = ui::makePicture(frame, imageName(step), kArrow);
             arrow->setFixedSize(15, 17);
             column->addWidget(arrow, 0, Qt::AlignHCenter);
@@ -70,9 +70,9 @@ DesignWizard::DesignWizard(const QString& className, const Captions& captions, c
 
     connect(button(commandName(1)), &QPushButton::clicked, this,
             [this] { FormRegistry::show(stepWindows_.value(0)); });
-    for (int step = 2; step <= kSteps; ++step)
+    for (int step = 2; step <= steps_; ++step)
         connect(button(commandName(step)), &QPushButton::clicked, this, [this, step] { openStep(step); });
-    onClick(commandName(kSteps + 1), [this] { finish(); });
+    onClick(commandName(steps_ + 1), [this] { finish(); });
 }
 
 void DesignWizard::setReport(const QString& report) {
@@ -86,16 +86,16 @@ void DesignWizard::openStep(int step) {
     FormRegistry::show(stepWindows_.value(step - 1));
     // Steps after this one are withdrawn: they are to be gone through again, each rebuilding
     // its section from the one before.
-    for (int later = step + 1; later <= kSteps + 1; ++later)
+    for (int later = step + 1; later <= steps_ + 1; ++later)
         button(commandName(later))->setVisible(false);
-    for (int arrow = step; arrow <= kSteps; ++arrow)
+    for (int arrow = step; arrow <= steps_; ++arrow)
         label(imageName(arrow))->setVisible(false);
 }
 
 void DesignWizard::offer(int lastConfirmedStep) {
-    for (int step = 2; step <= kSteps + 1; ++step)
+    for (int step = 2; step <= steps_ + 1; ++step)
         button(commandName(step))->setVisible(step <= lastConfirmedStep + 1);
-    for (int arrow = 1; arrow <= kSteps; ++arrow)
+    for (int arrow = 1; arrow <= steps_; ++arrow)
         label(imageName(arrow))->setVisible(arrow <= lastConfirmedStep);
 }
 
@@ -106,9 +106,9 @@ void DesignWizard::confirmToHub(const QString& hubClass, int step, const QString
     hub->setReport(report);
     hub->button(commandName(step + 1))->setVisible(true);
     hub->label(imageName(step))->setVisible(true);
-    for (int later = step + 2; later <= kSteps + 1; ++later)
+    for (int later = step + 2; later <= hub->steps_ + 1; ++later)
         hub->button(commandName(later))->setVisible(false);
-    for (int arrow = step + 1; arrow <= kSteps; ++arrow)
+    for (int arrow = step + 1; arrow <= hub->steps_; ++arrow)
         hub->label(imageName(arrow))->setVisible(false);
 }
 

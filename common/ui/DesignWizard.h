@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class DesignWizard : public FormBase {
     Q_OBJECT
 public:
+    // The most steps a hub has; a hub has as many steps as it names step windows.
     static constexpr int kSteps = 5;
 
     struct Captions {
@@ -47,7 +48,7 @@ public:
     bool arrowShown(int step) const;
 
 protected:
-    // The finish button (Command6): what the subclass does with the report.
+    // The finish button (the one after the last step): what the subclass does with the report.
     virtual void finish() = 0;
 
 private:
@@ -55,6 +56,7 @@ private:
     void offer(int lastConfirmedStep);
 
     QStringList stepWindows_;
+    int steps_ = kSteps;
     QString report_;
     QPlainTextEdit* box_ = nullptr;
 };

@@ -1,0 +1,42 @@
+#pragma once
+// A step window of the cost-analysis wizard (hub Form117). Confirm (Command1) checks and reads
+// every field before it stores anything: a field that must hold a number and does not is
+// named in the input message, an arithmetic fault shows the input-error message, and in both
+// cases the wizard's variables, the report and the hub stay as they were and the window stays
+// open. A confirmed step hands its report to the hub, which offers the next step, and closes;
+// Cancel (Command2) only closes.
+
+#include "common/ui/FormBase.h"
+
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+class QHBoxLayout;
+
+class CostWizardStep : public FormBase {
+    Q_OBJECT
+public:
+    static inline const QString kHub = QStringLiteral("Form117");
+
+    CostWizardStep(const QString& className, int step);
+
+protected:
+    // Confirm and Cancel in a row, right-aligned; Confirm runs the given step.
+    QHBoxLayout* makeConfirmCancel(std::function<void()> confirm);
+
+    // Reads each control strictly as a single-precision number, in order. The first that is
+    // no number is reported as text 1383 followed by its label text; nothing is returned then.
+    struct NumberField {
+        const char* control;
+        int labelId;
+    };
+    std::optional<std::vector<float>> readNumbers(std::initializer_list<NumberField> fields);
+
+    // Shows the report in the hub, offers the next step and closes this window.
+    void handToHub(const QString& report);
+
+private:
+    int step_;
+};
