@@ -2,6 +2,10 @@
 
 namespace wizard {
 
-float inactiveEndCoils = 0.0f;
+State state;
+
+void resetAll() {
+    state = State{};
+}
 
 } // namespace wizard

@@ -1,7 +1,7 @@
 #include "calc/expert/Form129.h"
 
-#include "calc/expert/EndForms.h"
 #include "common/CheckedMath.h"
+#include "common/EndForms.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/WizardState.h"

@@ -5,9 +5,9 @@
 // and a few values (solid height, natural and forced frequency, helix angle) taken back from
 // their shortest text before they are used.
 
-#include "calc/expert/EndForms.h"
 #include "calc/expert/Form21.h"
 #include "common/CheckedMath.h"
+#include "common/EndForms.h"
 #include "common/FatigueLife.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"

@@ -3,6 +3,7 @@
 // every window after each test.
 
 #include "common/StringTable.h"
+#include "common/WizardState.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
 #include "support/RecordingPrompter.h"
@@ -20,6 +21,8 @@ protected:
         prompts().clear();
         prompts().onAsk = nullptr;
         StringTable::setLanguage(Language::ZhCN);
+        // The wizards' shared variables start as at program start in every test.
+        wizard::resetAll();
     }
     void TearDown() override {
         FormRegistry::closeAllExcept();

@@ -1,4 +1,4 @@
-#include "calc/expert/EndForms.h"
+#include "common/EndForms.h"
 
 namespace endforms {
 

@@ -1,8 +1,10 @@
 #pragma once
 // The five end forms of a compression spring: three for cold-coiled springs (wire up to 8 mm),
 // two for hot-coiled ones. A form is known by its code, which the user chooses in the end-form
-// picker (Form129) and which the compression calculator (Form21) reads to find the solid
-// height. Codes compare exactly, letter for letter and in the case shown.
+// picker (Form129) or in the compression wizard's end-form step (Form93); the compression
+// calculator (Form21) reads it to find the solid height. Both choosers offer this one table,
+// so their codes, ranges and counts never drift apart. Codes compare exactly, letter for
+// letter and in the case shown.
 
 #include <QString>
 #include <QStringView>

@@ -1,0 +1,37 @@
+#pragma once
+// Building blocks shared by the wizard step windows: rows of caption, box and unit declared
+// once as a table, the tint of the boxes the user does not type into, and the strict reading
+// with which every step takes its typed numbers.
+
+#include "common/ui/FormBuilder.h"
+
+#include <QStringList>
+#include <span>
+#include <vector>
+
+class FormBase;
+
+namespace wizardsteps {
+
+struct BoxRow {
+    const char* caption;          // caption label, e.g. "Label1_0"
+    int captionId;                // its text in the string table
+    const char* box;              // e.g. "Text1_0"
+    const char* defaultText = ""; // the box's text when the window loads
+    const char* unit = nullptr;   // unit label name; nullptr: none
+    int unitId = 0;               // unit text from the string table, or
+    const char* unitText = "";    // a literal unit text
+    bool output = false;          // a result box the user does not type into
+};
+
+std::vector<std::vector<ui::Cell>> boxRows(std::span<const BoxRow> rows);
+QStringList boxNames(std::span<const BoxRow> rows);
+
+// Result boxes are read-only with a light blue background.
+void tintOutputs(FormBase* form, std::span<const BoxRow> rows);
+
+// The whole trimmed text read as a number and stored in single precision; text that is not a
+// number, or a value beyond the single range, throws num::CalcFault.
+float readSingle(const FormBase* form, const QString& name);
+
+} // namespace wizardsteps

@@ -1,0 +1,59 @@
+#pragma once
+// A fixture for the wizard windows: the shared variables start as at program start (FormTest),
+// the material database is the Simplified Chinese file whatever the machine's locale, and the
+// report footer shows a fixed time.
+
+#include "calc/wizards/MaterialDatabaseChoice.h"
+#include "calc/wizards/WizardReport.h"
+#include "common/WizardState.h"
+#include "common/ui/DesignWizard.h"
+#include "platform/TextReport.h"
+#include "support/WindowCases.h"
+
+#include <QDir>
+#include <QTimer>
+
+// Steps 1 to 5 of a wizard with their defaults, each opened from the hub, ticked once and
+// confirmed; returns the hub's report.
+inline QString runWizard(const QString& hubName) {
+    FormBase* h = FormRegistry::show(hubName);
+    for (int step = 1; step <= 5; ++step) {
+        h->button(QStringLiteral("Command%1").arg(step))->click();
+        FormBase* window = FormRegistry::loaded().last();
+        QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+        window->button(QStringLiteral("Command1"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return qobject_cast<DesignWizard*>(h)->report();
+}
+
+class WizardTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        materialdb::setFileOverride(QStringLiteral("db.mdb"));
+        wizardreport::footerClock() = [] { return fixedTime(); };
+    }
+    void TearDown() override {
+        FormTest::TearDown();
+        materialdb::setFileOverride({});
+        wizardreport::footerClock() = nullptr;
+        report::setFileChooser(nullptr);
+    }
+
+    static QDateTime fixedTime() { return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)); }
+
+    // One tick of the window's Timer1, without waiting 200 ms.
+    static void tick(FormBase* form) {
+        auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
+        ASSERT_NE(timer, nullptr) << qPrintable(form->objectName());
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+
+    static DesignWizard* hub(const QString& name) {
+        return qobject_cast<DesignWizard*>(FormRegistry::find(name));
+    }
+
+    // Lines of a report split at CR LF.
+    static QStringList lines(const QString& report) { return report.split(QStringLiteral("\r\n")); }
+};
