@@ -48,7 +48,7 @@ QString line(const FormBase* form, std::initializer_list<const char*> controls) 
 }
 
 ui::Cell unit(const char* name, const QString& text) {
-    return ui::literal(QString::fromLatin1(name), text);
+    return ui::unit(QString::fromLatin1(name), text);
 }
 
 ui::Cell query(const char* name) {

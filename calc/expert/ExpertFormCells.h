@@ -18,7 +18,7 @@ inline ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
 }
 
 inline ui::Cell unit(const char* name, const QString& text, int columnSpan = 1) {
-    return ui::literal(QString::fromLatin1(name), text, columnSpan);
+    return ui::unit(QString::fromLatin1(name), text, columnSpan);
 }
 
 inline ui::Cell box(const char* name) {

@@ -39,9 +39,8 @@ ui::Cell input(int index, const QString& defaultText = {}) {
     return ui::edit(QStringLiteral("Text10_%1").arg(index), defaultText);
 }
 
-float single(double value) {
-    return num::toSingle(value);
-}
+// Single-precision stores, as the calculator always made them.
+using num::single;
 
 } // namespace
 

@@ -25,10 +25,6 @@ const QString kHertz = QStringLiteral("Hz");
 const QString kPercent = QStringLiteral("%");
 const QString kCoils = QStringLiteral("T");
 
-ui::Cell unit(const QString& fieldName, const QString& text) {
-    return ui::literal(QStringLiteral("Unit_") + fieldName, text);
-}
-
 ui::Cell plusMinus(const QString& fieldName) {
     return ui::literal(QStringLiteral("Sign_") + fieldName, QStringLiteral("+/-"));
 }
@@ -98,26 +94,26 @@ void Form21::buildInputs(QGroupBox* frame) {
     ui::grid(frame,
              {
                  {ui::label("Label34", 1367), ui::edit("Text3", "YI"), ui::gap(), link("Label15", 1407)},
-                 {ui::label("Label9", 1394), ui::edit("Text1_0", "78000"), unit("Text1_0", "N/mm²"),
+                 {ui::label("Label9", 1394), ui::edit("Text1_0", "78000"), ui::unitOf("Text1_0", "N/mm²"),
                   link("Label20", 1407)},
-                 {ui::label("Label1", 1333), ui::edit("Text1_1", "1"), unit("Text1_1", kMm),
+                 {ui::label("Label1", 1333), ui::edit("Text1_1", "1"), ui::unitOf("Text1_1", kMm),
                   ui::mark("Label23_1", true)},
-                 {ui::label("Label3", 1332), ui::edit("Text1_2", "10"), unit("Text1_2", kMm),
+                 {ui::label("Label3", 1332), ui::edit("Text1_2", "10"), ui::unitOf("Text1_2", kMm),
                   ui::mark("Label23_2", true)},
-                 {ui::label("Label5", 1373), ui::edit("Text1_3", "4"), unit("Text1_3", kCoils),
+                 {ui::label("Label5", 1373), ui::edit("Text1_3", "4"), ui::unitOf("Text1_3", kCoils),
                   ui::mark("Label23_3", true)},
-                 {ui::label("Label63", 1331), ui::edit("Text1_4", "6"), unit("Text1_4", kCoils),
+                 {ui::label("Label63", 1331), ui::edit("Text1_4", "6"), ui::unitOf("Text1_4", kCoils),
                   ui::mark("Label23_4", true)},
-                 {ui::label("Label36", 1369), ui::edit("Text1_5", "16"), unit("Text1_5", kMm),
+                 {ui::label("Label36", 1369), ui::edit("Text1_5", "16"), ui::unitOf("Text1_5", kMm),
                   ui::mark("Label23_5", true), ui::literal("Label23_9", "+/-"), ui::edit("Text1_11", "0.2"),
-                  unit("Text1_11", kMm)},
-                 {ui::label("Label7", 1372), ui::edit("Text1_6", "14"), unit("Text1_6", kMm),
+                  ui::unitOf("Text1_11", kMm)},
+                 {ui::label("Label7", 1372), ui::edit("Text1_6", "14"), ui::unitOf("Text1_6", kMm),
                   ui::mark("Label23_6", true)},
-                 {ui::label("Label22", 1370), ui::edit("Text1_7", "12"), unit("Text1_7", kMm),
+                 {ui::label("Label22", 1370), ui::edit("Text1_7", "12"), ui::unitOf("Text1_7", kMm),
                   ui::mark("Label23_7", true)},
-                 {ui::label("Label56", 1374), ui::edit("Text1_8", "10"), unit("Text1_8", kMm),
+                 {ui::label("Label56", 1374), ui::edit("Text1_8", "10"), ui::unitOf("Text1_8", kMm),
                   ui::mark("Label23_8", false)},
-                 {ui::label("Label41", 1412), ui::edit("Text1_9", "1660"), unit("Text1_9", kStress),
+                 {ui::label("Label41", 1412), ui::edit("Text1_9", "1660"), ui::unitOf("Text1_9", kStress),
                   link("Label42", 1411)},
                  {ui::label("Label55", 1440), ui::edit("Text1_10", "0.41"), ui::gap(), link("Label54", 1410)},
              });
@@ -125,52 +121,53 @@ void Form21::buildInputs(QGroupBox* frame) {
 
 void Form21::buildResults(QGroupBox* frame) {
     ui::grid(frame, {
-                        {ui::label("Label52", 1476), ui::result("Text13"), unit("Text13", kMm)},
-                        {ui::label("Label14_3", 1425), ui::result("Text14"), unit("Text14", kMm)},
-                        {ui::label("Label14_4", 1424), ui::result("Text16"), unit("Text16", kMm)},
+                        {ui::label("Label52", 1476), ui::result("Text13"), ui::unitOf("Text13", kMm)},
+                        {ui::label("Label14_3", 1425), ui::result("Text14"), ui::unitOf("Text14", kMm)},
+                        {ui::label("Label14_4", 1424), ui::result("Text16"), ui::unitOf("Text16", kMm)},
                         {ui::label("Label47", 1422), ui::result("Text23", "建议0.28~0.5*D2"),
-                         unit("Text23", kMm), verdict("Label46", "(0.28~0.5D2)", 3)},
-                        {ui::label("Label14_1", 1417), ui::result("Text4", "建议5°~8°"), unit("Text4", "°"),
-                         verdict("Label27", "(5~9)", 3)},
-                        {ui::label("Label14_0", 1362), ui::result("Text8"), unit("Text8", "N/mm")},
-                        {ui::label("Label11", 1363), ui::result("Text6"), unit("Text6", kNewton),
-                         plusMinus("Text7"), ui::result("Text7"), unit("Text7", kPercent)},
-                        {ui::label("Label19", 1361), ui::result("Text11"), unit("Text11", kNewton),
-                         plusMinus("Text12"), ui::result("Text12"), unit("Text12", kPercent)},
-                        {ui::label("Label33", 1364), ui::result("Text9"), unit("Text9", kNewton),
-                         plusMinus("Text24"), ui::result("Text24"), unit("Text24", kPercent)},
-                        {ui::label("Label18", 2095), ui::result("Text10"), unit("Text10", kNewton)},
-                        {ui::label("Label14_5", 1423), ui::result("Text27"), unit("Text27", kNewton)},
+                         ui::unitOf("Text23", kMm), verdict("Label46", "(0.28~0.5D2)", 3)},
+                        {ui::label("Label14_1", 1417), ui::result("Text4", "建议5°~8°"),
+                         ui::unitOf("Text4", "°"), verdict("Label27", "(5~9)", 3)},
+                        {ui::label("Label14_0", 1362), ui::result("Text8"), ui::unitOf("Text8", "N/mm")},
+                        {ui::label("Label11", 1363), ui::result("Text6"), ui::unitOf("Text6", kNewton),
+                         plusMinus("Text7"), ui::result("Text7"), ui::unitOf("Text7", kPercent)},
+                        {ui::label("Label19", 1361), ui::result("Text11"), ui::unitOf("Text11", kNewton),
+                         plusMinus("Text12"), ui::result("Text12"), ui::unitOf("Text12", kPercent)},
+                        {ui::label("Label33", 1364), ui::result("Text9"), ui::unitOf("Text9", kNewton),
+                         plusMinus("Text24"), ui::result("Text24"), ui::unitOf("Text24", kPercent)},
+                        {ui::label("Label18", 2095), ui::result("Text10"), ui::unitOf("Text10", kNewton)},
+                        {ui::label("Label14_5", 1423), ui::result("Text27"), ui::unitOf("Text27", kNewton)},
                         {ui::label("Label16", 1419), ui::result("Text5", "建议4~16"), ui::gap(),
                          verdict("Label28", "4~16", 3)},
                         {ui::label("Label45", 1373), ui::result("Text22", "建议3T以上"),
-                         unit("Text22", kCoils), verdict("Label44", "(>3T)", 3)},
+                         ui::unitOf("Text22", kCoils), verdict("Label44", "(>3T)", 3)},
                     });
 }
 
 void Form21::buildChecks(QGroupBox* frame) {
-    ui::grid(
-        frame,
-        {
-            {heading("Label49", 1439, 4)},
-            {ui::label("Label43", 1438), ui::result("Text21"), ui::gap()},
-            {ui::label("Label40", 1401), ui::label("Label48", 1402), ui::label("Label62", 1403)},
-            {heading("Label65", 1435, 4)},
-            {ui::label("Label29", 1436), ui::result("Text17"), unit("Text17", kStress)},
-            {ui::label("Label31", 1437), ui::result("Text18"), unit("Text18", kStress)},
-            {ui::label("Label66", 2003), ui::result("Text15")},
-            {ui::label("Label35", 1859), ui::result("Text19"), unit("Text19", kStress)},
-            {ui::label("Label39", 1427), ui::result("Text20", "大于1 OK"), verdict("Label80", "(OK/NG)")},
-            {ui::label("Label60", 1416), ui::result("Text26"), ui::label("Label59", 1415)},
-            {heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
-            {ui::label("Label14_2", 1429), ui::result("Text31"), unit("Text31", kNewton)},
-            {ui::label("Label14_6", 1428), ui::result("Text32"), unit("Text32", kMm)},
-            {ui::label("Label51", 1414), ui::result("Text25", "建议0.2~0.8*最大变形量"),
-             verdict("Label50", "(合理/不合理)")},
-            {heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
-            {ui::label("Label68", 1433), ui::result("text28", "大于10倍迫震频率OK"), unit("text28", kHertz)},
-            {ui::label("Label70", 1432), ui::result("Text29", "转速1400/60计算"), unit("Text29", kHertz)},
-        });
+    ui::grid(frame, {
+                        {heading("Label49", 1439, 4)},
+                        {ui::label("Label43", 1438), ui::result("Text21"), ui::gap()},
+                        {ui::label("Label40", 1401), ui::label("Label48", 1402), ui::label("Label62", 1403)},
+                        {heading("Label65", 1435, 4)},
+                        {ui::label("Label29", 1436), ui::result("Text17"), ui::unitOf("Text17", kStress)},
+                        {ui::label("Label31", 1437), ui::result("Text18"), ui::unitOf("Text18", kStress)},
+                        {ui::label("Label66", 2003), ui::result("Text15")},
+                        {ui::label("Label35", 1859), ui::result("Text19"), ui::unitOf("Text19", kStress)},
+                        {ui::label("Label39", 1427), ui::result("Text20", "大于1 OK"),
+                         verdict("Label80", "(OK/NG)")},
+                        {ui::label("Label60", 1416), ui::result("Text26"), ui::label("Label59", 1415)},
+                        {heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
+                        {ui::label("Label14_2", 1429), ui::result("Text31"), ui::unitOf("Text31", kNewton)},
+                        {ui::label("Label14_6", 1428), ui::result("Text32"), ui::unitOf("Text32", kMm)},
+                        {ui::label("Label51", 1414), ui::result("Text25", "建议0.2~0.8*最大变形量"),
+                         verdict("Label50", "(合理/不合理)")},
+                        {heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
+                        {ui::label("Label68", 1433), ui::result("text28", "大于10倍迫震频率OK"),
+                         ui::unitOf("text28", kHertz)},
+                        {ui::label("Label70", 1432), ui::result("Text29", "转速1400/60计算"),
+                         ui::unitOf("Text29", kHertz)},
+                    });
 }
 
 QWidget* Form21::buildButtons() {

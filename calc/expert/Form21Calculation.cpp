@@ -23,9 +23,8 @@ constexpr double kStressPi = 3.14; // the shear stresses have always used 3.14
 constexpr double kLimitLoadFactor = 0.8;
 constexpr double kTestStressMargin = 0.05;
 
-float single(double value) {
-    return num::toSingle(value);
-}
+// Single-precision stores, as the calculator always made them.
+using num::single;
 
 // A value held as its shortest text and read back from it, as the calculator always did.
 double throughText(double value) {

@@ -16,9 +16,8 @@ using namespace torsionexpert;
 
 namespace {
 
-float single(double value) {
-    return num::toSingle(value);
-}
+// Single-precision stores, as the calculator always made them.
+using num::single;
 
 } // namespace
 

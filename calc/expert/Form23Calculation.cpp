@@ -15,9 +15,8 @@ using namespace extensionexpert;
 
 namespace {
 
-float single(double value) {
-    return num::toSingle(value);
-}
+// Single-precision stores, as the calculator always made them.
+using num::single;
 
 constexpr double kPi = 3.1416;
 constexpr double kThirdLengthPi = 3.14; // the stress at the third length has always used 3.14

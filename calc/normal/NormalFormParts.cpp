@@ -2,41 +2,18 @@
 
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/LabelClick.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace normalparts {
-
-namespace {
-
-class LabelClick : public QObject {
-public:
-    LabelClick(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action)) {
-        label->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            action_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
-
-} // namespace
 
 QLineEdit* hiddenField(QWidget* parent, const QString& name) {
     QLineEdit* field = ui::makeEdit(parent, name);
@@ -56,7 +33,7 @@ ui::Cell literalButton(const char* name, const QString& caption) {
 }
 
 void onLabelClick(QLabel* label, std::function<void()> action) {
-    new LabelClick(label, std::move(action));
+    ui::onLabelClick(label, std::move(action), ui::ClickRule::AnyLeftRelease);
 }
 
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results) {

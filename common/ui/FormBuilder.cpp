@@ -34,6 +34,14 @@ Cell literal(const QString& name, const QString& text, int columnSpan) {
     return c;
 }
 
+Cell unit(const QString& name, const QString& text, int columnSpan) {
+    return literal(name, text, columnSpan);
+}
+
+Cell unitOf(const QString& field, const QString& text) {
+    return literal(QStringLiteral("Unit_") + field, text);
+}
+
 Cell mark(const QString& name, bool required) {
     return colored(label(name, required ? 1368 : 1377),
                    required ? QStringLiteral("#ff0000") : QStringLiteral("#0000ff"));

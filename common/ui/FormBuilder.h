@@ -44,6 +44,10 @@ struct Cell {
 
 Cell label(const QString& name, int textId, int columnSpan = 1);
 Cell literal(const QString& name, const QString& text, int columnSpan = 1);
+// A unit beside a field ("mm", "N/mm²"): a caption of fixed text under its own name.
+Cell unit(const QString& name, const QString& text, int columnSpan = 1);
+// The unit of a field under the name the field tables give it ("Unit_Text1_0").
+Cell unitOf(const QString& field, const QString& text);
 // A required (red text 1368) or optional (blue text 1377) mark beside a field.
 Cell mark(const QString& name, bool required);
 Cell edit(const QString& name, const QString& text = {});

@@ -9,13 +9,21 @@ namespace {
 
 class ClickFilter : public QObject {
 public:
-    ClickFilter(QWidget* label, std::function<void()> action) : QObject(label), action_(std::move(action)) {
+    ClickFilter(QWidget* label, std::function<void()> action, ClickRule rule)
+        : QObject(label), action_(std::move(action)), rule_(rule) {
         label->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* label = static_cast<QWidget*>(watched);
+        if (rule_ == ClickRule::AnyLeftRelease) {
+            // The release still reaches the label.
+            if (event->type() == QEvent::MouseButtonRelease &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                action_();
+            return false;
+        }
         if (event->type() == QEvent::MouseButtonPress) {
             pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
@@ -32,14 +40,20 @@ protected:
 
 private:
     std::function<void()> action_;
+    ClickRule rule_;
     bool pressed_ = false;
 };
 
 } // namespace
 
 void onLabelClick(QWidget* label, std::function<void()> action) {
-    label->setCursor(Qt::PointingHandCursor);
-    new ClickFilter(label, std::move(action));
+    onLabelClick(label, std::move(action), ClickRule::PressAndReleaseInside);
+}
+
+void onLabelClick(QWidget* label, std::function<void()> action, ClickRule rule) {
+    if (rule == ClickRule::PressAndReleaseInside)
+        label->setCursor(Qt::PointingHandCursor);
+    new ClickFilter(label, std::move(action), rule);
 }
 
 } // namespace ui

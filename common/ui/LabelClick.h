@@ -11,4 +11,10 @@ namespace ui {
 
 void onLabelClick(QWidget* label, std::function<void()> action);
 
+// How a click on a label is recognised. The normal calculators have always acted on any left
+// release over their labels, with the ordinary pointer; everywhere else a press and a release
+// inside the label make the click and the pointer shows a hand.
+enum class ClickRule { PressAndReleaseInside, AnyLeftRelease };
+void onLabelClick(QWidget* label, std::function<void()> action, ClickRule rule);
+
 } // namespace ui

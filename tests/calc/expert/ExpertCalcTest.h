@@ -85,14 +85,6 @@ protected:
         EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
     }
 
-    // Stand-ins for the reference windows, where the program does not provide them yet.
-    static void registerReferenceStandIns() {
-        for (const char* name : {"Form141", "Form142"})
-            if (!FormRegistry::isRegistered(QString::fromLatin1(name)))
-                FormRegistry::registerForm(QString::fromLatin1(name),
-                                           [name] { return new FormBase(QString::fromLatin1(name)); });
-    }
-
     // Activation focuses the first field; Down in the last field wraps to the first input, and
     // Enter there calculates the spring.
     void expectKeysWrapAndEnterCalculates(const QString& focused, const QString& last, const QString& wrapped,

@@ -279,7 +279,6 @@ TEST_F(Form22Test, PointingAtTheLifeShowsTheLifeDiagramAndTheWindowStaysWide) {
 }
 
 TEST_F(Form22Test, LabelsOpenReferenceWindowsAndThePublisher) {
-    registerReferenceStandIns();
     QTest::mouseClick(form->label(QStringLiteral("Label58")), Qt::LeftButton);
     EXPECT_NE(FormRegistry::find(QStringLiteral("Form142")), nullptr);
     QTest::mouseClick(form->label(QStringLiteral("Label60")), Qt::LeftButton);

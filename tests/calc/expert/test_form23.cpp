@@ -213,7 +213,6 @@ TEST_F(Form23Test, ResetKeepsTheCoefficientLifeAndVerdicts) {
 }
 
 TEST_F(Form23Test, LabelsOpenTheReferenceWindows) {
-    registerReferenceStandIns();
     QTest::mouseClick(form->label(QStringLiteral("Label47")), Qt::LeftButton);
     EXPECT_NE(FormRegistry::find(QStringLiteral("Form142")), nullptr);
     QTest::mouseClick(form->label(QStringLiteral("Label5")), Qt::LeftButton);

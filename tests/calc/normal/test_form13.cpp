@@ -302,15 +302,14 @@ TEST_F(Form13Test, WindowCommands) {
 
     click(f, "Command7");
     flush();
-    if (FormRegistry::isRegistered("Form11"))
-        EXPECT_EQ(FormRegistry::find("Form13"), nullptr);
-    else
-        EXPECT_EQ(FormRegistry::find("Form13"), f);
-    if (FormRegistry::find("Form13")) {
-        click(f, "Command8");
-        flush();
-        EXPECT_EQ(FormRegistry::find("Form13"), nullptr);
-    }
+    EXPECT_EQ(FormRegistry::find("Form13"), nullptr);
+    EXPECT_NE(FormRegistry::find("Form11"), nullptr);
+
+    FormBase* again = open("Form13");
+    ASSERT_NE(again, nullptr);
+    click(again, "Command8");
+    flush();
+    EXPECT_EQ(FormRegistry::find("Form13"), nullptr);
 }
 
 } // namespace
