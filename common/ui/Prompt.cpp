@@ -43,7 +43,8 @@ void inform(QWidget* parent, const QString& text) {
 }
 
 QString programTitle() {
-    return QStringLiteral("SpireltaSpringV2024");
+    // The same in every language; picked like the other texts the program shows.
+    return StringTable::pick("SpireltaSpringV2024", "SpireltaSpringV2024", "SpireltaSpringV2024");
 }
 
 void inputError(QWidget* parent) {
