@@ -113,14 +113,8 @@ Form73::Form73() : FormBase(QStringLiteral("Form73")) {
 
 void Form73::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { tworate::compute(in, r); }, kShown);
-    varpitch::showVerdicts(this, r.verdicts);
+    if (const auto r = varpitch::calculate(this, g, kInputs, kRead, &tworate::compute, kShown))
+        varpitch::showVerdicts(this, r->verdicts);
 }
 
 void Form73::reset() {

@@ -64,13 +64,7 @@ Form74::Form74() : FormBase(QStringLiteral("Form74")) {
 
 void Form74::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { smallpitch::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &smallpitch::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form74)

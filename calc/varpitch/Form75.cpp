@@ -128,14 +128,8 @@ Form75::Form75() : FormBase(QStringLiteral("Form75")) {
 
 void Form75::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { largepitch::compute(in, r); }, kShown);
-    varpitch::showVerdicts(this, r.verdicts);
+    if (const auto r = varpitch::calculate(this, g, kInputs, kRead, &largepitch::compute, kShown))
+        varpitch::showVerdicts(this, r->verdicts);
 }
 
 void Form75::reset() {

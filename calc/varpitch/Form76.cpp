@@ -69,13 +69,7 @@ Form76::Form76() : FormBase(QStringLiteral("Form76")) {
 
 void Form76::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { barrelmiddle::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &barrelmiddle::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form76)

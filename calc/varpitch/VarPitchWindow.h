@@ -4,10 +4,15 @@
 // verdict labels of the two springs whose dense coils close first.
 
 #include "calc/varpitch/TwoRateLine.h"
+#include "common/ui/ArrayCalculator.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/PictureWithLabels.h"
 
 #include <QString>
+#include <cstddef>
 #include <initializer_list>
+#include <optional>
 
 class FormBase;
 class QWidget;
@@ -31,6 +36,23 @@ void showVerdicts(FormBase* form, const Verdicts& verdicts);
 
 // Sets the diagram's point labels back to their names.
 void resetDiagram(FormBase* form, const char* p1Label);
+
+// The calculation of every variable-pitch window: G (read by the caller before anything is
+// checked) goes with the fields into the core, and the results it reached are shown even when it
+// faults. Empty when a required field is missing; a fault goes on to FormBase::onClick.
+template <class Inputs, class Results, std::size_t NR, std::size_t NS>
+std::optional<Results> calculate(FormBase* form, double g, ui::InputFields fields,
+                                 const ui::In<Inputs> (&read)[NR], void (*compute)(const Inputs&, Results&),
+                                 const ui::Shown<Results> (&shown)[NS]) {
+    if (!ui::requireFilled(form, fields))
+        return std::nullopt;
+    Inputs in = ui::read(form, read);
+    in.g = g;
+    Results r;
+    ui::computeAndShow(
+        form, r, [&] { compute(in, r); }, shown);
+    return r;
+}
 
 } // namespace varpitch
 
