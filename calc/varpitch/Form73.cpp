@@ -6,10 +6,6 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
-#include "platform/ExcelWorkbookOpener.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -106,8 +102,7 @@ Form73::Form73() : FormBase(QStringLiteral("Form73")) {
          .extraLabelBeside = "Text1_9",
          .side = varpitch::sketchAndDiagram(this, "two-rate.svg", "Label25")},
         [this] { calculate(); }, [this] { reset(); });
-    field(QStringLiteral("Text1_9"))->setToolTip(QStringLiteral("0.3~0.5"));
-    ExcelWorkbookOpener::attachViewer(label(QStringLiteral("Label51")), QStringLiteral("/klqd.xls"));
+    varpitch::attachStrengthTable(this, "Text1_9");
     declare(ui::controlNames(kRead) + ui::shownNames(kShown));
 }
 
@@ -119,9 +114,8 @@ void Form73::calculate() {
 
 void Form73::reset() {
     ui::resetFields(this, kInputs);
-    clearFields({"Text2", "Text3", "Text4", "Text5", "Text7", "Text9", "Text10", "Text13", "Text14",
-                 "Label13", "Label58", "Label53", "Label49", "Label5", "Label50"});
-    varpitch::resetDiagram(this, "Label25");
+    clearFields({"Text2", "Text3", "Text4", "Text5", "Text7", "Text9", "Text10", "Text13", "Text14"});
+    varpitch::resetLoadResults(this, "Label25");
 }
 
 SPIRELTA_REGISTER_FORM(Form73)

@@ -5,8 +5,10 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
+#include "platform/ExcelWorkbookOpener.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -48,6 +50,16 @@ void resetDiagram(FormBase* form, const char* p1Label) {
     form->setText(QString::fromLatin1(p1Label), QStringLiteral("P1"));
     form->setText(QStringLiteral("Label54"), QStringLiteral("P3"));
     form->setText(QStringLiteral("Label55"), QStringLiteral("P5"));
+}
+
+void attachStrengthTable(FormBase* form, const char* coefficientField) {
+    form->field(QString::fromLatin1(coefficientField))->setToolTip(QStringLiteral("0.3~0.5"));
+    ExcelWorkbookOpener::attachViewer(form->label(QStringLiteral("Label51")), QStringLiteral("/klqd.xls"));
+}
+
+void resetLoadResults(FormBase* form, const char* p1Label) {
+    form->clearFields({"Label13", "Label58", "Label53", "Label49", "Label5", "Label50"});
+    resetDiagram(form, p1Label);
 }
 
 } // namespace varpitch

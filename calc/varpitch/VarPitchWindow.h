@@ -37,6 +37,14 @@ void showVerdicts(FormBase* form, const Verdicts& verdicts);
 // Sets the diagram's point labels back to their names.
 void resetDiagram(FormBase* form, const char* p1Label);
 
+// The hint on the coefficient field and the strength table that Label51 opens, in the windows
+// that check the shear stress.
+void attachStrengthTable(FormBase* form, const char* coefficientField);
+
+// Empties the verdicts and the deflection notes under the loads and sets the diagram's point
+// labels back to their names.
+void resetLoadResults(FormBase* form, const char* p1Label);
+
 // The calculation of every variable-pitch window: G (read by the caller before anything is
 // checked) goes with the fields into the core, and the results it reached are shown even when it
 // faults. Empty when a required field is missing; a fault goes on to FormBase::onClick.
