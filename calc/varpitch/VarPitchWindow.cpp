@@ -77,4 +77,9 @@ QWidget* sketchWithContact(FormBase* form, const char* picture) {
     return side;
 }
 
+void resetNodeWindow(FormBase* form, ui::InputFields fields) {
+    ui::resetFields(form, fields);
+    form->clearFields({"Text2", "Text3", "Text4"});
+}
+
 } // namespace varpitch

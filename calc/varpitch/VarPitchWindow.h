@@ -69,4 +69,14 @@ namespace varpitch {
 // The sketch with the contact label Label11 under it: a plain text that does nothing.
 QWidget* sketchWithContact(FormBase* form, const char* picture);
 
+// The results of the two springs whose rate changes at a node: K1, K2 and where the node lies.
+inline constexpr ui::ResultRow kNodeResults[] = {
+    {.box = "Text2", .captionId = 1877, .caption = "Label15", .unit = "N/mm"},
+    {.box = "Text3", .captionId = 1878, .caption = "Label17", .unit = "N/mm"},
+    {.box = "Text4", .captionId = 1879, .caption = "Label19", .unit = "mm"},
+};
+
+// Restores the fields as declared and empties the three node results.
+void resetNodeWindow(FormBase* form, ui::InputFields fields);
+
 } // namespace varpitch
