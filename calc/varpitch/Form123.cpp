@@ -84,13 +84,7 @@ Form123::Form123() : FormBase(QStringLiteral("Form123")) {
 
 void Form123::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { threesection::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &threesection::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form123)

@@ -121,14 +121,8 @@ Form124::Form124() : FormBase(QStringLiteral("Form124")) {
 
 void Form124::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { ovalcoil::compute(in, r); }, kShown);
-    if (!r.coilsFit) {
+    const auto r = varpitch::calculate(this, g, kInputs, kRead, &ovalcoil::compute, kShown);
+    if (r && !r->coilsFit) {
         // The same fixed text in every language, as the message has always read.
         prompt::ask(this,
                     {QStringLiteral("SpireltaSpringV2024"), QStringLiteral("工作高度太低或者圈数太多！"),

@@ -120,13 +120,7 @@ Form127::Form127() : FormBase(QStringLiteral("Form127")) {
 void Form127::calculate() {
     // The list holds G in N/mm² for this window.
     const double g = springMaterialModulus(SpringMaterialRows::ShortNewton, text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { coilcount::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &coilcount::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form127)

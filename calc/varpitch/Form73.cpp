@@ -6,10 +6,6 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
-#include "platform/ExcelWorkbookOpener.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -106,28 +102,20 @@ Form73::Form73() : FormBase(QStringLiteral("Form73")) {
          .extraLabelBeside = "Text1_9",
          .side = varpitch::sketchAndDiagram(this, "two-rate.svg", "Label25")},
         [this] { calculate(); }, [this] { reset(); });
-    field(QStringLiteral("Text1_9"))->setToolTip(QStringLiteral("0.3~0.5"));
-    ExcelWorkbookOpener::attachViewer(label(QStringLiteral("Label51")), QStringLiteral("/klqd.xls"));
+    varpitch::attachStrengthTable(this, "Text1_9");
     declare(ui::controlNames(kRead) + ui::shownNames(kShown));
 }
 
 void Form73::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { tworate::compute(in, r); }, kShown);
-    varpitch::showVerdicts(this, r.verdicts);
+    if (const auto r = varpitch::calculate(this, g, kInputs, kRead, &tworate::compute, kShown))
+        varpitch::showVerdicts(this, r->verdicts);
 }
 
 void Form73::reset() {
     ui::resetFields(this, kInputs);
-    clearFields({"Text2", "Text3", "Text4", "Text5", "Text7", "Text9", "Text10", "Text13", "Text14",
-                 "Label13", "Label58", "Label53", "Label49", "Label5", "Label50"});
-    varpitch::resetDiagram(this, "Label25");
+    clearFields({"Text2", "Text3", "Text4", "Text5", "Text7", "Text9", "Text10", "Text13", "Text14"});
+    varpitch::resetLoadResults(this, "Label25");
 }
 
 SPIRELTA_REGISTER_FORM(Form73)

@@ -32,12 +32,6 @@ const ui::In<Inputs> kRead[] = {
     {"Text1_6", &Inputs::densePitch},
 };
 
-const ui::ResultRow kResults[] = {
-    {.box = "Text2", .captionId = 1877, .caption = "Label15", .unit = "N/mm"},
-    {.box = "Text3", .captionId = 1878, .caption = "Label17", .unit = "N/mm"},
-    {.box = "Text4", .captionId = 1879, .caption = "Label19", .unit = "mm"},
-};
-
 const ui::Shown<Results> kShown[] = {
     {"Text2", &Results::initialRate, "0.0000"},
     {"Text3", &Results::laterRate, "0.0000"},
@@ -51,26 +45,16 @@ Form74::Form74() : FormBase(QStringLiteral("Form74")) {
         this,
         {.captionId = 1083,
          .inputs = kInputs,
-         .results = kResults,
+         .results = varpitch::kNodeResults,
          .materials = shortMaterialList(ShortListOrder::Steels),
          .side = varpitch::sketchWithContact(this, "small-pitch-end.svg")},
-        [this] { calculate(); },
-        [this] {
-            ui::resetFields(this, kInputs);
-            clearFields({"Text2", "Text3", "Text4"});
-        });
+        [this] { calculate(); }, [this] { varpitch::resetNodeWindow(this, kInputs); });
     declare(ui::controlNames(kRead) + ui::shownNames(kShown));
 }
 
 void Form74::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { smallpitch::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &smallpitch::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form74)

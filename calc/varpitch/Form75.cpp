@@ -6,10 +6,6 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
-#include "platform/ExcelWorkbookOpener.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -121,28 +117,21 @@ Form75::Form75() : FormBase(QStringLiteral("Form75")) {
          .extraLabelBeside = "Text1_11",
          .side = varpitch::sketchAndDiagram(this, "large-pitch-end.svg", "Label29")},
         [this] { calculate(); }, [this] { reset(); });
-    field(QStringLiteral("Text1_11"))->setToolTip(QStringLiteral("0.3~0.5"));
-    ExcelWorkbookOpener::attachViewer(label(QStringLiteral("Label51")), QStringLiteral("/klqd.xls"));
+    varpitch::attachStrengthTable(this, "Text1_11");
     declare(ui::controlNames(kRead) + ui::shownNames(kShown));
 }
 
 void Form75::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { largepitch::compute(in, r); }, kShown);
-    varpitch::showVerdicts(this, r.verdicts);
+    if (const auto r = varpitch::calculate(this, g, kInputs, kRead, &largepitch::compute, kShown))
+        varpitch::showVerdicts(this, r->verdicts);
 }
 
 void Form75::reset() {
     ui::resetFields(this, kInputs);
     clearFields({"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text13",
-                 "Text14", "Label13", "Label58", "Label53", "Label49", "Label5", "Label50"});
-    varpitch::resetDiagram(this, "Label29");
+                 "Text14"});
+    varpitch::resetLoadResults(this, "Label29");
 }
 
 SPIRELTA_REGISTER_FORM(Form75)

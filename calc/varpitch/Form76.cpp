@@ -36,12 +36,6 @@ const ui::In<Inputs> kRead[] = {
     {"Text1_8", &Inputs::densePitch},
 };
 
-const ui::ResultRow kResults[] = {
-    {.box = "Text2", .captionId = 1877, .caption = "Label15", .unit = "N/mm"},
-    {.box = "Text3", .captionId = 1878, .caption = "Label17", .unit = "N/mm"},
-    {.box = "Text4", .captionId = 1879, .caption = "Label19", .unit = "mm"},
-};
-
 // K2 is known before K1 and is written first.
 const ui::Shown<Results> kShown[] = {
     {"Text3", &Results::laterRate, "0.0000"},
@@ -56,26 +50,16 @@ Form76::Form76() : FormBase(QStringLiteral("Form76")) {
         this,
         {.captionId = 1085,
          .inputs = kInputs,
-         .results = kResults,
+         .results = varpitch::kNodeResults,
          .materials = shortMaterialList(ShortListOrder::Steels),
          .side = varpitch::sketchWithContact(this, "barrel-middle.svg")},
-        [this] { calculate(); },
-        [this] {
-            ui::resetFields(this, kInputs);
-            clearFields({"Text2", "Text3", "Text4"});
-        });
+        [this] { calculate(); }, [this] { varpitch::resetNodeWindow(this, kInputs); });
     declare(ui::controlNames(kRead) + ui::shownNames(kShown));
 }
 
 void Form76::calculate() {
     const double g = varpitch::shortListModulus(this);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { barrelmiddle::compute(in, r); }, kShown);
+    varpitch::calculate(this, g, kInputs, kRead, &barrelmiddle::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form76)

@@ -28,31 +28,16 @@ void compute(const Inputs& in, Results& r) {
     r.sparseRate = kx;
     r.combinedRate = kc;
 
-    const float closingTravel = single((double(in.densePitch) - in.d) * in.denseCoils);
-    const float p3 = single(double(km) * closingTravel);
-    const float f3 = single(num::div(p3, kc));
-    r.kneeLoad = p3;
-    r.kneeDeflection = f3;
-
-    r.preload = varpitch::loadOnLine(in.preloadDeflection, f3, kc, p3, kx);
-    r.preloadDeflection = in.preloadDeflection;
-    // At or below the inflection point the working load follows the same line as the preload.
-    const float p5 = varpitch::loadOnLine(in.maxDeflection, f3, kc, p3, kx);
-    r.workingLoad = p5;
-    r.maxDeflection = in.maxDeflection;
-
-    const float h0 = single((double(in.taperedCoils) + in.sparseCoils) * in.sparsePitch +
-                            double(in.denseCoils) * in.densePitch + 1.5 * in.d);
-    r.freeHeight = h0;
-    r.testLoad = varpitch::testLoad(in.d, in.coefficient, in.tensileStrength, in.largeDiameter);
-    const float tau = varpitch::shearStress(p5, in.largeDiameter, in.d);
-    r.shearStress = tau;
-
-    r.verdicts.pitchTooLarge = varpitch::pitchTooLarge(in.sparsePitch, in.largeDiameter);
-    const float solid =
-        single((double(in.denseCoils) + in.sparseCoils + in.taperedCoils) * in.d + 1.5 * in.d);
-    r.verdicts.solidLengthOk = varpitch::solidLengthOk(h0, solid, in.maxDeflection);
-    r.verdicts.shearStressOk = varpitch::shearStressOk(in.coefficient, in.tensileStrength, tau);
+    varpitch::kneeLoadsAndChecks(
+        in, in.largeDiameter, km, kc, kx,
+        [&] {
+            return single((double(in.taperedCoils) + in.sparseCoils) * in.sparsePitch +
+                          double(in.denseCoils) * in.densePitch + 1.5 * in.d);
+        },
+        [&] {
+            return single((double(in.denseCoils) + in.sparseCoils + in.taperedCoils) * in.d + 1.5 * in.d);
+        },
+        r);
 }
 
 } // namespace largepitch

@@ -6,6 +6,9 @@
 // beyond it only the sparse coils work, with the rate Kx, from the knee load P3 on. All values
 // are singles: the checks compare single-precision values, as the calculators always have.
 
+#include "common/CheckedMath.h"
+#include "common/Numbers.h"
+
 #include <optional>
 
 namespace varpitch {
@@ -36,5 +39,37 @@ struct Verdicts {
     std::optional<bool> solidLengthOk;
     std::optional<bool> shearStressOk;
 };
+
+// From the knee on, both springs are worked alike around the diameter D their checks use: knee,
+// preload and working load on the line, free height, test load, shear stress and the three
+// verdicts, each stored as it is reached. Only the free and the solid height depend on how the
+// coils are laid out; they are taken at their own step, so a fault before them leaves them unset.
+template <class Inputs, class Results, class FreeHeight, class SolidHeight>
+void kneeLoadsAndChecks(const Inputs& in, float meanDiameter, float km, float kc, float kx,
+                        FreeHeight freeHeight, SolidHeight solidHeight, Results& r) {
+    const float closingTravel = num::single((double(in.densePitch) - in.d) * in.denseCoils);
+    const float p3 = num::single(double(km) * closingTravel);
+    const float f3 = num::single(num::div(p3, kc));
+    r.kneeLoad = p3;
+    r.kneeDeflection = f3;
+
+    r.preload = loadOnLine(in.preloadDeflection, f3, kc, p3, kx);
+    r.preloadDeflection = in.preloadDeflection;
+    // A maximum deflection at or below the knee lies on the same line as the preload: the
+    // sparse branch alone would give less than P3 there.
+    const float p5 = loadOnLine(in.maxDeflection, f3, kc, p3, kx);
+    r.workingLoad = p5;
+    r.maxDeflection = in.maxDeflection;
+
+    const float h0 = freeHeight();
+    r.freeHeight = h0;
+    r.testLoad = testLoad(in.d, in.coefficient, in.tensileStrength, meanDiameter);
+    const float tau = shearStress(p5, meanDiameter, in.d);
+    r.shearStress = tau;
+
+    r.verdicts.pitchTooLarge = pitchTooLarge(in.sparsePitch, meanDiameter);
+    r.verdicts.solidLengthOk = solidLengthOk(h0, solidHeight(), in.maxDeflection);
+    r.verdicts.shearStressOk = shearStressOk(in.coefficient, in.tensileStrength, tau);
+}
 
 } // namespace varpitch

@@ -5,8 +5,10 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
+#include "platform/ExcelWorkbookOpener.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -50,6 +52,16 @@ void resetDiagram(FormBase* form, const char* p1Label) {
     form->setText(QStringLiteral("Label55"), QStringLiteral("P5"));
 }
 
+void attachStrengthTable(FormBase* form, const char* coefficientField) {
+    form->field(QString::fromLatin1(coefficientField))->setToolTip(QStringLiteral("0.3~0.5"));
+    ExcelWorkbookOpener::attachViewer(form->label(QStringLiteral("Label51")), QStringLiteral("/klqd.xls"));
+}
+
+void resetLoadResults(FormBase* form, const char* p1Label) {
+    form->clearFields({"Label13", "Label58", "Label53", "Label49", "Label5", "Label50"});
+    resetDiagram(form, p1Label);
+}
+
 } // namespace varpitch
 
 namespace varpitch {
@@ -63,6 +75,11 @@ QWidget* sketchWithContact(FormBase* form, const char* picture) {
         ui::makeLiteral(side, QStringLiteral("Label11"), QStringLiteral("SpireltaSpringV2024")));
     column->addStretch();
     return side;
+}
+
+void resetNodeWindow(FormBase* form, ui::InputFields fields) {
+    ui::resetFields(form, fields);
+    form->clearFields({"Text2", "Text3", "Text4"});
 }
 
 } // namespace varpitch

@@ -4,10 +4,15 @@
 // verdict labels of the two springs whose dense coils close first.
 
 #include "calc/varpitch/TwoRateLine.h"
+#include "common/ui/ArrayCalculator.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/PictureWithLabels.h"
 
 #include <QString>
+#include <cstddef>
 #include <initializer_list>
+#include <optional>
 
 class FormBase;
 class QWidget;
@@ -32,11 +37,46 @@ void showVerdicts(FormBase* form, const Verdicts& verdicts);
 // Sets the diagram's point labels back to their names.
 void resetDiagram(FormBase* form, const char* p1Label);
 
+// The hint on the coefficient field and the strength table that Label51 opens, in the windows
+// that check the shear stress.
+void attachStrengthTable(FormBase* form, const char* coefficientField);
+
+// Empties the verdicts and the deflection notes under the loads and sets the diagram's point
+// labels back to their names.
+void resetLoadResults(FormBase* form, const char* p1Label);
+
+// The calculation of every variable-pitch window: G (read by the caller before anything is
+// checked) goes with the fields into the core, and the results it reached are shown even when it
+// faults. Empty when a required field is missing; a fault goes on to FormBase::onClick.
+template <class Inputs, class Results, std::size_t NR, std::size_t NS>
+std::optional<Results> calculate(FormBase* form, double g, ui::InputFields fields,
+                                 const ui::In<Inputs> (&read)[NR], void (*compute)(const Inputs&, Results&),
+                                 const ui::Shown<Results> (&shown)[NS]) {
+    if (!ui::requireFilled(form, fields))
+        return std::nullopt;
+    Inputs in = ui::read(form, read);
+    in.g = g;
+    Results r;
+    ui::computeAndShow(
+        form, r, [&] { compute(in, r); }, shown);
+    return r;
+}
+
 } // namespace varpitch
 
 namespace varpitch {
 
 // The sketch with the contact label Label11 under it: a plain text that does nothing.
 QWidget* sketchWithContact(FormBase* form, const char* picture);
+
+// The results of the two springs whose rate changes at a node: K1, K2 and where the node lies.
+inline constexpr ui::ResultRow kNodeResults[] = {
+    {.box = "Text2", .captionId = 1877, .caption = "Label15", .unit = "N/mm"},
+    {.box = "Text3", .captionId = 1878, .caption = "Label17", .unit = "N/mm"},
+    {.box = "Text4", .captionId = 1879, .caption = "Label19", .unit = "mm"},
+};
+
+// Restores the fields as declared and empties the three node results.
+void resetNodeWindow(FormBase* form, ui::InputFields fields);
 
 } // namespace varpitch
