@@ -5,6 +5,7 @@
 // user back to step 1.
 
 #include "calc/wizards/ExtensionCores.h"
+#include "calc/wizards/StepLayout.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -37,18 +38,7 @@ public:
         const QString newton = QStringLiteral("N");
         const QString mpa = QStringLiteral("Mpa");
         auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 2014);
-        ui::grid(
-            frame1,
-            {
-                {ui::label("Label1_0", 2018), ui::result("Text1_0"), ui::literal("Unit_Text1_0", mm)},
-                {ui::label("Label1_1", 2017), ui::result("Text1_1"), ui::literal("Unit_Text1_1", mm)},
-                {ui::label("Label1_2", 2016), ui::result("Text1_2"), ui::literal("Unit_Text1_2", mm)},
-                {ui::label("Label1_3", 2015), ui::result("Text1_3"), ui::literal("Unit_Text1_3", newton)},
-                {ui::literal("Label1_4", QStringLiteral("f1/fs:")), ui::result("Text1_4"),
-                 ui::colored(ui::literal("Label2_4", {}), "blue")},
-                {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
-                 ui::colored(ui::literal("Label2_5", {}), "blue")},
-            });
+        ui::grid(frame1, wizardsteps::deflectionRows());
         auto* frame3 = ui::makeFrame(this, QStringLiteral("Frame3"), 0);
         ui::grid(
             frame3,
@@ -126,11 +116,7 @@ private:
         setSingle(QStringLiteral("Text1_7"), r.maxShearStress, u"0.00");
         setSingle(QStringLiteral("Text1_8"), r.stressRatio, u"0.00");
         setSingle(QStringLiteral("Text1_12"), r.strengthRatio, u"0.0");
-        QLabel* fatigue = label(QStringLiteral("Label5"));
-        QFont font = fatigue->font();
-        font.setFamily(StringTable::text(1353));
-        fatigue->setFont(font);
-        setText(QStringLiteral("Label5"), StringTable::text(r.fatigueOk ? 2332 : 2333));
+        wizardsteps::showFatigueVerdict(this, r.fatigueOk);
         setSingle(QStringLiteral("Text1_13"), r.actualStroke, u"0.0");
 
         // Confirm follows the installed deflection as shown: offered while it reads 0 or more

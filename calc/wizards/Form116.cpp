@@ -2,6 +2,7 @@
 // design at the installed and working angles, the test torque and angle, the bending stresses
 // and the fatigue verdict, and the coil body's dimensions for section six of the report.
 
+#include "calc/wizards/StepLayout.h"
 #include "calc/wizards/TorsionCores.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
@@ -81,11 +82,7 @@ private:
         setSingle(QStringLiteral("Text1_7"), r.maxStress, u"0.000");
         setSingle(QStringLiteral("Text1_8"), r.stressRatio, u"0.000");
         setSingle(QStringLiteral("Text1_12"), r.strengthRatio, u"0.000");
-        QLabel* fatigue = label(QStringLiteral("Label5"));
-        QFont font = fatigue->font();
-        font.setFamily(StringTable::text(1353));
-        fatigue->setFont(font);
-        setText(QStringLiteral("Label5"), StringTable::text(r.fatigueOk ? 2332 : 2333));
+        wizardsteps::showFatigueVerdict(this, r.fatigueOk);
     }
 
     QString confirmedReport() override {

@@ -36,22 +36,10 @@ class Form98 : public WizardStep {
 public:
     Form98() : WizardStep(QStringLiteral("Form98"), QStringLiteral("Form90"), 5) {
         setWindowTitle(StringTable::text(2001));
-        const QString mm = QStringLiteral("mm");
         const QString newton = QStringLiteral("N");
 
         auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 2014);
-        ui::grid(
-            frame1,
-            {
-                {ui::label("Label1_0", 2018), ui::result("Text1_0"), ui::literal("Unit_Text1_0", mm)},
-                {ui::label("Label1_1", 2017), ui::result("Text1_1"), ui::literal("Unit_Text1_1", mm)},
-                {ui::label("Label1_2", 2016), ui::result("Text1_2"), ui::literal("Unit_Text1_2", mm)},
-                {ui::label("Label1_3", 2015), ui::result("Text1_3"), ui::literal("Unit_Text1_3", newton)},
-                {ui::literal("Label1_4", QStringLiteral("f1/fs:")), ui::result("Text1_4"),
-                 ui::colored(ui::literal("Label2_4", {}), "blue")},
-                {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
-                 ui::colored(ui::literal("Label2_5", {}), "blue")},
-            });
+        ui::grid(frame1, wizardsteps::deflectionRows());
         auto* frame2 = ui::makeFrame(this, QStringLiteral("Frame2"), 2009);
         ui::grid(
             frame2,

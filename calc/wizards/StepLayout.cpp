@@ -1,6 +1,7 @@
 #include "calc/wizards/StepLayout.h"
 
 #include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
 
@@ -91,6 +92,29 @@ QVBoxLayout* finishDesignStep(FormBase* form, const DesignFrame& frame1, std::sp
         QObject::connect(form->button(QString::fromLatin1(buttonNames[i])), &QPushButton::clicked, form,
                          [w = QString::fromLatin1(subCalculators[i])] { FormRegistry::show(w); });
     return page;
+}
+
+std::vector<std::vector<ui::Cell>> deflectionRows() {
+    const QString mm = QStringLiteral("mm");
+    const QString newton = QStringLiteral("N");
+    return {
+        {ui::label("Label1_0", 2018), ui::result("Text1_0"), ui::literal("Unit_Text1_0", mm)},
+        {ui::label("Label1_1", 2017), ui::result("Text1_1"), ui::literal("Unit_Text1_1", mm)},
+        {ui::label("Label1_2", 2016), ui::result("Text1_2"), ui::literal("Unit_Text1_2", mm)},
+        {ui::label("Label1_3", 2015), ui::result("Text1_3"), ui::literal("Unit_Text1_3", newton)},
+        {ui::literal("Label1_4", QStringLiteral("f1/fs:")), ui::result("Text1_4"),
+         ui::colored(ui::literal("Label2_4", {}), "blue")},
+        {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
+         ui::colored(ui::literal("Label2_5", {}), "blue")},
+    };
+}
+
+void showFatigueVerdict(FormBase* form, bool ok) {
+    QLabel* fatigue = form->label(QStringLiteral("Label5"));
+    QFont font = fatigue->font();
+    font.setFamily(StringTable::text(1353));
+    fatigue->setFont(font);
+    form->setText(QStringLiteral("Label5"), StringTable::text(ok ? 2332 : 2333));
 }
 
 } // namespace wizardsteps

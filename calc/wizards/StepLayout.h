@@ -51,4 +51,11 @@ DesignFrame beginDesignFrame(FormBase* form);
 QVBoxLayout* finishDesignStep(FormBase* form, const DesignFrame& frame1, std::span<const BoxRow> dimensions,
                               std::span<const BoxRow> rates, const char* const (&subCalculators)[3]);
 
+// Frame1 of the compression and extension check steps: the installed, working and test
+// deflections, the test load, and the two deformation ratios with their verdict labels.
+std::vector<std::vector<ui::Cell>> deflectionRows();
+
+// Label5 of a check step says whether the fatigue strength is met, in the report font.
+void showFatigueVerdict(FormBase* form, bool ok);
+
 } // namespace wizardsteps
