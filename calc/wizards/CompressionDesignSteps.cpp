@@ -44,42 +44,12 @@ class Form94 : public WizardStep {
 public:
     Form94() : WizardStep(QStringLiteral("Form94"), QStringLiteral("Form90"), 4) {
         setWindowTitle(StringTable::text(1045));
-        auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 1984);
-        auto* inner = new QVBoxLayout(frame1);
-        auto* material = new QHBoxLayout;
-        material->addWidget(ui::makeLabel(frame1, QStringLiteral("Label1"), 1375));
-        material->addWidget(ui::makeEdit(frame1, QStringLiteral("Text1")), 1);
-        field(QStringLiteral("Text1"))->setReadOnly(true);
-        inner->addLayout(material);
-        auto* dimensions = new QWidget(frame1);
-        ui::grid(dimensions, wizardsteps::boxRows(kDimensions));
-        auto* buttons = new QVBoxLayout;
-        for (auto [name, id] : {std::pair{"Command3", 1987}, {"Command4", 1986}, {"Command5", 1985}})
-            buttons->addWidget(ui::makeButton(frame1, QString::fromLatin1(name), id));
-        auto* row = new QHBoxLayout;
-        row->addWidget(dimensions);
-        row->addLayout(buttons);
-        inner->addLayout(row);
-        QLabel* note = ui::makeLabel(frame1, QStringLiteral("Label3"), 1988);
-        note->setWordWrap(true);
-        inner->addWidget(note);
-
-        auto* frame2 = ui::makeFrame(this, QStringLiteral("Frame2"), 1980);
-        ui::grid(frame2, wizardsteps::boxRows(kRates));
-        wizardsteps::tintOutputs(this, kRates);
-
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(frame1);
-        page->addWidget(frame2);
+        const wizardsteps::DesignFrame frame1 = wizardsteps::beginDesignFrame(this);
+        auto* page =
+            wizardsteps::finishDesignStep(this, frame1, kDimensions, kRates, {"Form95", "Form96", "Form97"});
         page->addLayout(makeConfirmCancel());
 
         setText(QStringLiteral("Text2_3"), num::textSingle(wizard::state.compRequiredRate));
-        connect(button(QStringLiteral("Command3")), &QPushButton::clicked, this,
-                [] { FormRegistry::show(QStringLiteral("Form95")); });
-        connect(button(QStringLiteral("Command4")), &QPushButton::clicked, this,
-                [] { FormRegistry::show(QStringLiteral("Form96")); });
-        connect(button(QStringLiteral("Command5")), &QPushButton::clicked, this,
-                [] { FormRegistry::show(QStringLiteral("Form97")); });
         declare(wizardsteps::boxNames(kDimensions) + wizardsteps::boxNames(kRates));
         startTicking([this] { recompute(); });
     }

@@ -5,6 +5,7 @@
 // user back to step 1.
 
 #include "calc/wizards/ExtensionCores.h"
+#include "calc/wizards/StepLayout.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -37,18 +38,7 @@ public:
         const QString newton = QStringLiteral("N");
         const QString mpa = QStringLiteral("Mpa");
         auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 2014);
-        ui::grid(
-            frame1,
-            {
-                {ui::label("Label1_0", 2018), ui::result("Text1_0"), ui::literal("Unit_Text1_0", mm)},
-                {ui::label("Label1_1", 2017), ui::result("Text1_1"), ui::literal("Unit_Text1_1", mm)},
-                {ui::label("Label1_2", 2016), ui::result("Text1_2"), ui::literal("Unit_Text1_2", mm)},
-                {ui::label("Label1_3", 2015), ui::result("Text1_3"), ui::literal("Unit_Text1_3", newton)},
-                {ui::literal("Label1_4", QStringLiteral("f1/fs:")), ui::result("Text1_4"),
-                 ui::colored(ui::literal("Label2_4", {}), "blue")},
-                {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
-                 ui::colored(ui::literal("Label2_5", {}), "blue")},
-            });
+        ui::grid(frame1, wizardsteps::deflectionRows());
         auto* frame3 = ui::makeFrame(this, QStringLiteral("Frame3"), 0);
         ui::grid(
             frame3,
@@ -126,11 +116,7 @@ private:
         setSingle(QStringLiteral("Text1_7"), r.maxShearStress, u"0.00");
         setSingle(QStringLiteral("Text1_8"), r.stressRatio, u"0.00");
         setSingle(QStringLiteral("Text1_12"), r.strengthRatio, u"0.0");
-        QLabel* fatigue = label(QStringLiteral("Label5"));
-        QFont font = fatigue->font();
-        font.setFamily(StringTable::text(1353));
-        fatigue->setFont(font);
-        setText(QStringLiteral("Label5"), StringTable::text(r.fatigueOk ? 2332 : 2333));
+        wizardsteps::showFatigueVerdict(this, r.fatigueOk);
         setSingle(QStringLiteral("Text1_13"), r.actualStroke, u"0.0");
 
         // Confirm follows the installed deflection as shown: offered while it reads 0 or more
@@ -142,12 +128,8 @@ private:
 
     QString confirmedReport() override {
         const wizard::State& s = wizard::state;
-        auto row = [](int id, const QString& value, const QString& suffix = {}) {
-            return StringTable::text(id) + value + suffix + kCrLf;
-        };
-        auto fixed = [](float v, const char* pattern) {
-            return num::formatSingle(v, QString::fromLatin1(pattern));
-        };
+        using wizardreport::fixed;
+        using wizardreport::line;
         const QString mm = QStringLiteral(" (mm)");
         const QString lengthNote = mm + StringTable::text(2380);
         const QString mpa = QStringLiteral(" (Mpa)");
@@ -159,34 +141,34 @@ private:
             double(s.extWireDia) * 0.0193 * double(s.extWireDia) * D * (double(s.extActiveCoils) + 2.0);
 
         QString r = wizardreport::section(s.extReport4, 2342);
-        r += row(2306, num::textSingle(s.extStroke), mm);
-        r += row(2382, fixed(last_.actualStroke, "0.0"), mm);
-        r += row(2383, fixed(last_.strokeError, "0.00"), QStringLiteral(" (%)"));
-        r += row(2343, fixed(s.extRequiredRate, "0.00"), QStringLiteral(" (N/mm)"));
-        r += row(2344, fixed(s.extActualRate, "0.00"), QStringLiteral(" (N/mm)"));
-        r += row(2345, fixed(s.extRateError, "0.00"), QStringLiteral(" (%)"));
-        r += row(2384, fixed(last_.initialTension, "0.00"), QStringLiteral(" (N)"));
-        r += row(2346, fixed(last_.installedDeflection, "0.00"), mm);
-        r += row(2348, fixed(last_.workingDeflection, "0.00"), mm);
-        r += row(2350, fixed(last_.testDeflection, "0.00"), mm);
-        r += row(2351, fixed(last_.minRatio, "0.00"));
-        r += row(2352, text(QStringLiteral("Label2_4")));
-        r += row(2353, fixed(last_.maxRatio, "0.00"));
-        r += row(2354, text(QStringLiteral("Label2_5")));
-        r += row(2355, fixed(last_.minShearStress, "0.00"), mpa);
-        r += row(2356, fixed(last_.maxShearStress, "0.00"), mpa);
-        r += row(2357, fixed(last_.stressRatio, "0.00"));
-        r += row(2358, fixed(last_.strengthRatio, "0.00"));
-        r += row(2359, text(QStringLiteral("Label5"))) + kCrLf;
-        r += row(2365, {}) + kCrLf;
-        r += row(2366, fixed(last_.freeLength, "0.00"), lengthNote);
-        r += row(2367, fixed(last_.installedLength, "0.00"), lengthNote);
-        r += row(2368, fixed(last_.workingLength, "0.00"), lengthNote);
-        r += row(2370, fixed(last_.testLength, "0.00"), lengthNote);
-        r += row(2371, fixed(last_.pitch, "0.00"), mm);
-        r += row(2372, num::format(helix, u"0.0"), StringTable::text(2374));
-        r += row(2373, num::format(length, u"0.00"), mm + StringTable::text(2381));
-        r += row(2376, num::format(mass, u"0.00"), StringTable::text(2375) + StringTable::text(2381)) +
+        r += line(2306, num::textSingle(s.extStroke), mm);
+        r += line(2382, fixed(last_.actualStroke, "0.0"), mm);
+        r += line(2383, fixed(last_.strokeError, "0.00"), QStringLiteral(" (%)"));
+        r += line(2343, fixed(s.extRequiredRate, "0.00"), QStringLiteral(" (N/mm)"));
+        r += line(2344, fixed(s.extActualRate, "0.00"), QStringLiteral(" (N/mm)"));
+        r += line(2345, fixed(s.extRateError, "0.00"), QStringLiteral(" (%)"));
+        r += line(2384, fixed(last_.initialTension, "0.00"), QStringLiteral(" (N)"));
+        r += line(2346, fixed(last_.installedDeflection, "0.00"), mm);
+        r += line(2348, fixed(last_.workingDeflection, "0.00"), mm);
+        r += line(2350, fixed(last_.testDeflection, "0.00"), mm);
+        r += line(2351, fixed(last_.minRatio, "0.00"));
+        r += line(2352, text(QStringLiteral("Label2_4")));
+        r += line(2353, fixed(last_.maxRatio, "0.00"));
+        r += line(2354, text(QStringLiteral("Label2_5")));
+        r += line(2355, fixed(last_.minShearStress, "0.00"), mpa);
+        r += line(2356, fixed(last_.maxShearStress, "0.00"), mpa);
+        r += line(2357, fixed(last_.stressRatio, "0.00"));
+        r += line(2358, fixed(last_.strengthRatio, "0.00"));
+        r += line(2359, text(QStringLiteral("Label5"))) + kCrLf;
+        r += line(2365, {}) + kCrLf;
+        r += line(2366, fixed(last_.freeLength, "0.00"), lengthNote);
+        r += line(2367, fixed(last_.installedLength, "0.00"), lengthNote);
+        r += line(2368, fixed(last_.workingLength, "0.00"), lengthNote);
+        r += line(2370, fixed(last_.testLength, "0.00"), lengthNote);
+        r += line(2371, fixed(last_.pitch, "0.00"), mm);
+        r += line(2372, num::format(helix, u"0.0"), StringTable::text(2374));
+        r += line(2373, num::format(length, u"0.00"), mm + StringTable::text(2381));
+        r += line(2376, num::format(mass, u"0.00"), StringTable::text(2375) + StringTable::text(2381)) +
              kCrLf + kCrLf;
         r += wizardreport::footer();
         return r; // the extension wizard keeps its final report in the hub only

@@ -2,6 +2,7 @@
 // design at the installed and working angles, the test torque and angle, the bending stresses
 // and the fatigue verdict, and the coil body's dimensions for section six of the report.
 
+#include "calc/wizards/StepLayout.h"
 #include "calc/wizards/TorsionCores.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
@@ -81,41 +82,33 @@ private:
         setSingle(QStringLiteral("Text1_7"), r.maxStress, u"0.000");
         setSingle(QStringLiteral("Text1_8"), r.stressRatio, u"0.000");
         setSingle(QStringLiteral("Text1_12"), r.strengthRatio, u"0.000");
-        QLabel* fatigue = label(QStringLiteral("Label5"));
-        QFont font = fatigue->font();
-        font.setFamily(StringTable::text(1353));
-        fatigue->setFont(font);
-        setText(QStringLiteral("Label5"), StringTable::text(r.fatigueOk ? 2332 : 2333));
+        wizardsteps::showFatigueVerdict(this, r.fatigueOk);
     }
 
     QString confirmedReport() override {
         const wizard::State& s = wizard::state;
-        auto row = [](int id, const QString& value, const QString& suffix = {}) {
-            return StringTable::text(id) + value + suffix + kCrLf;
-        };
-        auto single = [](float v) { return num::textSingle(v); };
-        auto fixed = [](float v, const char* pattern) {
-            return num::formatSingle(v, QString::fromLatin1(pattern));
-        };
+        using wizardreport::fixed;
+        using wizardreport::line;
+        using wizardreport::single;
         const QString nmm = QStringLiteral(" (N.mm)");
         const QString mpa = QStringLiteral(" (Mpa)");
         const QString mm = QStringLiteral(" (mm)");
         QString r = wizardreport::section(s.torsReport4, 2342);
-        r += row(2388, single(s.torsDesignInstalledTorque), nmm);
-        r += row(2389, single(s.torsDesignWorkingTorque), nmm);
-        r += row(2390, single(s.torsAllowableBending), mpa);
-        r += row(2391, single(s.torsTestTorque), nmm);
-        r += row(2392, single(s.torsTestAngle), StringTable::text(2028));
-        r += row(2355, single(s.torsMinStress), mpa);
-        r += row(2356, single(s.torsMaxStress), mpa);
-        r += row(2357, fixed(s.torsStressRatio, "0.00"));
-        r += row(2358, fixed(s.torsStressToStrengthRatio, "0.00"));
-        r += row(2359, text(QStringLiteral("Label5"))) + kCrLf;
-        r += row(2365, {}) + kCrLf;
-        r += row(2366, fixed(body_.bodyFreeLength, "0.0"), StringTable::text(2395) + mm);
-        r += row(2393, fixed(body_.diameterDecrease, "0.0"), mm);
-        r += row(2394, fixed(body_.guideRodDiameter, "0.0"), mm);
-        r += row(2373, fixed(body_.bodyLength, "0.00"), StringTable::text(2396) + mm) + kCrLf + kCrLf;
+        r += line(2388, single(s.torsDesignInstalledTorque), nmm);
+        r += line(2389, single(s.torsDesignWorkingTorque), nmm);
+        r += line(2390, single(s.torsAllowableBending), mpa);
+        r += line(2391, single(s.torsTestTorque), nmm);
+        r += line(2392, single(s.torsTestAngle), StringTable::text(2028));
+        r += line(2355, single(s.torsMinStress), mpa);
+        r += line(2356, single(s.torsMaxStress), mpa);
+        r += line(2357, fixed(s.torsStressRatio, "0.00"));
+        r += line(2358, fixed(s.torsStressToStrengthRatio, "0.00"));
+        r += line(2359, text(QStringLiteral("Label5"))) + kCrLf;
+        r += line(2365, {}) + kCrLf;
+        r += line(2366, fixed(body_.bodyFreeLength, "0.0"), StringTable::text(2395) + mm);
+        r += line(2393, fixed(body_.diameterDecrease, "0.0"), mm);
+        r += line(2394, fixed(body_.guideRodDiameter, "0.0"), mm);
+        r += line(2373, fixed(body_.bodyLength, "0.00"), StringTable::text(2396) + mm) + kCrLf + kCrLf;
         r += wizardreport::footer();
         wizard::state.torsReport5 = r;
         return r;

@@ -36,22 +36,10 @@ class Form98 : public WizardStep {
 public:
     Form98() : WizardStep(QStringLiteral("Form98"), QStringLiteral("Form90"), 5) {
         setWindowTitle(StringTable::text(2001));
-        const QString mm = QStringLiteral("mm");
         const QString newton = QStringLiteral("N");
 
         auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 2014);
-        ui::grid(
-            frame1,
-            {
-                {ui::label("Label1_0", 2018), ui::result("Text1_0"), ui::literal("Unit_Text1_0", mm)},
-                {ui::label("Label1_1", 2017), ui::result("Text1_1"), ui::literal("Unit_Text1_1", mm)},
-                {ui::label("Label1_2", 2016), ui::result("Text1_2"), ui::literal("Unit_Text1_2", mm)},
-                {ui::label("Label1_3", 2015), ui::result("Text1_3"), ui::literal("Unit_Text1_3", newton)},
-                {ui::literal("Label1_4", QStringLiteral("f1/fs:")), ui::result("Text1_4"),
-                 ui::colored(ui::literal("Label2_4", {}), "blue")},
-                {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
-                 ui::colored(ui::literal("Label2_5", {}), "blue")},
-            });
+        ui::grid(frame1, wizardsteps::deflectionRows());
         auto* frame2 = ui::makeFrame(this, QStringLiteral("Frame2"), 2009);
         ui::grid(
             frame2,
@@ -186,13 +174,9 @@ private:
 
     QString confirmedReport() override {
         const wizard::State& s = wizard::state;
-        auto row = [](int id, const QString& value, const QString& suffix = {}) {
-            return StringTable::text(id) + value + suffix + kCrLf;
-        };
-        auto single = [](float v) { return num::textSingle(v); };
-        auto fixed = [](float v, const char* pattern) {
-            return num::formatSingle(v, QString::fromLatin1(pattern));
-        };
+        using wizardreport::fixed;
+        using wizardreport::line;
+        using wizardreport::single;
         const QString mm = QStringLiteral(" (mm)");
         const QString newton = QStringLiteral(" (N)");
         const QString mpa = QStringLiteral(" (Mpa)");
@@ -214,39 +198,39 @@ private:
                             double(s.compTotalCoils);
 
         QString r = wizardreport::section(s.compReport4, 2342);
-        r += row(2343, single(s.compRequiredRate), QStringLiteral(" (N/mm)"));
-        r += row(2344, fixed(s.compActualRate, "0.0"), QStringLiteral(" (N/mm)"));
-        r += row(2345, fixed(s.compRateError, "0.00"), QStringLiteral(" (%)"));
-        r += row(2346, single(s.compInstalledDeflection), mm);
-        r += row(2347, single(s.compInstalledLoad), newton);
-        r += row(2348, fixed(s.compWorkingDeflection, "0.00"), mm);
-        r += row(2349, single(s.compWorkingLoad), newton);
-        r += row(2350, fixed(s.compTestDeflection, "0.00"), mm);
-        r += row(2351, fixed(minRatio_, "0.00"));
-        r += row(2352, text(QStringLiteral("Label2_4")));
-        r += row(2353, fixed(maxRatio_, "0.00"));
-        r += row(2354, text(QStringLiteral("Label2_5")));
-        r += row(2355, fixed(s.compMinShearStress, "0.00"), mpa);
-        r += row(2356, fixed(s.compMaxShearStress, "0.00"), mpa);
-        r += row(2357, fixed(stressRatio_, "0.00"));
-        r += row(2358, fixed(strengthRatio_, "0.00"));
-        r += row(2359, text(QStringLiteral("Label5")));
-        r += row(2360, text(QStringLiteral("Label3")));
-        r += row(2361, num::format(safety, u"0.00"));
-        r += row(2362, single(s.compForcedFrequency), hz);
-        r += row(2363, single(s.compNaturalFrequency), hz);
-        r += row(2364, text(QStringLiteral("Label4"))) + kCrLf;
-        r += row(2365, {}) + kCrLf;
-        r += row(2366, fixed(s.compFreeHeight, "0.00"), mm);
-        r += row(2367, single(s.compInstalledHeight), mm);
-        r += row(2368, fixed(workingHeight, "0.00"), mm);
-        r += row(2369, single(groundSolid) + u'(' + StringTable::text(1381) + QStringLiteral(")/") +
-                           num::text(unground) + u'(' + StringTable::text(1382) + QStringLiteral(") (mm)"));
-        r += row(2370, fixed(testHeight, "0.00"), mm);
-        r += row(2371, fixed(s.compPitch, "0.00"), mm);
-        r += row(2372, num::format(helix, u"0.0"), StringTable::text(2374));
-        r += row(2373, num::format(length, u"0.00"), mm);
-        r += row(2376, num::format(mass, u"0.00"), StringTable::text(2375)) + kCrLf + kCrLf;
+        r += line(2343, single(s.compRequiredRate), QStringLiteral(" (N/mm)"));
+        r += line(2344, fixed(s.compActualRate, "0.0"), QStringLiteral(" (N/mm)"));
+        r += line(2345, fixed(s.compRateError, "0.00"), QStringLiteral(" (%)"));
+        r += line(2346, single(s.compInstalledDeflection), mm);
+        r += line(2347, single(s.compInstalledLoad), newton);
+        r += line(2348, fixed(s.compWorkingDeflection, "0.00"), mm);
+        r += line(2349, single(s.compWorkingLoad), newton);
+        r += line(2350, fixed(s.compTestDeflection, "0.00"), mm);
+        r += line(2351, fixed(minRatio_, "0.00"));
+        r += line(2352, text(QStringLiteral("Label2_4")));
+        r += line(2353, fixed(maxRatio_, "0.00"));
+        r += line(2354, text(QStringLiteral("Label2_5")));
+        r += line(2355, fixed(s.compMinShearStress, "0.00"), mpa);
+        r += line(2356, fixed(s.compMaxShearStress, "0.00"), mpa);
+        r += line(2357, fixed(stressRatio_, "0.00"));
+        r += line(2358, fixed(strengthRatio_, "0.00"));
+        r += line(2359, text(QStringLiteral("Label5")));
+        r += line(2360, text(QStringLiteral("Label3")));
+        r += line(2361, num::format(safety, u"0.00"));
+        r += line(2362, single(s.compForcedFrequency), hz);
+        r += line(2363, single(s.compNaturalFrequency), hz);
+        r += line(2364, text(QStringLiteral("Label4"))) + kCrLf;
+        r += line(2365, {}) + kCrLf;
+        r += line(2366, fixed(s.compFreeHeight, "0.00"), mm);
+        r += line(2367, single(s.compInstalledHeight), mm);
+        r += line(2368, fixed(workingHeight, "0.00"), mm);
+        r += line(2369, single(groundSolid) + u'(' + StringTable::text(1381) + QStringLiteral(")/") +
+                            num::text(unground) + u'(' + StringTable::text(1382) + QStringLiteral(") (mm)"));
+        r += line(2370, fixed(testHeight, "0.00"), mm);
+        r += line(2371, fixed(s.compPitch, "0.00"), mm);
+        r += line(2372, num::format(helix, u"0.0"), StringTable::text(2374));
+        r += line(2373, num::format(length, u"0.00"), mm);
+        r += line(2376, num::format(mass, u"0.00"), StringTable::text(2375)) + kCrLf + kCrLf;
         r += wizardreport::footer();
         wizard::state.compReport5 = r;
         return r;

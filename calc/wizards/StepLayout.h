@@ -10,6 +10,8 @@
 #include <vector>
 
 class FormBase;
+class QGroupBox;
+class QVBoxLayout;
 
 namespace wizardsteps {
 
@@ -33,5 +35,27 @@ void tintOutputs(FormBase* form, std::span<const BoxRow> rows);
 // The whole trimmed text read as a number and stored in single precision; text that is not a
 // number, or a value beyond the single range, throws num::CalcFault.
 float readSingle(const FormBase* form, const QString& name);
+
+// The design step of each wizard (wire, mean diameter and coils with the rate beside the
+// required one) is laid out alike: Frame1 opens with the read-only material name; the torsion
+// step adds its arms below that before the rest follows.
+struct DesignFrame {
+    QGroupBox* frame;
+    QVBoxLayout* inner;
+};
+DesignFrame beginDesignFrame(FormBase* form);
+
+// The dimension boxes beside the three sub-calculator buttons (Command3..5, each opening its
+// window), the note, and Frame2 with the rates. Returns the page layout; the step closes it with
+// its confirm/cancel row.
+QVBoxLayout* finishDesignStep(FormBase* form, const DesignFrame& frame1, std::span<const BoxRow> dimensions,
+                              std::span<const BoxRow> rates, const char* const (&subCalculators)[3]);
+
+// Frame1 of the compression and extension check steps: the installed, working and test
+// deflections, the test load, and the two deformation ratios with their verdict labels.
+std::vector<std::vector<ui::Cell>> deflectionRows();
+
+// Label5 of a check step says whether the fatigue strength is met, in the report font.
+void showFatigueVerdict(FormBase* form, bool ok);
 
 } // namespace wizardsteps

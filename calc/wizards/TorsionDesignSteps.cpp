@@ -47,13 +47,9 @@ class Form112 : public WizardStep {
 public:
     Form112() : WizardStep(QStringLiteral("Form112"), QStringLiteral("Form108"), 4) {
         setWindowTitle(StringTable::text(1054));
-        auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 1984);
-        auto* inner = new QVBoxLayout(frame1);
-        auto* material = new QHBoxLayout;
-        material->addWidget(ui::makeLabel(frame1, QStringLiteral("Label1"), 1375));
-        material->addWidget(ui::makeEdit(frame1, QStringLiteral("Text1")), 1);
-        field(QStringLiteral("Text1"))->setReadOnly(true);
-        inner->addLayout(material);
+        const wizardsteps::DesignFrame design = wizardsteps::beginDesignFrame(this);
+        QGroupBox* frame1 = design.frame;
+        QVBoxLayout* inner = design.inner;
 
         inner->addWidget(ui::makeLabel(frame1, QStringLiteral("Label4_0"), 2041));
         auto* arms = new QWidget(frame1);
@@ -73,34 +69,12 @@ public:
         control<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
         inner->addLayout(directions);
 
-        auto* dimensions = new QWidget(frame1);
-        ui::grid(dimensions, wizardsteps::boxRows(kDimensions));
-        auto* buttons = new QVBoxLayout;
-        for (auto [name, id] : {std::pair{"Command3", 1987}, {"Command4", 1986}, {"Command5", 1985}})
-            buttons->addWidget(ui::makeButton(frame1, QString::fromLatin1(name), id));
-        auto* row = new QHBoxLayout;
-        row->addWidget(dimensions);
-        row->addLayout(buttons);
-        inner->addLayout(row);
-        QLabel* note = ui::makeLabel(frame1, QStringLiteral("Label3"), 1988);
-        note->setWordWrap(true);
-        inner->addWidget(note);
-
-        auto* frame2 = ui::makeFrame(this, QStringLiteral("Frame2"), 1980);
-        ui::grid(frame2, wizardsteps::boxRows(kRates));
-        wizardsteps::tintOutputs(this, kRates);
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(frame1);
-        page->addWidget(frame2);
+        auto* page = wizardsteps::finishDesignStep(this, design, kDimensions, kRates,
+                                                   {"Form113", "Form114", "Form115"});
         page->addLayout(makeConfirmCancel());
 
         // The required rate is shown once, as it stood when the step opened.
         setText(QStringLiteral("Text2_3"), num::textSingle(wizard::state.torsRequiredRate));
-        const std::pair<const char*, const char*> kOpens[] = {
-            {"Command3", "Form113"}, {"Command4", "Form114"}, {"Command5", "Form115"}};
-        for (const auto& [buttonName, window] : kOpens)
-            connect(button(QString::fromLatin1(buttonName)), &QPushButton::clicked, this,
-                    [w = QString::fromLatin1(window)] { FormRegistry::show(w); });
         declare(wizardsteps::boxNames(kArms) + wizardsteps::boxNames(kDimensions) +
                 wizardsteps::boxNames(kRates));
         startTicking([this] { recompute(); });

@@ -3,6 +3,7 @@
 // ended by CR LF; labels and section heads come from the string table, so the report is in
 // the user's language, and texts that hold line breaks of their own keep them.
 
+#include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "platform/TextReport.h"
 
@@ -29,6 +30,15 @@ inline QString section(const QString& before, int headId) {
 // Label text, value, unit, CR LF.
 inline QString line(int labelId, const QString& value, const QString& unit = {}) {
     return StringTable::text(labelId) + value + unit + kCrLf;
+}
+
+// A stored single-precision value as a report line shows it: its shortest text, or with a
+// fixed pattern such as "0.00".
+inline QString single(float value) {
+    return num::textSingle(value);
+}
+inline QString fixed(float value, const char* pattern) {
+    return num::formatSingle(value, QString::fromLatin1(pattern));
 }
 
 // The clock of the report footer; tests set a fixed one, an empty function restores the real.

@@ -11,6 +11,8 @@
 #include "support/WindowCases.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // Steps 1 to 5 of a wizard with their defaults, each opened from the hub, ticked once and
@@ -56,4 +58,27 @@ protected:
 
     // Lines of a report split at CR LF.
     static QStringList lines(const QString& report) { return report.split(QStringLiteral("\r\n")); }
+
+    // A whole report as the tests keep it, with LF line ends and @FOOTER@ where the footer
+    // stands: the footer's date follows the system's short date format, so it is put in from
+    // the fixed clock.
+    static QString expectedReport(const char* golden) {
+        QString text = QString::fromUtf8(golden);
+        text.replace(QStringLiteral("@FOOTER@"), StringTable::text(2273) + report::footerTime(fixedTime()));
+        text.replace(u'\n', QStringLiteral("\r\n"));
+        return text;
+    }
+
+    // Step 6 of the hub, once offered, saves the report to the chosen file with one more CR LF.
+    static void expectSavedReport(const QString& hubName, const QString& expected) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("wizard.txt"));
+        report::setFileChooser([path](QWidget*, const QString&, const QString&) { return path; });
+        DesignWizard* h = hub(hubName);
+        ASSERT_TRUE(h->stepOffered(6));
+        click(h, QStringLiteral("Command6"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(file.readAll()), expected + QStringLiteral("\r\n"));
+    }
 };
