@@ -24,7 +24,7 @@ struct ProductInfo {
 // The report after step 1: header, product heading, one line per text.
 QString productSection(const ProductInfo& info);
 
-// --- Step 2: product specification --------------------------------------------------------------
+// --- Step 2: the spring's dimensions ------------------------------------------------------------
 
 // The spring index C = D/d in single precision; d = 0 throws num::CalcFault.
 float springIndex(float meanDia, float wireDia);

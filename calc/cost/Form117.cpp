@@ -1,4 +1,4 @@
-// The hub of the cost-analysis wizard: four steps (product information, specification,
+// The hub of the cost-analysis wizard: four steps (product information, dimensions,
 // material, manufacturing cost) and a finish button that saves the report as a text file.
 
 #include "common/ui/DesignWizard.h"
