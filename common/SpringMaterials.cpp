@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 QString SpringMaterial::name() const {
     return textId ? StringTable::text(textId) : QString::fromLatin1(literal);
@@ -71,4 +72,29 @@ double springMaterialModulus(SpringMaterialRows rows, const QString& text, Modul
 
 double helicalSpringRate(double g, double d, double meanDiameter, double activeCoils) {
     return num::div(g * d * d * d * d, 8 * meanDiameter * meanDiameter * meanDiameter * activeCoils);
+}
+
+QStringList shortMaterialList(ShortListOrder order) {
+    // A string-table row is named by its id, a grade literal by its text.
+    struct Row {
+        int textId;
+        const char* literal;
+    };
+    static const Row steels[] = {
+        {1384, nullptr}, {1337, nullptr}, {1385, nullptr}, {1386, nullptr},  {1336, nullptr},
+        {0, "65Mn"},     {0, "60Si2MnA"}, {0, "55CrSi"},   {1387, nullptr},  {1388, nullptr},
+        {1338, nullptr}, {1389, nullptr}, {1390, nullptr}, {1391, nullptr},  {1392, nullptr},
+        {1393, nullptr}, {0, "50CrVA"},   {0, "17-7"},     {0, "65Si2MnWA"}, {0, "60Si2CrVA"},
+    };
+    static const Row tableFirst[] = {
+        {1384, nullptr}, {1337, nullptr}, {1385, nullptr}, {1386, nullptr},  {1336, nullptr},
+        {1387, nullptr}, {1388, nullptr}, {1338, nullptr}, {1389, nullptr},  {1390, nullptr},
+        {1391, nullptr}, {1392, nullptr}, {1393, nullptr}, {0, "65Mn"},      {0, "60Si2MnA"},
+        {0, "55CrSi"},   {0, "50CrVA"},   {0, "17-7"},     {0, "65Si2MnWA"}, {0, "60Si2CrVA"},
+    };
+    QStringList names;
+    for (const Row& row :
+         order == ShortListOrder::Steels ? std::span<const Row>(steels) : std::span<const Row>(tableFirst))
+        names << (row.textId ? StringTable::text(row.textId) : QString::fromLatin1(row.literal));
+    return names;
 }

@@ -46,3 +46,11 @@ double helicalSpringRate(double g, double d, double meanDiameter, double activeC
 inline double limitLoad(double load) {
     return load / 0.8;
 }
+
+// The short list (the rows of SpringMaterialRows::Short) in the two orders that the
+// variable-pitch and shaped-coil calculators show it. Lookup stays springMaterialModulus.
+enum class ShortListOrder {
+    Steels,     // five steels, three grade literals, the stainless and copper rows, four literals
+    TableFirst, // the thirteen string-table rows in table order, then seven grade literals
+};
+QStringList shortMaterialList(ShortListOrder order);

@@ -40,28 +40,6 @@ QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::functi
     return bar;
 }
 
-QWidget* sketch(QWidget* parent, const QString& resource, int widthTwips, int heightTwips,
-                std::initializer_list<SketchLabel> labels) {
-    constexpr int kLabelWidth = 900; // room for a value such as "1231.2" or "102°"
-    auto* area = new QWidget(parent);
-    int right = widthTwips;
-    for (const SketchLabel& l : labels)
-        right = std::max(right, l.x + kLabelWidth);
-    area->setFixedSize(ui::twips(right), ui::twips(heightTwips));
-
-    QLabel* picture = ui::makePicture(area, QStringLiteral("Image1"), resource);
-    picture->setScaledContents(true);
-    picture->setGeometry(0, 0, ui::twips(widthTwips), ui::twips(heightTwips));
-    for (const SketchLabel& l : labels) {
-        QLabel* echo =
-            ui::makeLiteral(area, QString::fromLatin1(l.name), QString::fromLatin1(l.designCaption));
-        echo->setStyleSheet(QStringLiteral("color: #0000ff; background: transparent"));
-        echo->setGeometry(ui::twips(l.x), ui::twips(l.y), ui::twips(kLabelWidth), echo->sizeHint().height());
-        echo->raise();
-    }
-    return area;
-}
-
 QString line(const FormBase* form, std::initializer_list<const char*> controls) {
     QString text;
     for (const char* name : controls)

@@ -3,6 +3,7 @@
 // that echo results, the lines of the design report and the tensile-strength viewers.
 
 #include "common/ui/FormBuilder.h"
+#include "common/ui/PictureWithLabels.h"
 #include "platform/TextReport.h"
 
 #include <QString>
@@ -21,18 +22,6 @@ namespace designer {
 // (Command2), Save As report (Command3) and exit (Command8), in one row, connected.
 QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
                     std::function<report::DesignReport()> designReport);
-
-// A label over a sketch; position in twips from the picture's top left corner.
-struct SketchLabel {
-    const char* name;
-    const char* designCaption;
-    int x;
-    int y;
-};
-
-// The picture (size in twips) with its labels over it; labels may reach past its right edge.
-QWidget* sketch(QWidget* parent, const QString& resource, int widthTwips, int heightTwips,
-                std::initializer_list<SketchLabel> labels);
 
 // One report line: the texts of the named controls (captions as shown, fields as displayed)
 // joined without separators.

@@ -63,12 +63,12 @@ QGroupBox* Form128::buildInputs() {
     label(QStringLiteral("Label22"))->setWordWrap(true);
     for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
         input->setFixedWidth(ui::twips(855));
-    row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/buffer.svg"), 2250, 3420,
-                                    {{"Label29", "4", 1680, 210},
-                                     {"Label25", "2", 1650, 420},
-                                     {"Label26", "3", 0, 1500},
-                                     {"Label28", "4", 2000, 2150},
-                                     {"Label27", "1", 1680, 2850}}),
+    row->addWidget(ui::sketch(frame, QStringLiteral(":/pictures/designers/buffer.svg"), 2250, 3420,
+                              {{"Label29", "4", 1680, 210},
+                               {"Label25", "2", 1650, 420},
+                               {"Label26", "3", 0, 1500},
+                               {"Label28", "4", 2000, 2150},
+                               {"Label27", "1", 1680, 2850}}),
                    0, Qt::AlignTop);
     return frame;
 }

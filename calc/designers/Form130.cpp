@@ -81,9 +81,8 @@ QGroupBox* Form130::buildInputs() {
         input->setFixedWidth(ui::twips(855));
     // The echo labels stand where the free length, the outer and the wire diameter are marked.
     row->addWidget(
-        designer::sketch(
-            frame, QStringLiteral(":/pictures/designers/extension.svg"), 1950, 2925,
-            {{"Label26", "3", 240, 1080}, {"Label25", "2", 960, 2400}, {"Label27", "1", 2040, 1680}}),
+        ui::sketch(frame, QStringLiteral(":/pictures/designers/extension.svg"), 1950, 2925,
+                   {{"Label26", "3", 240, 1080}, {"Label25", "2", 960, 2400}, {"Label27", "1", 2040, 1680}}),
         0, Qt::AlignTop);
     return frame;
 }

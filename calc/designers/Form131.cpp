@@ -105,12 +105,12 @@ QGroupBox* Form131::buildInputs() {
     for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
         input->setFixedWidth(ui::twips(855));
 
-    row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/compression.svg"), 2250, 3420,
-                                    {{"Label25", "2", 1680, 210},
-                                     {"Label29", "4", 1770, 900},
-                                     {"Label28", "4", 0, 1500},
-                                     {"Label27", "1", 2000, 2150},
-                                     {"Label26", "3", 1680, 2850}}),
+    row->addWidget(ui::sketch(frame, QStringLiteral(":/pictures/designers/compression.svg"), 2250, 3420,
+                              {{"Label25", "2", 1680, 210},
+                               {"Label29", "4", 1770, 900},
+                               {"Label28", "4", 0, 1500},
+                               {"Label27", "1", 2000, 2150},
+                               {"Label26", "3", 1680, 2850}}),
                    0, Qt::AlignTop);
     return frame;
 }

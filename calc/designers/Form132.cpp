@@ -80,15 +80,15 @@ QGroupBox* Form132::buildInputs() {
     for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
         input->setFixedWidth(ui::twips(855));
     // 230 x 225 pixels: the spring along its axis on the left, from the side on the right.
-    row->addWidget(designer::sketch(frame, QStringLiteral(":/pictures/designers/torsion.svg"), 3450, 3375,
-                                    {{"Label25", "2", 1350, 2250},
-                                     {"Label26", "3", 700, 2700},
-                                     {"Label7", "b", 300, 900},
-                                     {"Label29", "4", 1050, 450},
-                                     {"Label28", "4", 120, 1950},
-                                     {"Label27", "1", 150, 2550},
-                                     {"Label31", "?", 2400, 3150},
-                                     {"Label32", "?", 3300, 825}}),
+    row->addWidget(ui::sketch(frame, QStringLiteral(":/pictures/designers/torsion.svg"), 3450, 3375,
+                              {{"Label25", "2", 1350, 2250},
+                               {"Label26", "3", 700, 2700},
+                               {"Label7", "b", 300, 900},
+                               {"Label29", "4", 1050, 450},
+                               {"Label28", "4", 120, 1950},
+                               {"Label27", "1", 150, 2550},
+                               {"Label31", "?", 2400, 3150},
+                               {"Label32", "?", 3300, 825}}),
                    0, Qt::AlignTop);
     return frame;
 }

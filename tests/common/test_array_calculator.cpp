@@ -1,0 +1,136 @@
+// The array-calculator frame on a probe window: the controls it names, the required test with
+// a message text other than the caption, the heading and two-box rows, and results shown up
+// to the step where a core faults.
+
+#include "common/CheckedMath.h"
+#include "common/ui/ArrayCalculator.h"
+#include "common/ui/FormRegistry.h"
+#include "support/FormTest.h"
+
+#include <QGroupBox>
+#include <cmath>
+
+namespace {
+
+struct Results {
+    std::optional<double> rate, load, deflection;
+};
+
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0",
+     .captionId = 1815,
+     .unit = "mm",
+     .defaultText = "6",
+     .messageId = 1333,
+     .caption = "Label1"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .defaultText = "0.1", .onReset = ui::OnReset::Keep},
+};
+
+const ui::ResultRow kResults[] = {
+    {.box = "Text2", .captionId = 1869, .caption = "Label15", .unit = "N/mm"},
+    {.captionId = 2107, .caption = "Label34"},
+    {.box = "Text3",
+     .captionId = 2081,
+     .caption = "Label19",
+     .unit = "gf",
+     .box2 = "Text4",
+     .unit2Id = 2083,
+     .unit2Name = "Label13"},
+    {.box = "Label58", .captionId = 1856, .caption = "Label59", .verdict = true, .boxText = "OK/NG"},
+};
+
+const ui::Shown<Results> kShown[] = {
+    {"Text2", &Results::rate, "0.00"},
+    {"Text3", &Results::load, ""},
+    {"Text4", &Results::deflection, "0.0", "(", "mm)"},
+};
+
+class FrameProbe : public FormBase {
+public:
+    FrameProbe() : FormBase(QStringLiteral("FrameProbe")) {
+        ui::buildArrayCalculator(
+            this,
+            {.captionId = 1081,
+             .inputs = kInputs,
+             .results = kResults,
+             .materials = {QStringLiteral("A"), QStringLiteral("B")},
+             .extraLabel = "Label51",
+             .extraLabelId = 2149,
+             .extraLabelBeside = "Text1_1"},
+            [this] {
+                if (!ui::requireFilled(this, kInputs))
+                    return;
+                const float in = num::single(number(QStringLiteral("Text1_1")));
+                ui::computeAndShow(
+                    this, results,
+                    [&] {
+                        results.rate = 14.625;
+                        results.load = in; // a single: short text "0.1"
+                        results.deflection = num::div(1, 0);
+                    },
+                    kShown);
+            },
+            [this] { ui::resetFields(this, kInputs); });
+    }
+    Results results;
+};
+
+const bool registered =
+    FormRegistry::registerForm(QStringLiteral("FrameProbe"), [] { return new FrameProbe; });
+
+class ArrayCalculator : public FormTest {};
+
+TEST_F(ArrayCalculator, BuildsTheNamedControls) {
+    FormBase* f = open("FrameProbe");
+    EXPECT_EQ(f->windowTitle(), StringTable::text(1081));
+    EXPECT_EQ(f->control<QGroupBox>("Frame1")->title(), StringTable::text(1366));
+    EXPECT_EQ(f->control<QGroupBox>("Frame2")->title(), StringTable::text(1812));
+    EXPECT_EQ(f->text("Label9"), StringTable::text(1375));
+    EXPECT_EQ(f->text("Combo1"), "A");
+    EXPECT_EQ(f->text("Label1"), StringTable::text(1815));
+    EXPECT_EQ(f->text("Text1_1"), "0.1");
+    EXPECT_EQ(f->text("Label51"), StringTable::text(2149));
+    EXPECT_EQ(f->text("Label34"), StringTable::text(2107));
+    EXPECT_EQ(f->text("Unit_Text3"), "gf");
+    EXPECT_EQ(f->text("Label13"), StringTable::text(2083));
+    EXPECT_EQ(f->text("Label58"), "OK/NG");
+    EXPECT_EQ(f->text("Command1"), StringTable::text(1357));
+    EXPECT_EQ(f->text("Command4"), StringTable::text(1321));
+    EXPECT_EQ(f->text("Command6"), StringTable::text(1315));
+    EXPECT_EQ(f->defaultButton(), f->button("Command1"));
+}
+
+TEST_F(ArrayCalculator, RequiredTestNamesTheMessageText) {
+    FormBase* f = open("FrameProbe");
+    type(f, "Text1_0", "");
+    click(f, "Command1");
+    EXPECT_EQ(prompts().lastText(), StringTable::text(1383) + StringTable::text(1333));
+    EXPECT_EQ(f->text("Text2"), "");
+}
+
+TEST_F(ArrayCalculator, FaultShowsWhatWasComputedBeforeIt) {
+    FormBase* f = open("FrameProbe");
+    type(f, "Text4", "old");
+    click(f, "Command1");
+    EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
+    EXPECT_EQ(f->text("Text2"), "14.63");
+    EXPECT_EQ(f->text("Text3"), "0.1");
+    EXPECT_EQ(f->text("Text4"), "old");
+}
+
+TEST_F(ArrayCalculator, PatternRoundsTheValueItselfAndShortFormIsSevenDigits) {
+    EXPECT_EQ(ui::resultText(double(725.45f), "0.0"), "725.5");
+    // The single just below 49.25 reads "49.25" with 7 digits, yet its value rounds down.
+    EXPECT_EQ(ui::resultText(double(std::nextafter(49.25f, 0.0f)), "0.0"), "49.2");
+    EXPECT_EQ(ui::resultText(double(0.1f), ""), "0.1");
+    EXPECT_EQ(ui::resultText(double(65.1f), "0.0", "(", "mm时)"), "(65.1mm时)");
+}
+
+TEST_F(ArrayCalculator, ResetFollowsTheFieldTable) {
+    FormBase* f = open("FrameProbe");
+    click(f, "Command4");
+    EXPECT_EQ(f->text("Text1_0"), "");
+    EXPECT_EQ(f->text("Text1_1"), "0.1");
+}
+
+} // namespace
