@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <stdexcept>
 
 FormBase::FormBase(const QString& className, QWidget* parent) : QWidget(parent) {
@@ -100,13 +101,22 @@ void FormBase::setSingle(const QString& name, float value, QStringView pattern) 
 }
 
 QList<QLineEdit*> FormBase::inputArray(const QString& arrayName) const {
-    QList<QLineEdit*> fields;
-    for (int i = 0;; ++i) {
-        auto* f = findChild<QLineEdit*>(arrayName + u'_' + QString::number(i));
-        if (!f)
-            break;
-        fields.append(f);
+    // Every existing item in ascending index order: an array may have a gap in its indices
+    // (no Text1_6), and the items after the gap belong to it all the same.
+    std::map<int, QLineEdit*> byIndex;
+    const QString prefix = arrayName + u'_';
+    for (QLineEdit* f : findChildren<QLineEdit*>()) {
+        const QString name = f->objectName();
+        if (!name.startsWith(prefix))
+            continue;
+        bool isIndex = false;
+        const int index = name.mid(prefix.size()).toInt(&isIndex);
+        if (isIndex && index >= 0 && name.mid(prefix.size()) == QString::number(index))
+            byIndex.emplace(index, f);
     }
+    QList<QLineEdit*> fields;
+    for (const auto& [index, f] : byIndex)
+        fields.append(f);
     return fields;
 }
 

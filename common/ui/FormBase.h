@@ -53,8 +53,10 @@ public:
     void setNumber(const QString& name, double value, QStringView pattern = {});
     void setSingle(const QString& name, float value, QStringView pattern = {});
 
-    // The input-field array "Text1" is the fields Text1_0, Text1_1, ... that exist; attaching
-    // it gives every item the Down-arrow navigation and the numeric key filter.
+    // The input-field array "Text1" is the fields Text1_0, Text1_1, ... that exist, in index
+    // order, skipping any gap in the indices; attaching it gives every item the Down-arrow
+    // navigation (to the next higher index, after the highest to the lowest) and the numeric
+    // key filter.
     void attachInputArray(const QString& arrayName);
     QList<QLineEdit*> inputArray(const QString& arrayName) const;
 
