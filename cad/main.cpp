@@ -1,13 +1,20 @@
 // Helidraw: draws springs as 3D geometry in the drawing host.
 
+#include "common/ui/FormRegistry.h"
+#include "common/ui/Prompt.h"
+#include "platform/MessageBoxPrompter.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Helidraw"));
-    QLabel window(QStringLiteral("Helidraw"));
-    window.resize(320, 160);
-    window.show();
-    return app.exec();
+    // The palette is the program: hidden input windows do not keep it running on their own.
+    QApplication::setQuitOnLastWindowClosed(true);
+    MessageBoxPrompter prompter;
+    prompt::install(&prompter);
+    FormRegistry::show(QStringLiteral("CadPalette"));
+    const int result = app.exec();
+    prompt::install(nullptr);
+    return result;
 }

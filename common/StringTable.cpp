@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 
 namespace {
 
@@ -68,16 +69,30 @@ QString StringTable::text(int id, Language language) {
     return t.enUS.value(id);
 }
 
+static QSet<QString>& picked() {
+    static QSet<QString> texts;
+    return texts;
+}
+
 QString StringTable::pick(const char* zhCN, const char* zhTW, const char* enUS) {
+    QString text;
     switch (current()) {
     case Language::ZhCN:
-        return QString::fromUtf8(zhCN);
+        text = QString::fromUtf8(zhCN);
+        break;
     case Language::ZhTW:
-        return QString::fromUtf8(zhTW);
+        text = QString::fromUtf8(zhTW);
+        break;
     case Language::EnUS:
+        text = QString::fromUtf8(enUS);
         break;
     }
-    return QString::fromUtf8(enUS);
+    picked().insert(text);
+    return text;
+}
+
+QStringList StringTable::pickedTexts() {
+    return QStringList(picked().begin(), picked().end());
 }
 
 Language StringTable::language() {

@@ -26,6 +26,9 @@ public:
     // A text of the program's own that the table does not hold (messages added for cases
     // the original never handled), in the language in force.
     static QString pick(const char* zhCN, const char* zhTW, const char* enUS);
+    // Every text pick() has given so far: tests check that each message a window shows is one
+    // of the program's own texts.
+    static QStringList pickedTexts();
 
     // Decodes one cell of the table file: \t, \n, \r and \\ are the only escapes.
     static QString unescape(QStringView cell);

@@ -1,0 +1,137 @@
+#include "cad/CadPalette.h"
+
+#include "cad/CadInputForm.h"
+#include "common/ui/FormRegistry.h"
+#include "common/ui/Prompt.h"
+#include "platform/DesktopServices.h"
+#include "platform/Folders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <QWindow>
+
+namespace {
+
+struct PaletteButton {
+    const char* caption;
+    const char* icon;
+    const char* window; // nullptr: help or quit
+};
+
+const PaletteButton kButtons[] = {
+    {"压簧设计", "compression", "CadCompressionForm"},
+    {"塔簧设计", "conical", "CadConicalForm"},
+    {"鼓簧设计", "barrel", "CadBarrelForm"},
+    {"拉簧设计", "extension", "CadExtensionForm"},
+    {"扭簧设计", "torsion", "CadTorsionForm"},
+    {"帮助", "help", nullptr},
+    {"退出", "quit", nullptr},
+};
+
+QString& helpOverride() {
+    static QString path;
+    return path;
+}
+
+std::function<void()>& quitAction() {
+    static std::function<void()> quit;
+    return quit;
+}
+
+} // namespace
+
+CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
+    // Shown without a title bar; the stored caption only names the window to the desktop.
+    setWindowTitle(QString());
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(ui::twips(4110), ui::twips(720));
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setGeometry(0, 0, ui::twips(4110), ui::twips(660));
+    for (int i = 0; i < 7; ++i) {
+        const PaletteButton& b = kButtons[i];
+        QAction* action =
+            toolbar_->addAction(QIcon(QStringLiteral(":/cad/icons/%1.svg").arg(QString::fromLatin1(b.icon))),
+                                QString::fromUtf8(b.caption));
+        action->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, i] { buttonClick(i + 1); });
+    }
+}
+
+void CadPalette::buttonClick(int index) {
+    if (index < 1 || index > 7)
+        return;
+    const PaletteButton& b = kButtons[index - 1];
+    if (b.window) {
+        // FormRegistry::show restores a minimised window and raises it.
+        FormRegistry::show(QString::fromLatin1(b.window));
+    } else if (index == 6) {
+        openHelp();
+    } else if (quitAction()) {
+        quitAction()();
+    } else {
+        // The drawing stays in the host; Helidraw's windows go without asking.
+        QApplication::quit();
+    }
+}
+
+void CadPalette::setHelpFile(const QString& path) {
+    helpOverride() = path;
+}
+
+QString CadPalette::helpFile() {
+    return helpOverride().isEmpty() ? folders::programFile(QStringLiteral("docs/帮助文档.html"))
+                                    : helpOverride();
+}
+
+void CadPalette::setQuitAction(std::function<void()> quit) {
+    quitAction() = std::move(quit);
+}
+
+void CadPalette::openHelp() {
+    const QString path = helpFile();
+    const QString name = QFileInfo(path).fileName();
+    if (!QFileInfo(path).isFile()) {
+        prompt::ask(this,
+                    {cad::programTitle(),
+                     QStringLiteral("    帮助文件丢失，请查找 %1 文件！\n然后将它存放在应用程序所在的目录。")
+                         .arg(name),
+                     PromptIcon::None, PromptButtons::Ok});
+        return;
+    }
+    if (!desktop::openDocument(path))
+        prompt::ask(this, {cad::programTitle(), QStringLiteral("没有可以打开 %1 的程序。").arg(name),
+                           PromptIcon::None, PromptButtons::Ok});
+}
+
+void CadPalette::mousePressEvent(QMouseEvent* event) {
+    // Only the strip below the toolbar is the palette's own surface.
+    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton ||
+        event->position().y() < toolbar_->geometry().bottom() + 1)
+        return;
+    // The window system moves the window where it can; elsewhere the palette follows the
+    // pointer itself.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    dragging_ = true;
+    grab_ = event->position().toPoint();
+}
+
+void CadPalette::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_)
+        return;
+    // The point under the pointer at the press stays under it.
+    move(pos() + (event->position().toPoint() - grab_));
+}
+
+void CadPalette::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
+
+SPIRELTA_REGISTER_FORM(CadPalette)

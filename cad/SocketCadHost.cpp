@@ -1,0 +1,115 @@
+#include "cad/SocketCadHost.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+namespace cad {
+
+SocketCadHost::SocketCadHost(QString socketName, QString hostProgram, Launcher launcher)
+    : socketName_(socketName.isEmpty() ? hostproto::defaultSocketName() : std::move(socketName)),
+      hostProgram_(hostProgram.isEmpty()
+                       ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DrawingHost"))
+                       : std::move(hostProgram)),
+      launcher_(launcher ? std::move(launcher)
+                         : [](const QString& program, const QStringList& arguments, const QString& folder) {
+                               return QProcess::startDetached(program, arguments, folder);
+                           }) {}
+
+SocketCadHost::~SocketCadHost() = default;
+
+bool SocketCadHost::tryConnect() {
+    socket_ = std::make_unique<QLocalSocket>();
+    buffer_.clear();
+    socket_->connectToServer(socketName_);
+    if (socket_->waitForConnected(1000))
+        return true;
+    socket_.reset();
+    return false;
+}
+
+void SocketCadHost::attach() {
+    const QString call = QStringLiteral("hello");
+    if (socket_ && socket_->state() == QLocalSocket::ConnectedState) {
+        try {
+            invoke(call, {});
+            return;
+        } catch (const HostError&) {
+            // The host we knew has gone (closed by the user, or crashed): start afresh.
+        }
+    }
+    connectOrStart();
+    invoke(call, {});
+}
+
+void SocketCadHost::connectOrStart() {
+    const QString call = QStringLiteral("hello");
+    if (tryConnect())
+        return;
+    const QFileInfo program(hostProgram_);
+    if (!program.isFile() || !program.isExecutable())
+        throw HostError(call, QStringLiteral("找不到绘图主机程序：") + hostProgram_);
+    if (!launcher_(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
+                   program.absolutePath()))
+        throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
+    // The host needs a moment to open its window and its socket.
+    const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    QDeadlineTimer deadline(kTimeoutMs);
+    bool connected = false;
+    while (!connected && !deadline.hasExpired()) {
+        connected = tryConnect();
+        if (!connected)
+            QThread::msleep(50);
+    }
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    if (!connected)
+        throw HostError(call, QStringLiteral("绘图主机没有应答：") + hostProgram_);
+}
+
+void SocketCadHost::lost(const QString& call) {
+    if (socket_) {
+        socket_->abort();
+        socket_.reset();
+    }
+    throw HostError(call, hostproto::lostConnectionText());
+}
+
+QCborValue SocketCadHost::invoke(const QString& call, const QCborArray& args) {
+    if (!socket_ || socket_->state() != QLocalSocket::ConnectedState)
+        lost(call);
+    socket_->write(hostproto::frame(hostproto::request(call, args)));
+    QDeadlineTimer deadline(kTimeoutMs);
+    while (socket_->bytesToWrite() > 0) {
+        if (socket_->state() != QLocalSocket::ConnectedState || deadline.hasExpired() ||
+            !socket_->waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
+            lost(call);
+    }
+    for (;;) {
+        bool malformed = false;
+        if (auto reply = hostproto::takeFrame(buffer_, malformed)) {
+            if (reply->value(QStringLiteral("ok")).toBool())
+                return reply->value(QStringLiteral("result"));
+            throw HostError(call, reply->value(QStringLiteral("error")).toString());
+        }
+        if (malformed)
+            lost(call);
+        if (socket_->bytesAvailable() > 0) {
+            buffer_.append(socket_->readAll());
+            continue;
+        }
+        if (deadline.hasExpired() || socket_->state() != QLocalSocket::ConnectedState)
+            lost(call);
+        socket_->waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+        if (socket_->bytesAvailable() == 0 && socket_->state() != QLocalSocket::ConnectedState)
+            lost(call);
+    }
+}
+
+} // namespace cad

@@ -1,0 +1,46 @@
+#pragma once
+// The drawing host reached over its local socket. Attaching connects to a running host or
+// starts DrawingHost from Helidraw's own folder and waits for it. Every call waits for its
+// reply; a host that does not answer within 10 s, or a closed connection, fails the call
+// with "与绘图主机的连接中断", and the next attach starts afresh.
+
+#include "cad/CadHost.h"
+
+#include <QLocalSocket>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace cad {
+
+class SocketCadHost : public CadHost {
+public:
+    // Starts the host program with its arguments in its folder; false when it could not.
+    using Launcher =
+        std::function<bool(const QString& program, const QStringList& arguments, const QString& folder)>;
+
+    // Defaults: the current user's socket, DrawingHost beside the running program, started
+    // detached so that it outlives Helidraw.
+    explicit SocketCadHost(QString socketName = {}, QString hostProgram = {}, Launcher launcher = {});
+    ~SocketCadHost() override;
+
+    void attach() override;
+
+    static constexpr int kTimeoutMs = 10000;
+
+protected:
+    QCborValue invoke(const QString& call, const QCborArray& args) override;
+
+private:
+    bool tryConnect();
+    void connectOrStart();
+    [[noreturn]] void lost(const QString& call);
+
+    QString socketName_;
+    QString hostProgram_;
+    Launcher launcher_;
+    std::unique_ptr<QLocalSocket> socket_;
+    QByteArray buffer_;
+};
+
+} // namespace cad

@@ -1,0 +1,55 @@
+#pragma once
+// The point lists every spring drawing is built from. Pure arithmetic, no host: the
+// generators pass these lists on unchanged.
+//
+// Angles use π as 3.1415926535 throughout: the drawings have always been made with it, and
+// a drawing compared with an old one must match it point for point.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace cad {
+
+constexpr double kPi = 3.1415926535;
+constexpr double kHalfPi = 3.1415926535 / 2;        // also written 1.57079632675
+constexpr double kPiFromTwoPi = 6.283185307 / 2;    // the half turn of the hook tables
+constexpr double kQuarterBendEnd = -848.2293 / 180; // 270 × 3.14159 degrees-as-radians
+
+// Which list a window's hand choice feeds: the cosine-first windows put the hand on x = cos,
+// the sine-first ones on x = sin, so the same text gives opposite signs.
+enum class HandStyle { CosineFirst, SineFirst };
+
+// +1 or −1. Only the exact text "右旋" is the right hand; any other text is the left one.
+double handSign(const QString& comboText, HandStyle style);
+
+// 101 points of a helix of `turns` turns, radius, pitch and start height:
+// x = sx·R·cos θ, y = sy·R·sin θ, z = z0 + sz·0.01·i·T·P, θ = T·3.6·i degrees.
+std::vector<double> helixSplinePoints(double turns, double radius, double pitch, double z0, int sx, int sy,
+                                      int sz);
+
+// Points of a tapered helix for `turns` turns: 50 per turn, rounded half to even. The count
+// travels as a 16-bit number and so does the last index 3n + 2, so more than 10921 points
+// stop the drawing with an arithmetic fault.
+int taperedPointCount(double turns);
+
+// n + 1 points: x = h·r(i)·sin θ, y = r(i)·cos θ, θ = 2i·π/50, z by the three laws of the
+// close-wound end turns (first turn rising 2·rs, p per turn between, last turn rising 2·rs).
+std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs,
+                                       double pitch, double hand);
+
+// The hook-angle texts in their order; -1 for any other text. Compared exactly: a trailing
+// blank makes a different text.
+int hookAngleRow(const QString& comboText);
+
+// Drawn body turns N' for the hook angle: Fix(Nt) − k plus 0, ¼, ½ or ¾ turn; any other text
+// leaves Nt as typed.
+double hookAngleOffset(double turns, double allowance, const QString& comboText);
+
+// 101 points of point(i), i = 0 … 100, flattened to x, y, z. Every coordinate must be finite.
+struct Point3d {
+    double x, y, z;
+};
+std::vector<double> pointList(int lastIndex, const std::function<Point3d(int)>& point);
+
+} // namespace cad

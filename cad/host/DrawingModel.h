@@ -1,0 +1,121 @@
+#pragma once
+// The drawing the host keeps: entities, user coordinate systems, view direction and
+// variables. Every change goes through the members below; each checks its values and
+// throws ModelError with a text for the caller when it refuses. No widgets here.
+
+#include "cad/host/Vec3.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <map>
+#include <stdexcept>
+#include <variant>
+#include <vector>
+
+namespace host {
+
+class ModelError : public std::runtime_error {
+public:
+    explicit ModelError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+struct Spline {
+    std::vector<Vec3> fitPoints;
+    Vec3 startTangent, endTangent;
+};
+struct Circle {
+    Vec3 centre;
+    double radius = 0;
+    Vec3 normal{0, 0, 1};
+};
+// Counterclockwise about the normal from the start direction to the end direction.
+struct Arc {
+    Vec3 centre;
+    double radius = 0;
+    Vec3 normal{0, 0, 1};
+    Vec3 startDirection{1, 0, 0};
+    Vec3 endDirection{1, 0, 0};
+};
+struct Line {
+    Vec3 start, end;
+};
+// A filled disc: a copy of the circle it was made from.
+struct Region {
+    Circle circle;
+};
+using Entity = std::variant<Spline, Circle, Arc, Line, Region>;
+
+struct Ucs {
+    QString name;
+    Vec3 origin, xAxis, yAxis, zAxis; // unit axes; y made square to x
+};
+
+using Id = qint64;
+
+class DrawingModel : public QObject {
+    Q_OBJECT
+public:
+    DrawingModel();
+
+    // Empty drawing, world coordinates, default view.
+    void clear();
+
+    Id addSpline(const std::vector<Vec3>& fitPoints, Vec3 startTangent, Vec3 endTangent);
+    Id addCircle(Vec3 centre, double radius);
+    Id addArc(Vec3 centre, double radius, double startAngle, double endAngle);
+    Id addLine(Vec3 start, Vec3 end);
+    Id addRegion(const std::vector<Id>& circles);
+    Id addUcs(Vec3 origin, Vec3 xAxisPoint, Vec3 yAxisPoint, const QString& name);
+    void setActiveUcs(Id ucs);
+
+    void move(Id entity, Vec3 from, Vec3 to);
+    void rotate3D(Id entity, Vec3 axisPoint1, Vec3 axisPoint2, double angle);
+    void setCenter(Id circle, Vec3 centre);
+    // Checks that the entity exists; nothing else to do.
+    void touch(Id entity) const;
+
+    void setViewDirection(Vec3 direction);
+    Vec3 viewDirection() const { return viewDirection_; }
+
+    // "name value " command lines set the variable of that name; unknown commands are ignored.
+    void sendCommand(const QString& line);
+    void setVariable(const QString& name, int value);
+    // Variables by lower-case name, as text ("270d", "35").
+    QString variable(const QString& name) const;
+
+    static double angleFromXAxis(Vec3 from, Vec3 to);
+
+    // Reading.
+    const std::vector<Id>& order() const { return order_; }
+    const Entity& entity(Id id) const;
+    const std::map<Id, Ucs>& ucsTable() const { return ucs_; }
+    Id activeUcs() const { return activeUcs_; }
+    // The active system's z axis, or world z.
+    Vec3 activeNormal() const;
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+signals:
+    void changed();
+    void viewChanged();
+
+private:
+    Id add(Entity e);
+    Entity& find(Id id);
+
+    std::map<Id, Entity> entities_;
+    std::vector<Id> order_;
+    std::map<Id, Ucs> ucs_;
+    Id activeUcs_ = 0;
+    Id nextId_ = 1;
+    Vec3 viewDirection_{0, 0, 1};
+    QMap<QString, QString> variables_;
+    bool modified_ = false;
+};
+
+} // namespace host

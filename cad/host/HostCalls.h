@@ -1,0 +1,35 @@
+#pragma once
+// Turns the messages of Helidraw into changes of the drawing. Calls that concern the window
+// (visible, maximised, view applied, whole drawing shown) go to hooks that the window sets;
+// without a window they do nothing.
+
+#include "cad/host/DrawingModel.h"
+
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborValue>
+#include <functional>
+
+namespace host {
+
+class HostCalls {
+public:
+    explicit HostCalls(DrawingModel& model) : model_(model) {}
+
+    // The reply to one request: {ok, result} or {ok: false, error}.
+    QCborMap handle(const QCborMap& request);
+
+    std::function<void(bool)> onSetVisible;
+    std::function<void(int)> onSetWindowState;
+    std::function<void()> onApplyViewport;
+    std::function<void()> onZoomExtents;
+    // Saving is for tests and the bench: returns an error text, empty on success.
+    std::function<QString(const QString&)> onSaveDxf;
+
+private:
+    QCborValue call(const QString& name, const QCborArray& args);
+
+    DrawingModel& model_;
+};
+
+} // namespace host

@@ -1,0 +1,43 @@
+// DrawingHost: keeps the current drawing for Helidraw, shows it and saves it as DXF.
+
+#include "cad/host/DrawingModel.h"
+#include "cad/host/HostCalls.h"
+#include "cad/host/HostServer.h"
+#include "cad/host/HostWindow.h"
+#include "cad/protocol/HostMessages.h"
+#include "common/StringTable.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("DrawingHost"));
+    StringTable::setLanguage(StringTable::languageFor(QLocale::system().uiLanguages()));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption socketOption(QStringLiteral("socket"), QStringLiteral("Name of the local socket."),
+                                    QStringLiteral("NAME"), hostproto::defaultSocketName());
+    parser.addOption(socketOption);
+    parser.process(app);
+
+    host::DrawingModel model;
+    host::HostCalls calls(model);
+    host::HostServer server(calls);
+    switch (server.listen(parser.value(socketOption))) {
+    case host::HostServer::Start::AnotherHostAnswers:
+        // One host per socket: the one that answers keeps the drawing.
+        return 0;
+    case host::HostServer::Start::Failed:
+        std::fprintf(stderr, "DrawingHost: %s\n", qPrintable(server.errorString()));
+        return 1;
+    case host::HostServer::Start::Listening:
+        break;
+    }
+    host::HostWindow window(model, calls);
+    window.show();
+    return app.exec();
+}

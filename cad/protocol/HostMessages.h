@@ -1,0 +1,49 @@
+#pragma once
+// The messages between Helidraw and the drawing host.
+//
+// Each message is a frame: a 4-byte big-endian length, then one CBOR map of that many bytes.
+// A request is {call: text, args: array}; the reply is {ok: true, result: value} or
+// {ok: false, error: text}, one reply per request, in order. Numbers travel as CBOR doubles,
+// so coordinates arrive bit for bit as they were computed. Points are arrays of three doubles.
+
+#include <QByteArray>
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborValue>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace hostproto {
+
+struct Point3 {
+    double x = 0, y = 0, z = 0;
+
+    QCborArray toCbor() const { return {x, y, z}; }
+    // Nothing when the value is not an array of three numbers.
+    static std::optional<Point3> fromCbor(const QCborValue& value);
+    bool operator==(const Point3&) const = default;
+};
+
+QCborArray doubles(const std::vector<double>& values);
+
+// Largest frame accepted; a longer length means a confused peer, and the connection is dropped.
+constexpr qint64 kMaxFrameBytes = 64 * 1024 * 1024;
+
+QByteArray frame(const QCborMap& message);
+
+// Takes one complete message off the front of the buffer. Nothing while the frame is not
+// complete yet; a frame that is too long or not a CBOR map sets malformed.
+std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed);
+
+QCborMap request(const QString& call, const QCborArray& args);
+QCborMap success(const QCborValue& result);
+QCborMap failure(const QString& error);
+
+// The socket's name for the current user: a path in the user's runtime folder.
+QString defaultSocketName();
+
+// The text the user sees when the host stops answering.
+QString lostConnectionText();
+
+} // namespace hostproto
