@@ -86,10 +86,7 @@ void build(FormBase* form, const Layout& layout, std::function<void()> calculate
     page->addLayout(column);
 
     const bool oneFrame = layout.inputFrameId == 0;
-    QGroupBox* inputs = oneFrame ? ui::makeFrame(form, QStringLiteral("Frame1"), 0)
-                                 : ui::makeFrame(form, QStringLiteral("Frame1"), layout.inputFrameId);
-    if (oneFrame)
-        inputs->setTitle(QString());
+    QGroupBox* inputs = ui::makeFrame(form, QStringLiteral("Frame1"), layout.inputFrameId);
     column->addWidget(inputs);
     auto* inside = new QVBoxLayout(inputs);
     ui::grid(inputs, inputCells(layout));
