@@ -47,6 +47,13 @@ Life compression(float shearStress, float tensileStrength) {
                           [ratio](double threshold) { return ratio < static_cast<float>(threshold); });
 }
 
+Life compression(double shearStress, double tensileStrength, Precision precision) {
+    if (precision == Precision::Single)
+        return compression(num::toSingle(shearStress), num::toSingle(tensileStrength));
+    const double ratio = num::div(shearStress, tensileStrength);
+    return firstBandBelow(kCompressionRow, [ratio](double threshold) { return ratio < threshold; });
+}
+
 Life extension(float shearStress, float tensileStrength) {
     return firstBandBelow(kCompressionRow, [=](double threshold) {
         const float limit = num::toSingle(double(tensileStrength) * threshold * kExtensionFactor);

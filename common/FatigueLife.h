@@ -27,9 +27,15 @@ struct Life {
     QString text() const;
 };
 
+// The precision a row's comparison is made in.
+enum class Precision { Single, Double };
+
 // Compression row: r = tau / sigma_b rounded to single precision, compared with each threshold
 // as a single-precision constant. Throws num::CalcFault when sigma_b is zero.
 Life compression(float shearStress, float tensileStrength);
+// The same row compared in the given precision: with Double the ratio and the thresholds stay
+// in double precision (a ratio of exactly 0.3 then gives "100", not "1000" through rounding).
+Life compression(double shearStress, double tensileStrength, Precision precision);
 
 // Extension row: each product sigma_b * c * 0.8 (sigma_b times c first) is formed in double
 // precision and rounded to single precision, then compared with the single-precision stress.
@@ -38,7 +44,6 @@ Life extension(float shearStress, float tensileStrength);
 // Torsion row: each product sigma_b * c compared with the bending stress. The torsion window
 // compares in two precisions: with Single the product is rounded to single precision and the
 // stress is taken as a single; with Double both stay in double precision.
-enum class Precision { Single, Double };
 Life torsion(double bendingStress, double tensileStrength, Precision precision);
 
 } // namespace fatigue

@@ -46,6 +46,18 @@ public:
 };
 SPIRELTA_REGISTER_FORM(SingleFieldProbe)
 
+// An array with a gap in its indices (no Text1_1, no Text1_3), created out of index order.
+class GapArrayProbe : public FormBase {
+public:
+    GapArrayProbe() : FormBase(QStringLiteral("GapArrayProbe")) {
+        ui::grid(
+            this,
+            {{ui::edit("Text1_4")}, {ui::edit("Text1_0")}, {ui::edit("Text1_2")}, {ui::edit("Text1_x")}});
+        attachInputArray(QStringLiteral("Text1"));
+    }
+};
+SPIRELTA_REGISTER_FORM(GapArrayProbe)
+
 class WindowRuntime : public FormTest {
 protected:
     // Focus moves only inside the active window, so wait until the window is active.
@@ -80,6 +92,30 @@ TEST_F(WindowRuntime, DownArrowInOneFieldArrayReselectsIt) {
     f->field("Text1_0")->deselect();
     QTest::keyClick(f->field("Text1_0"), Qt::Key_Down);
     EXPECT_EQ(f->field("Text1_0")->selectedText(), "abc");
+}
+
+TEST_F(WindowRuntime, ArrayWithAGapTakesEveryItemInIndexOrder) {
+    FormBase* f = open(QStringLiteral("GapArrayProbe"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const QList<QLineEdit*> items = f->inputArray(QStringLiteral("Text1"));
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0], f->field("Text1_0"));
+    EXPECT_EQ(items[1], f->field("Text1_2"));
+    EXPECT_EQ(items[2], f->field("Text1_4"));
+    // Down goes to the next higher index and wraps only after the highest.
+    f->field("Text1_0")->setFocus();
+    QTest::keyClick(f->field("Text1_0"), Qt::Key_Down);
+    EXPECT_EQ(focused(), f->field("Text1_2"));
+    QTest::keyClick(f->field("Text1_2"), Qt::Key_Down);
+    EXPECT_EQ(focused(), f->field("Text1_4"));
+    QTest::keyClick(f->field("Text1_4"), Qt::Key_Down);
+    EXPECT_EQ(focused(), f->field("Text1_0"));
+    // The items after the gap filter keys like the others; a name that is no index is not an item.
+    QTest::keyClick(f->field("Text1_4"), Qt::Key_A);
+    EXPECT_EQ(prompts().lastText(), StringTable::text(1032));
+    prompts().clear();
+    QTest::keyClick(f->field("Text1_x"), Qt::Key_A);
+    EXPECT_TRUE(prompts().requests.isEmpty());
 }
 
 TEST_F(WindowRuntime, KeyFilterLetsNumberCharactersThrough) {
