@@ -219,7 +219,7 @@ void Form88::fillSheet() {
     // a number leaves the sheet as it was.
     const double turns = num::strictOrFault(text(name("Text1_5")));
     auto asNumber = [this](const char* box) { return num::text(number(name(box))); };
-    ui::SheetFill sheet(QStringLiteral("Form136"));
+    ui::SheetFill sheet = sheets::waveSpring();
     sheet.put(2, text(name("Combo1")));
     sheet.put({3, 6, 7}, asNumber("Text1_0"));
     sheet.put({5, 24}, asNumber("Text1_1"));

@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString kSheet = QStringLiteral("Form133");
 const QString kGramsForce = QStringLiteral("gf");
 const QString kNewtons = QStringLiteral("N");
 
@@ -76,7 +75,7 @@ void Form10::buildInputFrame() {
         this,
         {
             {ui::label("Label9", 1375),
-             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
              ui::button("Command3", 1371)},
             {ui::label("Label15", 1333), ui::edit("Text1_0"), ui::literal("Label14", "mm"),
              ui::mark("Label23_1", true)},
@@ -229,7 +228,7 @@ void Form10::fillDrawingSheet() {
     const double d = number(QStringLiteral("Text1_0"));
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double freeLength = number(QStringLiteral("Text1_3"));
-    normalparts::SheetFill sheet(kSheet);
+    ui::SheetFill sheet = sheets::extension();
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put(3, num::text(d));
     sheet.put(4, num::text(d + meanDiameter));

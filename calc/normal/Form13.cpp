@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString kSheet = QStringLiteral("Form134");
 const QString kRed = QStringLiteral("#ff0000");
 
 // The buttons whose action needs a result.
@@ -61,7 +60,7 @@ void Form13::buildInputFrame() {
         this,
         {
             {ui::label("Label9", 1544),
-             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
              ui::button("Command7", 1371)},
             {ui::label("Label16", 1329, 4)},
             {ui::label("Label12", 1324, 4)},
@@ -209,7 +208,7 @@ void Form13::fillDrawingSheet() {
     auto input = [this](int index) { return number(QStringLiteral("Text10_%1").arg(index)); };
     const double d = input(0), smallOuter = input(1), largeOuter = input(2), coils = input(3);
     const double freeHeight = input(4);
-    normalparts::SheetFill sheet(kSheet);
+    ui::SheetFill sheet = sheets::conical();
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put({3, 19}, num::text(d));
     sheet.put({4, 17}, num::text(smallOuter));

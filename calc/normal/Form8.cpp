@@ -8,6 +8,7 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
+#include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 
 #include <QBoxLayout>
@@ -18,13 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-const QString kSheet = QStringLiteral("Form63");
-
-ui::Cell spanning(ui::Cell cell, int columns) {
-    cell.columnSpan = columns;
-    return cell;
-}
 
 // One input row: caption, field, unit and the required/optional mark.
 std::vector<ui::Cell> inputRow(const char* caption, int captionId, int index, const char* unit,
@@ -84,10 +78,11 @@ void Form8::buildInputFrame(QBoxLayout* layout) {
         frame,
         {
             {ui::label(QStringLiteral("Label9"), 1375),
-             spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)), 3)},
+             ui::spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)),
+                          3)},
             {ui::label(QStringLiteral("Label34"), 1367),
-             spanning(ui::combo(QStringLiteral("Combo2"), {StringTable::text(1381), StringTable::text(1382)}),
-                      3)},
+             ui::spanning(
+                 ui::combo(QStringLiteral("Combo2"), {StringTable::text(1381), StringTable::text(1382)}), 3)},
             inputRow("Label1", 1333, 0, "mm", "Unit1_0", 1, true),
             inputRow("Label3", 1332, 1, "mm", "Unit1_1", 2, true),
             inputRow("Label5", 1373, 2, "T", "Unit1_2", 3, true),
@@ -279,9 +274,10 @@ void Form8::fillDrawingSheet() {
         {21, outer},
         {22, inner},
     };
+    ui::SheetFill sheet = sheets::compression();
     for (const auto& [box, value] : boxes)
-        FormRegistry::writeText(kSheet, QStringLiteral("Text1_%1").arg(box), value);
-    FormRegistry::show(kSheet);
+        sheet.put(box, value);
+    sheet.show();
 }
 
 SPIRELTA_REGISTER_FORM(Form8)

@@ -20,8 +20,6 @@
 namespace {
 
 const QString kDegree = QStringLiteral("。");
-const QString kSheet = QStringLiteral("Form135");
-
 } // namespace
 
 Form9::Form9() : FormBase(QStringLiteral("Form9")) {
@@ -60,7 +58,7 @@ void Form9::buildInputFrame() {
         this,
         {
             {ui::label("Label28", 1375),
-             normalparts::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
+             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
              ui::button("Command3", 1371)},
             {ui::label("Label16", 1333), ui::edit("Text1_0"), ui::literal("UnitText1_0", "mm"),
              ui::mark("Label23_1", true)},
@@ -203,7 +201,7 @@ void Form9::fillDrawingSheet() {
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double coils = number(QStringLiteral("Text1_2"));
     const double bodyLength = (coils + 1) * d;
-    normalparts::SheetFill sheet(kSheet);
+    ui::SheetFill sheet = sheets::torsion();
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put({3, 19}, num::text(d));
     sheet.put(4, num::text(d + meanDiameter));

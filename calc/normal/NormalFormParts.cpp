@@ -21,11 +21,6 @@ QLineEdit* hiddenField(QWidget* parent, const QString& name) {
     return field;
 }
 
-ui::Cell spanning(ui::Cell cell, int columns) {
-    cell.columnSpan = columns;
-    return cell;
-}
-
 ui::Cell literalButton(const char* name, const QString& caption) {
     ui::Cell cell = ui::button(QString::fromLatin1(name), 0);
     cell.text = caption;

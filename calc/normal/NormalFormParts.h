@@ -23,17 +23,11 @@ namespace normalparts {
 // A text box that is never shown; other windows read it by name.
 QLineEdit* hiddenField(QWidget* parent, const QString& name);
 
-// A cell that spans several grid columns.
-ui::Cell spanning(ui::Cell cell, int columns);
-
 // A button whose caption is the same in every language.
 ui::Cell literalButton(const char* name, const QString& caption);
 
 // Runs the action when the label is clicked with the left button.
 void onLabelClick(QLabel* label, std::function<void()> action);
-
-// The fill of a drawing sheet, shared with the other calculators.
-using SheetFill = ui::SheetFill;
 
 // The input frame (Frame1) of a calculator window: the field grid with the button rows
 // below it on the left, the window's picture on the right.

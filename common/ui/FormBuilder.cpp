@@ -85,6 +85,11 @@ Cell colored(Cell cell, const QString& color) {
     return cell;
 }
 
+Cell spanning(Cell cell, int columns) {
+    cell.columnSpan = columns;
+    return cell;
+}
+
 static QString caption(const Cell& c) {
     return c.textId ? StringTable::text(c.textId) : c.text;
 }

@@ -58,6 +58,8 @@ Cell button(const QString& name, int textId, int columnSpan = 1);
 Cell widget(QWidget* w, int columnSpan = 1);
 Cell gap(int columnSpan = 1);
 Cell colored(Cell cell, const QString& color);
+// The cell spread over several grid columns (a list across the field, unit and mark columns).
+Cell spanning(Cell cell, int columns);
 
 // Creates the cells' controls as children of the parent and lays them out in a grid.
 // Adds the grid to the parent's layout if it has one, else makes it the parent's layout.

@@ -20,3 +20,27 @@ void SheetFill::show() const {
 }
 
 } // namespace ui
+
+namespace sheets {
+
+ui::SheetFill compression() {
+    return ui::SheetFill(QStringLiteral("Form63"));
+}
+
+ui::SheetFill extension() {
+    return ui::SheetFill(QStringLiteral("Form133"));
+}
+
+ui::SheetFill torsion() {
+    return ui::SheetFill(QStringLiteral("Form135"));
+}
+
+ui::SheetFill conical() {
+    return ui::SheetFill(QStringLiteral("Form134"));
+}
+
+ui::SheetFill waveSpring() {
+    return ui::SheetFill(QStringLiteral("Form136"));
+}
+
+} // namespace sheets

@@ -24,3 +24,15 @@ private:
 };
 
 } // namespace ui
+
+// The drawing sheets by the spring they draw, each an empty fill to put boxes into. Only these
+// functions know which window stands behind a sheet.
+namespace sheets {
+
+ui::SheetFill compression();
+ui::SheetFill extension();
+ui::SheetFill torsion();
+ui::SheetFill conical();
+ui::SheetFill waveSpring();
+
+} // namespace sheets
