@@ -8,6 +8,8 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <stdexcept>
+#include <string>
 
 CostWizardStep::CostWizardStep(const QString& className, int step) : FormBase(className), step_(step) {}
 
@@ -26,14 +28,30 @@ QHBoxLayout* CostWizardStep::makeConfirmCancel(std::function<void()> confirm) {
 std::optional<std::vector<float>> CostWizardStep::readNumbers(std::initializer_list<NumberField> fields) {
     std::vector<float> values;
     for (const NumberField& f : fields) {
-        const std::optional<double> value = num::strict(text(QString::fromLatin1(f.control)));
-        if (!value) {
-            prompt::inform(this, StringTable::text(1383) + StringTable::text(f.labelId));
+        const std::optional<float> value = strictSingle(f.control, f.labelId);
+        if (!value)
             return std::nullopt;
-        }
-        values.push_back(num::single(*value));
+        values.push_back(*value);
     }
     return values;
+}
+
+std::optional<float> CostWizardStep::strictSingle(const char* control, int labelId) {
+    const std::optional<double> value = num::strict(text(QString::fromLatin1(control)));
+    if (!value) {
+        prompt::inform(this, StringTable::text(1383) + StringTable::text(labelId));
+        return std::nullopt;
+    }
+    return num::single(*value);
+}
+
+int CostWizardStep::captionOf(ui::InputFields fields, const char* control) {
+    for (const ui::InputField& f : fields) {
+        if (qstrcmp(f.field, control) == 0)
+            return f.captionId;
+    }
+    // A control read as a number is always one of the window's declared fields.
+    throw std::logic_error(std::string("no field row for ") + control);
 }
 
 void CostWizardStep::handToHub(const QString& report) {
