@@ -7,6 +7,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -66,13 +67,8 @@ void Form4::calculate() {
         if (out.weight)
             setSingle(QStringLiteral("Text7"), *out.weight, u"0.0000");
     };
-    try {
-        wireweights::serpentine(in, out);
-    } catch (const num::CalcFault&) {
-        showResults(); // the length worked out before the fault stays written
-        throw;
-    }
-    showResults();
+    // The length worked out before a fault stays written.
+    ui::computeThenShow([&] { wireweights::serpentine(in, out); }, showResults);
 }
 
 SPIRELTA_REGISTER_FORM(Form4)

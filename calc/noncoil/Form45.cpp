@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <cmath>
-#include <exception>
 
 namespace {
 
@@ -139,20 +138,8 @@ void Form45::calculate() {
     in.typeText = text(QStringLiteral("Combo2"));
     in.combinationText = text(QStringLiteral("Combo3"));
     StackResults r;
-    std::exception_ptr fault;
-    try {
-        disc::computeStack(in, r);
-    } catch (const num::CalcFault&) {
-        fault = std::current_exception();
-    }
-    try {
-        ui::show(this, r, kShowDisc); // stops at the first result not reached
-    } catch (const num::CalcFault&) {
-        if (!fault)
-            throw;
-    }
-    if (fault)
-        std::rethrow_exception(fault);
+    ui::computeThenShow(
+        this, [&] { disc::computeStack(in, r); }, r, kShowDisc);
     // A combination that is neither list text leaves the stack's load as it was.
     if (std::isfinite(r.stackLoad))
         ui::show(this, r, kShowStack);

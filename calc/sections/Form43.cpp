@@ -6,6 +6,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -70,8 +71,8 @@ void Form43::calculate() {
     if (!ui::requireFilled(this, kInputs))
         return;
     Results r;
-    ui::computeAndShow(
-        this, r, [&] { rectangulartorsion::compute(in, r); }, kShown);
+    ui::computeThenShow(
+        this, [&] { rectangulartorsion::compute(in, r); }, r, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form43)

@@ -6,6 +6,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -65,8 +66,8 @@ void Form64::calculate() {
     Inputs in = ui::read(this, kRead);
     in.g = g;
     Results r;
-    ui::computeAndShow(
-        this, r, [&] { flatwire::compute(in, r); }, kShown);
+    ui::computeThenShow(
+        this, [&] { flatwire::compute(in, r); }, r, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form64)

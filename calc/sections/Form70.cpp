@@ -5,6 +5,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -76,8 +77,8 @@ void Form70::calculate() {
     if (!ui::requireFilled(this, kInputs))
         return;
     Results r;
-    ui::computeAndShow(
-        this, r, [&] { torsionbar::compute(in, r); }, kShown);
+    ui::computeThenShow(
+        this, [&] { torsionbar::compute(in, r); }, r, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form70)

@@ -8,6 +8,7 @@
 #include "common/ui/Bindings.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/Prompt.h"
 
 #include <QGroupBox>
@@ -103,8 +104,8 @@ void Form81::calculate() {
     Inputs in = ui::read(this, kRead);
     in.g = g;
     Results r;
-    ui::computeAndShow(
-        this, r, [&] { squarecoil::compute(in, r); }, kShown);
+    ui::computeThenShow(
+        this, [&] { squarecoil::compute(in, r); }, r, kShown);
     if (!r.coilsFit)
         prompt::inform(this, StringTable::text(2405));
 }

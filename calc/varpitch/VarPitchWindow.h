@@ -7,6 +7,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FieldTable.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/PictureWithLabels.h"
 
 #include <QString>
@@ -57,8 +58,8 @@ std::optional<Results> calculate(FormBase* form, double g, ui::InputFields field
     Inputs in = ui::read(form, read);
     in.g = g;
     Results r;
-    ui::computeAndShow(
-        form, r, [&] { compute(in, r); }, shown);
+    ui::computeThenShow(
+        form, [&] { compute(in, r); }, r, shown);
     return r;
 }
 
