@@ -54,6 +54,18 @@ float readSingle(const FormBase* form, const QString& name) {
     return num::single(num::strictOrFault(form->text(name)));
 }
 
+bool readDimensions(FormBase* form, const QString& materialName, Dimensions into) {
+    for (const char* box : {"Text2_0", "Text2_1", "Text2_2"}) {
+        if (form->isEmpty(QString::fromLatin1(box)))
+            return false;
+    }
+    form->setText(QStringLiteral("Text1"), materialName);
+    into.wireDia = readSingle(form, QStringLiteral("Text2_0"));
+    into.meanDia = readSingle(form, QStringLiteral("Text2_1"));
+    into.activeCoils = readSingle(form, QStringLiteral("Text2_2"));
+    return true;
+}
+
 DesignFrame beginDesignFrame(FormBase* form) {
     auto* frame1 = ui::makeFrame(form, QStringLiteral("Frame1"), 1984);
     auto* inner = new QVBoxLayout(frame1);
