@@ -9,6 +9,7 @@
 #include "calc/wizards/SubCalculator.h"
 #include "calc/wizards/TrialActiveCoils.h"
 #include "calc/wizards/TrialMeanDiameter.h"
+#include "calc/wizards/TrialWireDiameter.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -105,39 +106,23 @@ private:
 
 // --- Sub-calculators ---------------------------------------------------------------------------
 
-const BoxRow kForm95Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "7.11"},
-    {"Label1_1", 1994, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1993, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1418, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1992, "Text1_4", "", nullptr, 0, "", true},
-};
+// d' from F2', [tau], K and the C' typed here; the factor shown is the design's.
+const TrialWireDiameter::Design kForm95{.className = "Form95",
+                                        .designStep = "Form94",
+                                        .defaultIndex = "7.11",
+                                        .springIndex = &wizard::State::compSpringIndex,
+                                        .trialSpringIndex = &wizard::State::compTrialSpringIndex,
+                                        .workingLoad = &wizard::State::compWorkingLoad,
+                                        .allowableShear = &wizard::State::compAllowableShear,
+                                        .wahlFactor = &wizard::State::compWahlFactor,
+                                        .trialWireDia = &wizard::State::compTrialWireDia,
+                                        .shownFactor = [](const wizard::State& s) -> std::optional<QString> {
+                                            return num::textSingle(s.compWahlFactor);
+                                        }};
 
-class Form95 : public SubCalculator {
+class Form95 : public TrialWireDiameter {
 public:
-    Form95()
-        : SubCalculator(QStringLiteral("Form95"), 1989, 1990, kForm95Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form94"), QStringLiteral("Text2_0")}) {
-        addSeries(1991, series::standardWireDiameters(),
-                  QStringLiteral(":/pictures/wizards/formula_trial_wire.svg"));
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.compSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        wizard::State& s = wizard::state;
-        s.compTrialSpringIndex = readSingle(this, QStringLiteral("Text1_0"));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.compWorkingLoad));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.compAllowableShear));
-        setText(QStringLiteral("Text1_3"), num::textSingle(s.compWahlFactor));
-        s.compTrialWireDia = compressiondesign::trialWireDiameter(s.compWahlFactor, s.compTrialSpringIndex,
-                                                                  s.compWorkingLoad, s.compAllowableShear);
-        setSingle(QStringLiteral("Text1_4"), s.compTrialWireDia, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+    Form95() : TrialWireDiameter(kForm95) {}
 };
 
 // D' = d C' with the C' typed here.

@@ -10,6 +10,7 @@
 #include "calc/wizards/SubCalculator.h"
 #include "calc/wizards/TrialActiveCoils.h"
 #include "calc/wizards/TrialMeanDiameter.h"
+#include "calc/wizards/TrialWireDiameter.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -97,43 +98,27 @@ private:
     }
 };
 
-const BoxRow kForm104Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "5.5"},
-    {"Label1_1", 1994, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1993, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1418, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1992, "Text1_4", "", nullptr, 0, "", true},
-};
-
-class Form104 : public SubCalculator {
-public:
-    Form104()
-        : SubCalculator(QStringLiteral("Form104"), 1989, 1990, kForm104Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form103"), QStringLiteral("Text2_0")}) {
-        addSeries(1991, series::standardWireDiameters(),
-                  QStringLiteral(":/pictures/wizards/formula_trial_wire.svg"));
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.extSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        wizard::State& s = wizard::state;
-        s.extTrialSpringIndex = readSingle(this, QStringLiteral("Text1_0"));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.extWorkingLoad));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.extAllowableShear));
+// d' as in the compression wizard. The factor is shown for the C' typed here (none while that
+// C' has no Wahl factor, and then d' is not worked out); d' takes the design step's factor.
+const TrialWireDiameter::Design kForm104{
+    .className = "Form104",
+    .designStep = "Form103",
+    .defaultIndex = "5.5",
+    .springIndex = &wizard::State::extSpringIndex,
+    .trialSpringIndex = &wizard::State::extTrialSpringIndex,
+    .workingLoad = &wizard::State::extWorkingLoad,
+    .allowableShear = &wizard::State::extAllowableShear,
+    .wahlFactor = &wizard::State::extWahlFactor,
+    .trialWireDia = &wizard::State::extTrialWireDia,
+    .shownFactor = [](const wizard::State& s) -> std::optional<QString> {
         if (!extensiondesign::hasWahlFactor(s.extTrialSpringIndex))
-            return;
-        // Shown for the C' typed here; the trial diameter takes the design step's factor.
-        setNumber(QStringLiteral("Text1_3"), extensiondesign::shownWahlFactor(s.extTrialSpringIndex),
-                  u"0.00");
-        s.extTrialWireDia = compressiondesign::trialWireDiameter(s.extWahlFactor, s.extTrialSpringIndex,
-                                                                 s.extWorkingLoad, s.extAllowableShear);
-        setSingle(QStringLiteral("Text1_4"), s.extTrialWireDia, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+            return std::nullopt;
+        return num::format(extensiondesign::shownWahlFactor(s.extTrialSpringIndex), u"0.00");
+    }};
+
+class Form104 : public TrialWireDiameter {
+public:
+    Form104() : TrialWireDiameter(kForm104) {}
 };
 
 // D' = d C' with the C' typed here.
