@@ -121,6 +121,17 @@ std::vector<std::vector<ui::Cell>> deflectionRows() {
     };
 }
 
+std::vector<std::vector<ui::Cell>> stressRows() {
+    const QString mpa = QStringLiteral("Mpa");
+    return {
+        {ui::label("Label1_6", 2005), ui::result("Text1_6"), ui::literal("Unit_Text1_6", mpa)},
+        {ui::label("Label1_7", 2004), ui::result("Text1_7"), ui::literal("Unit_Text1_7", mpa)},
+        {ui::label("Label1_12", 2003), ui::result("Text1_8"), ui::gap()},
+        {ui::literal("Label1_13", QStringLiteral("zmax/6b:")), ui::result("Text1_12"), ui::gap()},
+        {ui::colored(ui::literal("Label5", {}, 3), "blue")},
+    };
+}
+
 void showFatigueVerdict(FormBase* form, bool ok) {
     QLabel* fatigue = form->label(QStringLiteral("Label5"));
     QFont font = fatigue->font();

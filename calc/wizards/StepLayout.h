@@ -66,6 +66,10 @@ bool readDimensions(FormBase* form, const QString& materialName, Dimensions into
 // deflections, the test load, and the two deformation ratios with their verdict labels.
 std::vector<std::vector<ui::Cell>> deflectionRows();
 
+// Frame4 of the same steps: the lowest and highest shear stress, their ratio, the ratio to the
+// strength (zmax/6b) and the fatigue verdict label (Label5) across the three columns.
+std::vector<std::vector<ui::Cell>> stressRows();
+
 // Label5 of a check step says whether the fatigue strength is met, in the report font.
 void showFatigueVerdict(FormBase* form, bool ok);
 
