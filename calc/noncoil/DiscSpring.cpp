@@ -1,5 +1,6 @@
 #include "calc/noncoil/DiscSpring.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "common/CheckedMath.h"
 #include "common/ui/PartialResults.h"
 
@@ -18,18 +19,12 @@ constexpr Material kMaterials[] = {
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    const Material* m = noncoil::rowNamed(kMaterials, listText);
+    return m ? m->e : 0;
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 Parameters parametersForRatio(double c, double e) {

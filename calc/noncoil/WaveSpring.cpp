@@ -1,5 +1,6 @@
 #include "calc/noncoil/WaveSpring.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -24,18 +25,12 @@ float s(double value) {
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    const Material* m = noncoil::rowNamed(kMaterials, listText);
+    return m ? m->e : 0;
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 float waveFactor(float waves) {

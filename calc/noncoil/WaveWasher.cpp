@@ -1,5 +1,6 @@
 #include "calc/noncoil/WaveWasher.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "calc/noncoil/WaveSpring.h"
 #include "common/CheckedMath.h"
 #include "common/ui/PartialResults.h"
@@ -15,18 +16,12 @@ constexpr Material kMaterials[] = {{"65Mn", 206000}, {"SUS304", 181000}, {"Incon
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    const Material* m = noncoil::rowNamed(kMaterials, listText);
+    return m ? m->e : 0;
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 void compute(const Inputs& in, Results& out) {
