@@ -78,18 +78,11 @@ Form37::Form37() : FormBase(QStringLiteral("Form37")) {
         setText(QString::fromLatin1(unit), StringTable::text(1599));
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this,
-                    {"Text1_9",  "Text1_8",  "Text1_6",  "Text1_0",  "Text1_1",  "Text1_2",  "Text1_3",
-                     "Text1_4",  "Text1_5",  "Command1", "Command2", "Text1_7",  "Combo1",   "Text1_10",
-                     "Text1_11", "Text1_12", "Text1_13", "Text1_14", "Text1_15", "Text1_16", "Text1_17"});
-    field(QStringLiteral("Text1_9"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_9",  "Text1_8",  "Text1_6",  "Text1_0",  "Text1_1",  "Text1_2",
+                                       "Text1_3",  "Text1_4",  "Text1_5",  "Command1", "Command2", "Text1_7",
+                                       "Combo1",   "Text1_10", "Text1_11", "Text1_12", "Text1_13", "Text1_14",
+                                       "Text1_15", "Text1_16", "Text1_17"}});
 }
 
 void Form37::calculate() {

@@ -48,17 +48,11 @@ Form38::Form38() : FormBase(QStringLiteral("Form38")) {
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
     // Indexes 0-2, 4 and 5: Down counts the five elements, so 4 and 5 wrap to 0.
-    attachInputArray(QStringLiteral("Text1"), ui::DownRule::ElementCount);
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Combo1", "Text1_0", "Text1_1", "Text1_2", "Text1_4", "Text1_5", "Command1",
-                           "Command2", "Command3"});
-    comboBox(QStringLiteral("Combo1"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Combo1", "Text1_0", "Text1_1", "Text1_2", "Text1_4", "Text1_5",
+                                       "Command1", "Command2", "Command3"},
+                          .down = ui::DownRule::ElementCount,
+                          .exitButton = true});
 }
 
 void Form38::calculate() {

@@ -64,16 +64,10 @@ Form39::Form39() : FormBase(QStringLiteral("Form39")) {
                            .fixedCaptions = {{"Label1_7", "R1(L1/R)："}, {"Label1_11", "R2(L2/R)："}}});
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
-                           "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"});
-    field(QStringLiteral("Text1_0"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(
+        this, {.calculate = [this] { calculate(); },
+               .tabOrder = {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
+                            "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"}});
 }
 
 // The compression wizard's test deflection is not written here: it is a length in mm that
