@@ -9,18 +9,13 @@
 namespace disc {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {
+constexpr noncoil::NamedModulus kMaterials[] = {
     {"60Si2MnA", 206000}, {"50CrVA", 206000}, {"17-7", 203400}, {"x718", 200000}, {"x750", 214000},
 };
 } // namespace
 
 double materialModulus(const QString& listText) {
-    const Material* m = noncoil::rowNamed(kMaterials, listText);
-    return m ? m->e : 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {

@@ -26,4 +26,16 @@ template <class Rows> auto rowNamed(const Rows& rows, const QString& text) -> de
     return nullptr;
 }
 
+// A material known by its list text and Young's modulus, the usual row of such a table.
+struct NamedModulus {
+    const char* name;
+    double e;
+};
+
+// The modulus of the row whose list text is `text`; 0 when no row has it.
+template <class Rows> double modulusNamed(const Rows& rows, const QString& text) {
+    const NamedModulus* row = rowNamed(rows, text);
+    return row ? row->e : 0;
+}
+
 } // namespace noncoil

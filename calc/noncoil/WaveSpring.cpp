@@ -10,11 +10,7 @@
 namespace wave {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {
+constexpr noncoil::NamedModulus kMaterials[] = {
     {"SWC", 21000},  {"65Mn", 21000},         {"SUS304", 19000},
     {"17-7", 21000}, {"inconelX 750", 21800}, {"inconel 718", 20400},
 };
@@ -25,8 +21,7 @@ float s(double value) {
 } // namespace
 
 double materialModulus(const QString& listText) {
-    const Material* m = noncoil::rowNamed(kMaterials, listText);
-    return m ? m->e : 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {

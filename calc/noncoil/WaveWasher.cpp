@@ -8,16 +8,12 @@
 namespace wavewasher {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {{"65Mn", 206000}, {"SUS304", 181000}, {"InconelX750", 214000}};
+constexpr noncoil::NamedModulus kMaterials[] = {
+    {"65Mn", 206000}, {"SUS304", 181000}, {"InconelX750", 214000}};
 } // namespace
 
 double materialModulus(const QString& listText) {
-    const Material* m = noncoil::rowNamed(kMaterials, listText);
-    return m ? m->e : 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {
