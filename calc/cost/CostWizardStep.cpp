@@ -8,21 +8,29 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <stdexcept>
 #include <string>
 
 CostWizardStep::CostWizardStep(const QString& className, int step) : FormBase(className), step_(step) {}
 
-QHBoxLayout* CostWizardStep::makeConfirmCancel(std::function<void()> confirm) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
+void CostWizardStep::buildPage(int titleId, const std::vector<std::vector<ui::Cell>>& rows,
+                               const QStringList& names, std::function<void()> confirm) {
+    setWindowTitle(StringTable::text(titleId));
+    auto* fields = new QWidget(this);
+    ui::grid(fields, rows);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(fields);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
     QPushButton* confirmButton = ui::makeButton(this, QStringLiteral("Command1"), 1543);
     QPushButton* cancelButton = ui::makeButton(this, QStringLiteral("Command2"), 1783);
-    row->addWidget(confirmButton);
-    row->addWidget(cancelButton);
+    buttons->addWidget(confirmButton);
+    buttons->addWidget(cancelButton);
+    page->addLayout(buttons);
     onClick(confirmButton, std::move(confirm));
     connect(cancelButton, &QPushButton::clicked, this, [this] { close(); });
-    return row;
+    declare(names);
 }
 
 std::optional<std::vector<float>> CostWizardStep::readNumbers(std::initializer_list<NumberField> fields) {

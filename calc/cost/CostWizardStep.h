@@ -16,8 +16,6 @@
 #include <optional>
 #include <vector>
 
-class QHBoxLayout;
-
 class CostWizardStep : public FormBase {
     Q_OBJECT
 public:
@@ -26,8 +24,10 @@ public:
     CostWizardStep(const QString& className, int step);
 
 protected:
-    // Confirm and Cancel in a row, right-aligned; Confirm runs the given step.
-    QHBoxLayout* makeConfirmCancel(std::function<void()> confirm);
+    // The step's page: its title, the field rows, and Confirm and Cancel under them; Confirm
+    // runs the given step. The names are declared, so that a misspelt one fails here.
+    void buildPage(int titleId, const std::vector<std::vector<ui::Cell>>& rows, const QStringList& names,
+                   std::function<void()> confirm);
 
     // Reads each control strictly as a single-precision number, in order. The first that is
     // no number is reported as text 1383 followed by its label text; nothing is returned then.

@@ -4,12 +4,9 @@
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
-#include "common/StringTable.h"
 #include "common/ui/FieldNavigation.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
-
-#include <QVBoxLayout>
 
 namespace {
 
@@ -37,13 +34,7 @@ const ui::InputField kFields[] = {
 class Form118 : public CostWizardStep {
 public:
     Form118() : CostWizardStep(QStringLiteral("Form118"), 1) {
-        setWindowTitle(StringTable::text(2055));
-        auto* fields = new QWidget(this);
-        ui::grid(fields, ui::inputRows(kFields, false));
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(fields);
-        page->addLayout(makeConfirmCancel([this] { confirm(); }));
-        declare(ui::fieldNames(kFields));
+        buildPage(2055, ui::inputRows(kFields, false), ui::fieldNames(kFields), [this] { confirm(); });
         // The Down arrow moves on to the next text.
         FieldNavigation::attach(this, QStringLiteral("Text1"));
         setFirstField(field(QStringLiteral("Text1_0")));

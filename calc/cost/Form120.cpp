@@ -5,13 +5,11 @@
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/WireDensityTable.h"
 #include "common/Numbers.h"
-#include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 
 #include <QComboBox>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -59,15 +57,10 @@ const ui::In<Typed> kRead[] = {
 } // namespace
 
 Form120::Form120() : CostWizardStep(QStringLiteral("Form120"), 3) {
-    setWindowTitle(StringTable::text(1375));
-    auto* fields = new QWidget(this);
     std::vector<std::vector<ui::Cell>> rows = costparts::fieldRows(kFields, kUnitTexts);
     rows[2][1] = ui::result(QStringLiteral("Text1_2")); // read only: the timer writes it
     rows.insert(rows.begin(), {ui::label("Label1", 1646), ui::combo("Combo1")});
-    ui::grid(fields, rows);
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(fields);
-    page->addLayout(makeConfirmCancel([this] { confirm(); }));
+    buildPage(1375, rows, ui::fieldNames(kFields) << QStringLiteral("Combo1"), [this] { confirm(); });
 
     // Any text may be typed into the list; one that names no material keeps the last density.
     QComboBox* materials = comboBox(QStringLiteral("Combo1"));
@@ -75,7 +68,6 @@ Form120::Form120() : CostWizardStep(QStringLiteral("Form120"), 3) {
     materials->addItems(WireDensityTable::names(kMaterials, costwizard::kMaterialRows));
     materials->setCurrentIndex(1);
 
-    declare(ui::fieldNames(kFields) << QStringLiteral("Combo1"));
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
     // A fault ends a tick silently: the weight box keeps what it showed.

@@ -6,12 +6,10 @@
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
-#include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 
 #include <QComboBox>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -69,14 +67,9 @@ const ui::In<ManufacturingInputs> kRead[] = {
 class Form121 : public CostWizardStep {
 public:
     Form121() : CostWizardStep(QStringLiteral("Form121"), 4) {
-        setWindowTitle(StringTable::text(2052));
-        auto* fields = new QWidget(this);
         std::vector<std::vector<ui::Cell>> rows = costparts::fieldRows(kFields, kUnitTexts);
         rows[0][1] = ui::combo(QStringLiteral("Combo1"));
-        ui::grid(fields, rows);
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(fields);
-        page->addLayout(makeConfirmCancel([this] { confirm(); }));
+        buildPage(2052, rows, ui::fieldNames(kFields), [this] { confirm(); });
 
         // A rate typed into the list counts as well as a listed one.
         QComboBox* rates = comboBox(QStringLiteral("Combo1"));
@@ -84,7 +77,6 @@ public:
         rates->addItems({"20", "40", "60", "80", "100", "120"});
         rates->setCurrentIndex(1);
 
-        declare(ui::fieldNames(kFields));
         attachInputArray(QStringLiteral("Text19"));
         setFirstField(field(QStringLiteral("Text19_0")));
     }
