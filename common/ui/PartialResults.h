@@ -30,18 +30,18 @@
 // showing step: ui::computeThenShow([&] { compute(in, r); }, [&] { ...show... });
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/ui/Bindings.h"
 
 #include <QStringList>
 #include <exception>
-#include <limits>
 #include <optional>
 #include <span>
 
 namespace ui {
 
-inline constexpr double notReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 // Runs the calculation, then shows whatever it reached; a fault of the calculation goes on
 // after the showing, a fault of the showing (a value no box may show) goes on as well.
