@@ -5,6 +5,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -86,14 +87,9 @@ Form37::Form37() : FormBase(QStringLiteral("Form37")) {
 }
 
 void Form37::calculate() {
-    DesignInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    DesignResults r;
-    ui::computeThenShow(
-        this, [&] { mainspring::design(in, r); }, r, kShow);
+    DesignInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &mainspring::design, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form37)

@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -56,14 +57,9 @@ Form38::Form38() : FormBase(QStringLiteral("Form38")) {
 }
 
 void Form38::calculate() {
-    drum::Inputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    drum::Results r;
-    ui::computeThenShow(
-        this, [&] { drum::constantForce(in, r); }, r, kShow);
+    drum::Inputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &drum::constantForce, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form38)

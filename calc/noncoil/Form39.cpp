@@ -3,6 +3,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "calc/noncoil/ThinStrip.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -73,14 +74,9 @@ Form39::Form39() : FormBase(QStringLiteral("Form39")) {
 // The compression wizard's test deflection is not written here: it is a length in mm that
 // belongs to the wizard, and a percentage stored there would be wrong data.
 void Form39::calculate() {
-    CurledInputs in;
-    in.m = thinstrip::material(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    CurledResults r;
-    ui::computeThenShow(
-        this, [&] { thinstrip::curled(in, r); }, r, kShow);
+    CurledInputs start;
+    start.m = thinstrip::material(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &thinstrip::curled, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form39)

@@ -3,6 +3,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "calc/noncoil/ThinStrip.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -74,14 +75,9 @@ Form44::Form44() : FormBase(QStringLiteral("Form44")) {
 }
 
 void Form44::calculate() {
-    CantileverInputs in;
-    in.m = thinstrip::material(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    CantileverResults r;
-    ui::computeThenShow(
-        this, [&] { thinstrip::cantilever(in, r); }, r, kShow);
+    CantileverInputs start;
+    start.m = thinstrip::material(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &thinstrip::cantilever, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form44)

@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -73,15 +74,10 @@ Form71::Form71() : FormBase(QStringLiteral("Form71")) {
 }
 
 void Form71::calculate() {
-    CheckInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    in = ui::read(this, kRead, in);
-    in.lifeFactor = strip::fixedServiceLifeFactor(text(QStringLiteral("Combo3")));
-    CheckResults r;
-    ui::computeThenShow(
-        this, [&] { spiral::check(in, r); }, r, kShow);
+    CheckInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    start.lifeFactor = strip::fixedServiceLifeFactor(text(QStringLiteral("Combo3")));
+    ui::calculate(this, kInputs, kRead, start, &spiral::check, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form71)

@@ -5,6 +5,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -81,14 +82,9 @@ Form72::Form72() : FormBase(QStringLiteral("Form72")) {
 }
 
 void Form72::calculate() {
-    CheckInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    in = ui::read(this, kRead, in);
-    CheckResults r;
-    ui::computeThenShow(
-        this, [&] { mainspring::check(in, r); }, r, kShow);
+    CheckInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &mainspring::check, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form72)

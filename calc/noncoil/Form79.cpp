@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -55,14 +56,9 @@ Form79::Form79() : FormBase(QStringLiteral("Form79")) {
 }
 
 void Form79::calculate() {
-    drum::Inputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    drum::Results r;
-    ui::computeThenShow(
-        this, [&] { drum::constantTorque(in, r); }, r, kShow);
+    drum::Inputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &drum::constantTorque, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form79)
