@@ -39,16 +39,12 @@ Form4::Form4() : FormBase(QStringLiteral("Form4")) {
                      });
     costparts::addContactLinks(column, "Label20", "Label22");
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        ui::resetFields(this, kFields);
-        clearFields({QStringLiteral("Text6"), QStringLiteral("Text7")});
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command1",
+                                 .reset = "Command2",
+                                 .exit = "Command3",
+                                 .results = {QStringLiteral("Text6"), QStringLiteral("Text7")}},
+                                [this] { calculate(); });
 }
 
 void Form4::calculate() {
