@@ -6,7 +6,7 @@
 #include "common/SpringChecks.h"
 #include "common/SpringDesign.h"
 
-namespace compressiondesign {
+namespace compressiondesigner {
 
 namespace {
 
@@ -21,7 +21,7 @@ float asShown(float value, QStringView pattern) {
 
 } // namespace
 
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;
     const double tau = in.allowableStress;
     const double c = in.springIndex;
@@ -86,4 +86,4 @@ void design(const Inputs& in, Design& out) {
     out.safetyOk = out.safetyFactor > 1.0f;
 }
 
-} // namespace compressiondesign
+} // namespace compressiondesigner

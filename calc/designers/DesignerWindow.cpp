@@ -2,15 +2,19 @@
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "platform/ExcelWorkbookOpener.h"
 #include "platform/WindowCommands.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace designer {
 
@@ -40,6 +44,43 @@ QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::functi
     return bar;
 }
 
+QGroupBox* inputFrame(FormBase* form, std::vector<std::vector<ui::Cell>> rows, QWidget* sketch,
+                      const char* arrowNote) {
+    QGroupBox* frame = ui::makeFrame(form, QStringLiteral("Frame1"), 1366);
+    auto* row = new QHBoxLayout(frame);
+    auto* left = new QWidget(frame);
+    row->addWidget(left, 0, Qt::AlignTop);
+    if (arrowNote)
+        rows.push_back({ui::label(QString::fromLatin1(arrowNote), 1935, 4)});
+    ui::grid(left, rows);
+    if (arrowNote)
+        form->label(QString::fromLatin1(arrowNote))->setWordWrap(true);
+    for (QLineEdit* input : form->inputArray(QStringLiteral("Text1")))
+        input->setFixedWidth(ui::twips(855));
+    row->addWidget(sketch, 0, Qt::AlignTop);
+    return frame;
+}
+
+QGroupBox* resultFrame(FormBase* form, std::initializer_list<std::vector<ui::Cell>> rows, int boxTwips) {
+    QGroupBox* frame = ui::makeFrame(form, QStringLiteral("Frame2"), 1936);
+    ui::grid(frame, rows);
+    for (QLineEdit* box : frame->findChildren<QLineEdit*>())
+        box->setFixedWidth(ui::twips(boxTwips));
+    return frame;
+}
+
+QVBoxLayout* designColumn(FormBase* form, QWidget* parent, int titleId, QGroupBox* inputs, QWidget* commands,
+                          QGroupBox* results) {
+    form->setWindowTitle(StringTable::text(titleId));
+    auto* column = new QVBoxLayout(parent);
+    column->addWidget(inputs);
+    column->addWidget(commands);
+    column->addWidget(results);
+    form->attachInputArray(QStringLiteral("Text1"));
+    form->setFirstField(form->field(QStringLiteral("Text1_0")));
+    return column;
+}
+
 QString line(const FormBase* form, std::initializer_list<const char*> controls) {
     QString text;
     for (const char* name : controls)
@@ -66,6 +107,66 @@ std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
     if (form->isEmpty(name))
         return std::nullopt;
     return num::single(num::strictOrFault(form->text(name)));
+}
+
+void showEchoes(FormBase* form, std::span<const Echo> echoes) {
+    for (const Echo& e : echoes)
+        form->setText(QString::fromLatin1(e.label),
+                      form->text(QString::fromLatin1(e.box)) + QString::fromUtf8(e.suffix));
+}
+
+QStringList reportLines(const FormBase* form, std::span<const Line> lines) {
+    QStringList texts;
+    for (const Line& l : lines)
+        texts.append(form->text(QString::fromLatin1(l.caption)) + form->text(QString::fromLatin1(l.box)) +
+                     (l.unitLabel ? form->text(QString::fromLatin1(l.unitLabel)) : QString()) +
+                     QString::fromUtf8(l.suffix));
+    return texts;
+}
+
+QStringList inputLines(const FormBase* form, ui::InputFields inputs) {
+    QStringList texts;
+    for (const ui::InputField& f : inputs)
+        texts.append(form->text(f.captionName()) + form->text(QString::fromLatin1(f.field)) +
+                     (*f.unit ? form->text(f.unitLabelName()) : QString()));
+    return texts;
+}
+
+QStringList inputNames(ui::InputFields inputs) {
+    QStringList names = ui::fieldNames(inputs);
+    for (const ui::InputField& f : inputs) {
+        names.append(f.captionName());
+        if (*f.unit)
+            names.append(f.unitLabelName());
+    }
+    return names;
+}
+
+QStringList echoNames(std::span<const Echo> echoes) {
+    QStringList names;
+    for (const Echo& e : echoes)
+        names << QString::fromLatin1(e.label) << QString::fromLatin1(e.box);
+    return names;
+}
+
+QStringList lineNames(std::span<const Line> lines) {
+    QStringList names;
+    for (const Line& l : lines) {
+        names << QString::fromLatin1(l.caption) << QString::fromLatin1(l.box);
+        if (l.unitLabel)
+            names << QString::fromLatin1(l.unitLabel);
+    }
+    return names;
+}
+
+void clearInputsAndResults(FormBase* form, ui::InputFields inputs, const QStringList& boxes) {
+    ui::resetFields(form, inputs);
+    form->clearFields(boxes);
+}
+
+void redTexts(FormBase* form, std::initializer_list<const char*> boxes) {
+    for (const char* box : boxes)
+        form->field(QString::fromLatin1(box))->setStyleSheet(QStringLiteral("color: #ff0000"));
 }
 
 void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts) {

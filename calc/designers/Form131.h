@@ -8,7 +8,6 @@
 #include "common/ui/FormBase.h"
 #include "platform/TextReport.h"
 
-class QBoxLayout;
 class QGroupBox;
 
 class Form131 : public FormBase {
