@@ -6,7 +6,7 @@
 #include "common/SpringChecks.h"
 #include "common/SpringDesign.h"
 
-namespace extensiondesign {
+namespace extensiondesigner {
 
 namespace {
 
@@ -16,7 +16,7 @@ using num::single;
 
 } // namespace
 
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;
     const double tau = in.allowableStress;
     const double c = in.springIndex;
@@ -72,4 +72,4 @@ void design(const Inputs& in, Design& out) {
     out.freeLength = single((n + 1.0) * d + 2.0 * double(out.innerDiameter));
 }
 
-} // namespace extensiondesign
+} // namespace extensiondesigner

@@ -3,6 +3,7 @@
 // the verdicts decided before the fault).
 
 #include "calc/designers/CompressionDesign.h"
+#include "calc/designers/ExtensionDesign.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 
@@ -35,6 +36,12 @@ void expectResults(const R& r, const std::vector<Shown<R>>& shown, const std::ve
         EXPECT_EQ(r.*(d.member), d.verdict);
 }
 
+// The inputs with one of them changed.
+template <class I> I with(I in, float I::*member, float value) {
+    in.*member = value;
+    return in;
+}
+
 template <class Case> std::string caseName(const ::testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
@@ -64,11 +71,6 @@ TEST_P(CompressionCore, ShowsTheWorkedExample) {
     Results r;
     compressiondesigner::compute(GetParam().in, r);
     expectResults(r, GetParam().shown, GetParam().decided);
-}
-
-Inputs with(Inputs in, float Inputs::*member, float value) {
-    in.*member = value;
-    return in;
 }
 
 const Case kCases[] = {
@@ -160,5 +162,107 @@ const FaultCase kFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Designer, CompressionCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 } // namespace compression
+
+// --- extension -----------------------------------------------------------------------------
+
+namespace extension {
+
+using extensiondesigner::Inputs;
+using extensiondesigner::Results;
+
+// The window's defaults: G 79000, [tau] 600, C 5.5, L1 7.5 / P1 180, L2 17 / P2 340.
+Inputs defaults(std::optional<float> chosen = std::nullopt) {
+    return {79000.0f, 600.0f, 5.5f, 7.5f, 180.0f, 17.0f, 340.0f, chosen};
+}
+
+struct Case {
+    const char* name;
+    Inputs in;
+    std::vector<Shown<Results>> shown;
+    std::vector<Decided<Results>> decided = {};
+};
+
+class ExtensionCore : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ExtensionCore, ShowsTheWorkedExample) {
+    Results r;
+    extensiondesigner::compute(GetParam().in, r);
+    expectResults(r, GetParam().shown, GetParam().decided);
+}
+
+const Case kCases[] = {
+    {"DefaultsWithProposedDiameter",
+     defaults(),
+     {{&Results::wireDiameter, "0.00", "3.20"},
+      {&Results::meanDiameter, "0.00", "17.60"},
+      {&Results::innerDiameter, "0.00", "14.40"},
+      {&Results::outerDiameter, "0.00", "20.80"},
+      {&Results::activeCoils, "0.00", "12.00"},
+      {&Results::rate, "0.00", "15.83"},
+      {&Results::initialTension, "0.00", "61.29"},
+      {&Results::initialStress, "0.00", "107.18"},
+      {&Results::limitStress, "0.00", "672.00"},
+      {&Results::limitLoad, "0.00", "382.27"},
+      {&Results::maxShearStress, "0.00", "594.53"},
+      {&Results::safetyFactor, "0.00", "1.01"},
+      {&Results::freeLength, "0.00", "70.40"},
+      {&Results::characteristicRatio, "0.0", "0.4"}},
+     {{&Results::initialStressOk, true}, {&Results::characteristicOk, true}, {&Results::safetyOk, true}}},
+    {"DefaultsWithChosenDiameter",
+     defaults(3.5f),
+     {{&Results::wireDiameter, "0.00", "3.50"},
+      {&Results::activeCoils, "0.00", "13.00"},
+      {&Results::rate, "0.00", "15.98"},
+      {&Results::initialTension, "0.00", "60.15"},
+      {&Results::initialStress, "0.00", "87.92"},
+      {&Results::limitLoad, "0.00", "457.31"},
+      {&Results::maxShearStress, "0.00", "496.98"},
+      {&Results::safetyFactor, "0.00", "1.21"},
+      {&Results::freeLength, "0.00", "80.50"},
+      {&Results::characteristicRatio, "0.0", "0.3"}}},
+    {"ProposalRoundingToSevenStays",
+     with(defaults(), &Inputs::secondLoad, 1640.0f),
+     {{&Results::wireDiameter, "0.00", "7.00"}}},
+    {"ProposalRoundingAboveSevenStepsUp",
+     with(defaults(), &Inputs::secondLoad, 1700.0f),
+     {{&Results::wireDiameter, "0.00", "8.00"}}},
+    // A falling load with a growing extension gives a negative rate; nothing guards it.
+    {"NoPlausibilityGuard",
+     with(defaults(), &Inputs::secondLoad, 100.0f),
+     {{&Results::wireDiameter, "0.00", "1.70"},
+      {&Results::activeCoils, "0.00", "-11.00"},
+      {&Results::rate, "0.00", "-9.17"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, ExtensionCore, ::testing::ValuesIn(kCases), caseName<Case>);
+
+struct FaultCase {
+    const char* name;
+    Inputs in;
+    std::optional<bool> initialStressOk; // decided before the fault, if it was
+};
+
+class ExtensionCoreFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(ExtensionCoreFault, FaultsKeepingEarlierVerdicts) {
+    Results r;
+    EXPECT_THROW(extensiondesigner::compute(GetParam().in, r), num::CalcFault);
+    EXPECT_EQ(r.initialStressOk, GetParam().initialStressOk);
+    EXPECT_FALSE(r.characteristicOk.has_value());
+    EXPECT_FALSE(r.safetyOk.has_value());
+}
+
+const FaultCase kFaults[] = {
+    {"ZeroChosenDiameter", defaults(0.0f), std::nullopt},
+    {"IndexOne", with(defaults(), &Inputs::springIndex, 1.0f), std::nullopt},
+    {"IndexBelowOneMakesARootNegative", with(defaults(), &Inputs::springIndex, 0.9f), std::nullopt},
+    {"EqualExtensions", with(defaults(), &Inputs::secondExtension, 7.5f), std::nullopt},
+    {"ZeroAllowableStressWithoutChosenDiameter", with(defaults(), &Inputs::allowableStress, 0.0f),
+     std::nullopt},
+    // The initial-stress limit G/100/C is 0: NG, before the check extension divides by G.
+    {"ZeroShearModulus", with(defaults(), &Inputs::shearModulus, 0.0f), false},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, ExtensionCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
+
+} // namespace extension
 
 } // namespace
