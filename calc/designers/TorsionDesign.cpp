@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace torsiondesign {
+namespace torsiondesigner {
 
 namespace {
 
@@ -16,7 +16,7 @@ using num::single;
 
 } // namespace
 
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double e = in.youngsModulus;
     const double sigma = in.allowableStress;
     const double r = in.leverArm;
@@ -40,6 +40,7 @@ void design(const Inputs& in, Design& out) {
 
     out.meanDiameter = single(outerLimit - d);
     out.innerDiameter = single(outerLimit - d - d);
+    out.outerDiameter = in.outerDiameterLimit;
     const double meanD = out.meanDiameter;
 
     // Whole coils that fit under the height limit, plus the fraction the free angle gives.
@@ -67,4 +68,4 @@ void design(const Inputs& in, Design& out) {
     out.actualTorque = single(double(out.rate) * double(out.torsionAngle));
 }
 
-} // namespace torsiondesign
+} // namespace torsiondesigner

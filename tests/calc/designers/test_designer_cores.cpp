@@ -4,6 +4,7 @@
 
 #include "calc/designers/CompressionDesign.h"
 #include "calc/designers/ExtensionDesign.h"
+#include "calc/designers/TorsionDesign.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 
@@ -264,5 +265,117 @@ const FaultCase kFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Designer, ExtensionCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 } // namespace extension
+
+// --- torsion -------------------------------------------------------------------------------
+
+namespace torsion {
+
+using torsiondesigner::Inputs;
+using torsiondesigner::Results;
+
+// The window's defaults: E 206000, [sigma] 1236, R 35, Pmax 60, Dlim 13.3, Hlim 37, gap 0.5,
+// working angle 40, free angle 142.
+Inputs defaults(std::optional<float> chosen = std::nullopt) {
+    return {206000.0f, 1236.0f, 35.0f, 60.0f, 13.3f, 37.0f, 0.5f, 40.0f, 142.0f, chosen};
+}
+
+Inputs with2(Inputs in, float Inputs::*first, float firstValue, float Inputs::*second, float secondValue) {
+    return with(with(in, first, firstValue), second, secondValue);
+}
+
+struct Case {
+    const char* name;
+    Inputs in;
+    std::vector<Shown<Results>> shown;
+    std::vector<Decided<Results>> decided = {};
+};
+
+class TorsionCore : public ::testing::TestWithParam<Case> {};
+
+TEST_P(TorsionCore, ShowsTheWorkedExample) {
+    Results r;
+    torsiondesigner::compute(GetParam().in, r);
+    expectResults(r, GetParam().shown, GetParam().decided);
+}
+
+const Case kCases[] = {
+    {"Defaults",
+     defaults(),
+     {{&Results::wireDiameter, "0.0", "2.6"},
+      {&Results::innerDiameter, "0.0", "8.1"},
+      {&Results::meanDiameter, "0.0", "10.7"},
+      {&Results::outerDiameter, "0.0", "13.3"},
+      {&Results::activeCoils, "0.0", "11.1"},
+      {&Results::pitch, "0.0", "3.1"},
+      {&Results::rate, "0.0", "21.3"},
+      {&Results::torsionAngle, "0", "99"},
+      {&Results::correctionAngle, "0", "3"},
+      {&Results::correctedAngle, "0", "102"},
+      {&Results::impliedWorkingAngle, "0", "40"},
+      {&Results::bendingStress, "0.0", "1231.2"},
+      {&Results::freeHeight, "0.0", "36.9"},
+      {&Results::actualTorque, "0.00", "2100.00"}},
+     {{&Results::angleOk, true}, {&Results::stressOk, true}, {&Results::freeHeightOk, true}}},
+    {"EstimateTooLarge",
+     with(defaults(), &Inputs::estimatedFreeAngle, 150.0f),
+     {{&Results::impliedWorkingAngle, "0", "48"}, {&Results::freeHeight, "0.0", "36.8"}},
+     {{&Results::angleOk, false}, {&Results::stressOk, true}, {&Results::freeHeightOk, true}}},
+    {"ChosenDiameter",
+     defaults(2.6f),
+     {{&Results::wireDiameter, "0.0", "2.6"},
+      {&Results::bendingStress, "0.0", "1217.0"},
+      {&Results::freeHeight, "0.0", "37.0"},
+      {&Results::impliedWorkingAngle, "0", "42"}},
+     {{&Results::stressOk, true}, {&Results::freeHeightOk, false}, {&Results::angleOk, false}}},
+    {"LargeTorqueStepsAboveSeven",
+     with2(defaults(), &Inputs::leverArm, 100.0f, &Inputs::maxLoad, 2000.0f),
+     {{&Results::wireDiameter, "0.0", "12.0"}}},
+    // d0 = 7.0000 rounds to 7.00 and stays; d0 = 7.0105 rounds to 7.01 and becomes 8.
+    {"ProposalOfSevenStays",
+     with2(defaults(), &Inputs::leverArm, 100.0f, &Inputs::maxLoad, 416.2f),
+     {{&Results::wireDiameter, "0.0", "7.0"}}},
+    {"ProposalJustAboveSevenStepsUp",
+     with2(defaults(), &Inputs::leverArm, 100.0f, &Inputs::maxLoad, 418.1f),
+     {{&Results::wireDiameter, "0.0", "8.0"}}},
+    {"NoGapBetweenCoils",
+     with(defaults(), &Inputs::coilGap, 0.0f),
+     {{&Results::pitch, "0.0", "2.6"},
+      {&Results::activeCoils, "0.0", "13.1"},
+      {&Results::torsionAngle, "0", "117"},
+      {&Results::impliedWorkingAngle, "0", "22"},
+      {&Results::freeHeight, "0.0", "36.5"}},
+     {{&Results::angleOk, false}, {&Results::freeHeightOk, true}}},
+    {"WorkingAngleWithAFractionNeverMatches",
+     with(defaults(), &Inputs::workingAngle, 40.4f),
+     {{&Results::impliedWorkingAngle, "0", "40"}},
+     {{&Results::angleOk, false}}},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, TorsionCore, ::testing::ValuesIn(kCases), caseName<Case>);
+
+struct FaultCase {
+    const char* name;
+    Inputs in;
+};
+
+class TorsionCoreFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(TorsionCoreFault, FaultsBeforeAnyVerdict) {
+    Results r;
+    EXPECT_THROW(torsiondesigner::compute(GetParam().in, r), num::CalcFault);
+    EXPECT_FALSE(r.stressOk.has_value());
+    EXPECT_FALSE(r.freeHeightOk.has_value());
+    EXPECT_FALSE(r.angleOk.has_value());
+}
+
+const FaultCase kFaults[] = {
+    {"ZeroAllowableStress", with(defaults(), &Inputs::allowableStress, 0.0f)},
+    {"ZeroYoungsModulus", with(defaults(), &Inputs::youngsModulus, 0.0f)},
+    {"ZeroLeverArm", with(defaults(), &Inputs::leverArm, 0.0f)},
+    {"NoRoomForTheWire", defaults(13.3f)},
+    {"ZeroGapAndZeroWire", with(defaults(0.0f), &Inputs::coilGap, 0.0f)},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, TorsionCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
+
+} // namespace torsion
 
 } // namespace
