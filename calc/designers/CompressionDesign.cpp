@@ -8,18 +8,10 @@
 
 namespace compressiondesigner {
 
-namespace {
-
+using designmath::asShown;
 using designmath::cube;
 using designmath::fourth;
 using num::single;
-
-// A value as the pattern shows it, read back: later steps judge the displayed figure.
-float asShown(float value, QStringView pattern) {
-    return single(num::lenient(num::formatSingle(value, pattern)));
-}
-
-} // namespace
 
 void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;

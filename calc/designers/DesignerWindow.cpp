@@ -18,9 +18,12 @@
 
 namespace designer {
 
-QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
-                    std::function<report::DesignReport()> designReport) {
-    auto* bar = new QWidget(form);
+QVBoxLayout* DesignerForm::startPage(QWidget* parent, int titleId, QGroupBox* inputs) {
+    setWindowTitle(StringTable::text(titleId));
+    auto* column = new QVBoxLayout(parent);
+    column->addWidget(inputs);
+
+    auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("CommandRow"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -31,17 +34,20 @@ QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::functi
                                        {"Command3", 1406},
                                        {"Command8", 1315}})
         row->addWidget(ui::makeButton(bar, QString::fromLatin1(name), textId));
+    column->addWidget(bar);
 
-    form->setDefaultButton(form->button(QStringLiteral("Command1")));
-    form->onClick(QStringLiteral("Command1"), std::move(calculate));
-    form->onClick(QStringLiteral("Command4"), std::move(reset));
-    form->onClick(QStringLiteral("Command5"), [form] { windowcommands::printForm(form); });
-    form->onClick(QStringLiteral("Command2"), [form] { windowcommands::savePageSnapshot(form); });
-    form->onClick(QStringLiteral("Command3"), [form, designReport = std::move(designReport)] {
-        report::saveAs(form, report::designReportText(designReport()));
-    });
-    form->onClick(QStringLiteral("Command8"), [form] { form->close(); });
-    return bar;
+    setDefaultButton(button(QStringLiteral("Command1")));
+    onClick(QStringLiteral("Command1"), [this] { calculate(); });
+    onClick(QStringLiteral("Command4"), [this] { reset(); });
+    onClick(QStringLiteral("Command5"), [this] { windowcommands::printForm(this); });
+    onClick(QStringLiteral("Command2"), [this] { windowcommands::savePageSnapshot(this); });
+    onClick(QStringLiteral("Command3"),
+            [this] { report::saveAs(this, report::designReportText(designReport())); });
+    onClick(QStringLiteral("Command8"), [this] { close(); });
+
+    attachInputArray(QStringLiteral("Text1"));
+    setFirstField(field(QStringLiteral("Text1_0")));
+    return column;
 }
 
 QGroupBox* inputFrame(FormBase* form, std::vector<std::vector<ui::Cell>> rows, QWidget* sketch,
@@ -69,37 +75,8 @@ QGroupBox* resultFrame(FormBase* form, std::initializer_list<std::vector<ui::Cel
     return frame;
 }
 
-QVBoxLayout* designColumn(FormBase* form, QWidget* parent, int titleId, QGroupBox* inputs, QWidget* commands,
-                          QGroupBox* results) {
-    form->setWindowTitle(StringTable::text(titleId));
-    auto* column = new QVBoxLayout(parent);
-    column->addWidget(inputs);
-    column->addWidget(commands);
-    column->addWidget(results);
-    form->attachInputArray(QStringLiteral("Text1"));
-    form->setFirstField(form->field(QStringLiteral("Text1_0")));
-    return column;
-}
-
-QString line(const FormBase* form, std::initializer_list<const char*> controls) {
-    QString text;
-    for (const char* name : controls)
-        text += form->text(QString::fromLatin1(name));
-    return text;
-}
-
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::unit(QString::fromLatin1(name), text);
-}
-
 ui::Cell query(const char* name) {
     return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
-}
-
-void readInputs(const FormBase* form, std::initializer_list<float*> values) {
-    int index = 0;
-    for (float* value : values)
-        *value = num::single(form->number(QStringLiteral("Text1_%1").arg(index++)));
 }
 
 std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
@@ -132,31 +109,21 @@ QStringList inputLines(const FormBase* form, ui::InputFields inputs) {
     return texts;
 }
 
-QStringList inputNames(ui::InputFields inputs) {
-    QStringList names = ui::fieldNames(inputs);
+void declareNames(FormBase* form, ui::InputFields inputs, std::span<const Echo> echoes,
+                  std::span<const Line> report, QStringList more) {
     for (const ui::InputField& f : inputs) {
-        names.append(f.captionName());
+        more << QString::fromLatin1(f.field) << f.captionName();
         if (*f.unit)
-            names.append(f.unitLabelName());
+            more << f.unitLabelName();
     }
-    return names;
-}
-
-QStringList echoNames(std::span<const Echo> echoes) {
-    QStringList names;
     for (const Echo& e : echoes)
-        names << QString::fromLatin1(e.label) << QString::fromLatin1(e.box);
-    return names;
-}
-
-QStringList lineNames(std::span<const Line> lines) {
-    QStringList names;
-    for (const Line& l : lines) {
-        names << QString::fromLatin1(l.caption) << QString::fromLatin1(l.box);
+        more << QString::fromLatin1(e.label) << QString::fromLatin1(e.box);
+    for (const Line& l : report) {
+        more << QString::fromLatin1(l.caption) << QString::fromLatin1(l.box);
         if (l.unitLabel)
-            names << QString::fromLatin1(l.unitLabel);
+            more << QString::fromLatin1(l.unitLabel);
     }
-    return names;
+    form->declare(more);
 }
 
 void clearInputsAndResults(FormBase* form, ui::InputFields inputs, const QStringList& boxes) {
@@ -167,34 +134,6 @@ void clearInputsAndResults(FormBase* form, ui::InputFields inputs, const QString
 void redTexts(FormBase* form, std::initializer_list<const char*> boxes) {
     for (const char* box : boxes)
         form->field(QString::fromLatin1(box))->setStyleSheet(QStringLiteral("color: #ff0000"));
-}
-
-void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts) {
-    try {
-        design();
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
-}
-
-void showResults(FormBase* form, std::initializer_list<Result> results) {
-    for (const Result& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        form->setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            form->setText(QString::fromLatin1(r.echo), form->text(box) + QString::fromUtf8(r.echoSuffix));
-    }
-}
-
-void clearInputsAndResults(FormBase* form, int lastInput, int lastResult) {
-    QStringList names;
-    for (int i = 0; i <= lastInput; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= lastResult; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    form->clearFields(names);
 }
 
 void setHints(FormBase* form, std::initializer_list<std::pair<const char*, const char*>> hints) {

@@ -6,13 +6,13 @@
 #include "common/CheckedMath.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FieldTable.h"
+#include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/PictureWithLabels.h"
 #include "platform/TextReport.h"
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -25,14 +25,26 @@ class QWidget;
 
 namespace designer {
 
-// Calculate (Command1, the default button), reset (Command4), print (Command5), snapshot
-// (Command2), Save As report (Command3) and exit (Command8), in one row, connected.
-QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
-                    std::function<report::DesignReport()> designReport);
+// A designer window: known conditions, a row of commands and results, top to bottom.
+class DesignerForm : public FormBase {
+protected:
+    explicit DesignerForm(const QString& className) : FormBase(className) {}
 
-// An input of the known conditions: required, emptied by a reset, with its caption, unit and
-// mark labels named as the designers name them; messageId 0 lets the required message name
-// the caption.
+    // Gives the window its title and puts the known conditions and the command row into a new
+    // column of `parent`, which the caller goes on to fill; the Text1 array gets its Down-arrow
+    // navigation and Text1_0 the focus. The commands are calculate (Command1, the default
+    // button), reset (Command4), print (Command5), snapshot (Command2), Save As report
+    // (Command3) and exit (Command8).
+    QVBoxLayout* startPage(QWidget* parent, int titleId, QGroupBox* inputs);
+
+    virtual void calculate() = 0;
+    virtual void reset() = 0;
+    virtual report::DesignReport designReport() const = 0;
+};
+
+// An input of the known conditions, required and emptied by a reset: field, caption, unit,
+// default text, the caption that the required message names where it is another (0: the
+// caption itself), and the names of the caption, unit and mark labels.
 constexpr ui::InputField input(const char* field, int captionId, const char* unit, const char* defaultText,
                                int messageId, const char* caption, const char* unitName, const char* mark) {
     return {.field = field,
@@ -52,11 +64,6 @@ QGroupBox* inputFrame(FormBase* form, std::vector<std::vector<ui::Cell>> rows, Q
 
 // The results (Frame2): its rows, every box `boxTwips` wide.
 QGroupBox* resultFrame(FormBase* form, std::initializer_list<std::vector<ui::Cell>> rows, int boxTwips = 855);
-
-// Known conditions, commands and results top to bottom in a new column of `parent`; the window
-// takes its title, the Text1 array its Down-arrow navigation and Text1_0 the focus.
-QVBoxLayout* designColumn(FormBase* form, QWidget* parent, int titleId, QGroupBox* inputs, QWidget* commands,
-                          QGroupBox* results);
 
 // The blue "?" caption by the allowable stress.
 ui::Cell query(const char* name);
@@ -121,15 +128,19 @@ QStringList reportLines(const FormBase* form, std::span<const Line> lines);
 // unit label.
 QStringList inputLines(const FormBase* form, ui::InputFields inputs);
 
-// Every control the tables above name, for FormBase::declare.
-QStringList inputNames(ui::InputFields inputs);
-QStringList echoNames(std::span<const Echo> echoes);
-QStringList lineNames(std::span<const Line> lines);
-template <class R> QStringList verdictNames(std::span<const Verdict<R>> verdicts) {
-    QStringList names;
+// Declares every control that a designer's tables name, and the further names given, so that
+// a misspelt one fails when the window is built.
+void declareNames(FormBase* form, ui::InputFields inputs, std::span<const Echo> echoes,
+                  std::span<const Line> report, QStringList more);
+
+template <class I, class R, std::size_t NRead, std::size_t NShow, std::size_t NVerdicts>
+void declareTables(FormBase* form, ui::InputFields inputs, const ui::In<I> (&read)[NRead],
+                   const ui::Out<R> (&show)[NShow], const Verdict<R> (&verdicts)[NVerdicts],
+                   std::span<const Echo> echoes, std::span<const Line> report, QStringList more = {}) {
+    more += ui::controlNames(read) + ui::controlNames(show);
     for (const Verdict<R>& v : verdicts)
-        names.append(QString::fromLatin1(v.label));
-    return names;
+        more.append(QString::fromLatin1(v.label));
+    declareNames(form, inputs, echoes, report, more);
 }
 
 // Empties the input fields and the result boxes (the choice box among them); verdicts and
@@ -147,20 +158,5 @@ void redTexts(FormBase* form, std::initializer_list<const char*> boxes);
 
 // The Label23 items open the tensile-strength workbook "/klqd.xls" of the program folder.
 void attachTensileStrengthViewers(FormBase* form);
-
-// --- to go once every designer is on the tables above
-QString line(const FormBase* form, std::initializer_list<const char*> controls);
-ui::Cell unit(const char* name, const QString& text);
-void readInputs(const FormBase* form, std::initializer_list<float*> values);
-void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts);
-struct Result {
-    const char* box;
-    float value;
-    const char* pattern;
-    const char* echo = nullptr;
-    const char* echoSuffix = "";
-};
-void showResults(FormBase* form, std::initializer_list<Result> results);
-void clearInputsAndResults(FormBase* form, int lastInput, int lastResult);
 
 } // namespace designer

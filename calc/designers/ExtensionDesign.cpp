@@ -8,13 +8,9 @@
 
 namespace extensiondesigner {
 
-namespace {
-
 using designmath::cube;
 using designmath::fourth;
 using num::single;
-
-} // namespace
 
 void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;

@@ -1,10 +1,15 @@
-#include "calc/designers/Form130.h"
+// Extension spring designer: from two working points (extension and load), the shear
+// modulus, the allowable stress and a trial spring index it proposes the wire diameter,
+// diameters, coil count, rate, initial tension and free length, and judges the initial
+// stress, the characteristic (deformation) ratio and the safety factor.
 
 #include "calc/designers/DesignerWindow.h"
 #include "calc/designers/ExtensionDesign.h"
 #include "common/StringTable.h"
+#include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "platform/TextReport.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -15,8 +20,6 @@ namespace {
 using extensiondesigner::Inputs;
 using extensiondesigner::Results;
 
-// Field, caption, unit, default, the caption the required message names where it is another,
-// and the caption, unit and mark labels.
 const ui::InputField kInputs[] = {
     designer::input("Text1_0", 1972, "N/mm2", "79000", 1567, "Label36", "Label8", "Label23_1"),
     designer::input("Text1_1", 1993, "Mpa", "600", 0, "Label63", "Label4", "Label23_2"),
@@ -66,13 +69,23 @@ const designer::Line kReport[] = {
 
 } // namespace
 
-Form130::Form130() : FormBase(QStringLiteral("Form130")) {
-    designer::designColumn(
-        this, this, 1056, buildInputs(),
-        designer::commandRow(
-            this, [this] { calculate(); }, [this] { reset(); }, [this] { return designReport(); }),
-        buildResults())
-        ->addStretch();
+class Form130 : public designer::DesignerForm {
+public:
+    Form130();
+
+private:
+    QGroupBox* buildInputs();
+    QGroupBox* buildResults();
+
+    void calculate() override;
+    void reset() override;
+    report::DesignReport designReport() const override;
+};
+
+Form130::Form130() : DesignerForm(QStringLiteral("Form130")) {
+    QVBoxLayout* page = startPage(this, 1056, buildInputs());
+    page->addWidget(buildResults());
+    page->addStretch();
 
     designer::attachTensileStrengthViewers(this);
     designer::markChoiceBox(field(QString::fromLatin1(kChoiceBox)));
@@ -87,9 +100,8 @@ Form130::Form130() : FormBase(QStringLiteral("Form130")) {
                               {"Text14", "小于[τ]OK"},
                               {"Text15", "大于1 OK"},
                               {"Text16", "0.2fs=<变形量f=<0.8fs OK"}});
-    declare(designer::inputNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) +
-            designer::verdictNames<Results>(kVerdicts) + designer::echoNames(kEchoes) +
-            designer::lineNames(kReport) + QStringList{QString::fromLatin1(kChoiceBox)});
+    designer::declareTables(this, kInputs, kRead, kShow, kVerdicts, kEchoes, kReport,
+                            {QString::fromLatin1(kChoiceBox)});
 }
 
 QGroupBox* Form130::buildInputs() {

@@ -1,12 +1,18 @@
-#include "calc/designers/Form131.h"
+// Compression spring designer: from the installed and working heights and loads, the shear
+// modulus, the allowable stress and a first spring index it proposes the wire diameter,
+// diameters, coil counts, heights and loads, and judges deformation ratio, pitch, helix angle
+// and safety factor. A help panel with the design method opens when the pointer rests on the
+// help icon.
 
 #include "calc/designers/CompressionDesign.h"
 #include "calc/designers/DesignerWindow.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
+#include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/FormWidthToggle.h"
+#include "platform/TextReport.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,8 +25,6 @@ namespace {
 using compressiondesigner::Inputs;
 using compressiondesigner::Results;
 
-// Field, caption, unit, default, the caption the required message names where it is another,
-// and the caption, unit and mark labels.
 const ui::InputField kInputs[] = {
     designer::input("Text1_0", 1972, "N/mm2", "70000", 1567, "Label36", "Label8", "Label23_1"),
     designer::input("Text1_1", 1993, "Mpa", "532", 0, "Label63", "Label4", "Label23_2"),
@@ -104,14 +108,25 @@ ui::Cell wrapped(const char* name, int textId) {
 
 } // namespace
 
-Form131::Form131() : FormBase(QStringLiteral("Form131")) {
+class Form131 : public designer::DesignerForm {
+public:
+    Form131();
+
+private:
+    QGroupBox* buildInputs();
+    QGroupBox* buildResults();
+    QWidget* buildHelpPanel();
+
+    void calculate() override;
+    void reset() override;
+    report::DesignReport designReport() const override;
+};
+
+Form131::Form131() : DesignerForm(QStringLiteral("Form131")) {
     auto* design = new QWidget(this);
     design->setObjectName(QStringLiteral("DesignArea"));
-    QVBoxLayout* column = designer::designColumn(
-        this, design, 1046, buildInputs(),
-        designer::commandRow(
-            this, [this] { calculate(); }, [this] { reset(); }, [this] { return designReport(); }),
-        buildResults());
+    QVBoxLayout* column = startPage(design, 1046, buildInputs());
+    column->addWidget(buildResults());
     column->setContentsMargins(0, 0, 0, 0);
     QLabel* note = ui::makeLabel(design, QStringLiteral("Label54"), 2160);
     note->setWordWrap(true);
@@ -140,9 +155,8 @@ Form131::Form131() : FormBase(QStringLiteral("Form131")) {
                               {"Text17", "5°~9° OK"},
                               {"Text19", "与输入的P2比较看相差是否太大？"},
                               {"Label62", "0.2≤f1/fs  、f2/fs≤ 0.8 OK"}});
-    declare(designer::inputNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) +
-            designer::verdictNames<Results>(kVerdicts) + designer::echoNames(kEchoes) +
-            designer::lineNames(kReport) + QStringList{QString::fromLatin1(kChoiceBox)});
+    designer::declareTables(this, kInputs, kRead, kShow, kVerdicts, kEchoes, kReport,
+                            {QString::fromLatin1(kChoiceBox)});
 }
 
 QGroupBox* Form131::buildInputs() {

@@ -1,12 +1,17 @@
-#include "calc/designers/Form132.h"
+// Torsion spring designer with tangential legs: from the load, its lever arm, the space for
+// the spring, the coil gap and the angles between the legs it proposes the wire diameter,
+// diameters, coil count, torsion angles, rate and stress, and judges stress, free height and
+// whether the estimated free angle matches the working angle.
 
 #include "calc/designers/DesignerWindow.h"
 #include "calc/designers/TorsionDesign.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
+#include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
+#include "platform/TextReport.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,8 +22,6 @@ namespace {
 using torsiondesigner::Inputs;
 using torsiondesigner::Results;
 
-// Field, caption, unit, default, the caption the required message names where it is another,
-// and the caption, unit and mark labels.
 const ui::InputField kInputs[] = {
     designer::input("Text1_0", 1562, "N/mm2", "206000", 0, "Label36", "Label8", "Label23_1"),
     designer::input("Text1_1", 1993, "Mpa", "1236", 0, "Label63", "Label4", "Label23_3"),
@@ -83,13 +86,23 @@ ui::Cell redUnit(const char* name, const char* text) {
 
 } // namespace
 
-Form132::Form132() : FormBase(QStringLiteral("Form132")) {
-    designer::designColumn(
-        this, this, 1054, buildInputs(),
-        designer::commandRow(
-            this, [this] { calculate(); }, [this] { reset(); }, [this] { return designReport(); }),
-        buildResults())
-        ->addStretch();
+class Form132 : public designer::DesignerForm {
+public:
+    Form132();
+
+private:
+    QGroupBox* buildInputs();
+    QGroupBox* buildResults();
+
+    void calculate() override;
+    void reset() override;
+    report::DesignReport designReport() const override;
+};
+
+Form132::Form132() : DesignerForm(QStringLiteral("Form132")) {
+    QVBoxLayout* page = startPage(this, 1054, buildInputs());
+    page->addWidget(buildResults());
+    page->addStretch();
 
     designer::attachTensileStrengthViewers(this);
     designer::markChoiceBox(field(QString::fromLatin1(kChoiceBox)));
@@ -99,9 +112,8 @@ Form132::Form132() : FormBase(QStringLiteral("Form132")) {
                               {"Text1_1", "依据估计线径暂取相应值"},
                               {"Text1_6", "无缝隙可以填0"},
                               {"Text15", "依据计算值选择一个合适的线径，然后再按计算键"}});
-    declare(designer::inputNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) +
-            designer::verdictNames<Results>(kVerdicts) + designer::echoNames(kEchoes) +
-            designer::lineNames(kReport) + QStringList{QString::fromLatin1(kChoiceBox)});
+    designer::declareTables(this, kInputs, kRead, kShow, kVerdicts, kEchoes, kReport,
+                            {QString::fromLatin1(kChoiceBox)});
 }
 
 QGroupBox* Form132::buildInputs() {

@@ -8,13 +8,9 @@
 
 namespace torsiondesigner {
 
-namespace {
-
 using designmath::cube;
 using designmath::fourth;
 using num::single;
-
-} // namespace
 
 void compute(const Inputs& in, Results& out) {
     const double e = in.youngsModulus;
@@ -61,7 +57,7 @@ void compute(const Inputs& in, Results& out) {
     out.freeHeightOk = out.freeHeight < in.freeHeightLimit;
 
     const float impliedAngle = single(freeAngle - double(out.correctedAngle));
-    out.impliedWorkingAngle = single(num::lenient(num::formatSingle(impliedAngle, u"0")));
+    out.impliedWorkingAngle = designmath::asShown(impliedAngle, u"0");
     out.angleOk = out.impliedWorkingAngle == in.workingAngle;
 
     out.rate = single(num::div(fourth(d) * e, meanD * 3667.0 * n));

@@ -2,6 +2,7 @@
 // the texts the window shows for it, the verdicts it decides, and the inputs that fault (with
 // the verdicts decided before the fault).
 
+#include "calc/designers/BufferDesign.h"
 #include "calc/designers/CompressionDesign.h"
 #include "calc/designers/ExtensionDesign.h"
 #include "calc/designers/TorsionDesign.h"
@@ -377,5 +378,87 @@ const FaultCase kFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Designer, TorsionCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 } // namespace torsion
+
+// --- buffer --------------------------------------------------------------------------------
+
+namespace buffer {
+
+using bufferdesigner::Inputs;
+using bufferdesigner::Results;
+
+// The window's defaults: cars of 720 and 2700 kg, C 4, [tau] 75, G 8000, f 25 mm, v 0.85 m/s.
+Inputs defaults() {
+    return {720.0f, 2700.0f, 4.0f, 75.0f, 8000.0f, 25.0f, 0.85f};
+}
+
+struct Case {
+    const char* name;
+    Inputs in;
+    std::vector<Shown<Results>> shown;
+};
+
+class BufferCore : public ::testing::TestWithParam<Case> {};
+
+TEST_P(BufferCore, ShowsTheWorkedExample) {
+    Results r;
+    bufferdesigner::compute(GetParam().in, r);
+    // Whatever the inputs, the safety factor is 1.6^2 * 3.1416 / 8 = 1.0053: always OK.
+    expectResults(r, GetParam().shown, {{&Results::safetyOk, true}});
+}
+
+const Case kCases[] = {
+    {"Defaults",
+     defaults(),
+     {{&Results::springForce, "0.000", "1260.689"},
+      {&Results::allowedForce, "0.000", "1335.708"},
+      {&Results::rate, "0.000", "50.000"},
+      {&Results::pitch, "0.0", "22.6"},
+      {&Results::solidHeight, "0.0", "96.0"},
+      {&Results::freeHeight, "0.0", "129.0"},
+      {&Results::maxShearStress, "0.00", "74.60"},
+      {&Results::wireDiameter, "0.0", "16.0"},
+      {&Results::innerDiameter, "0.0", "48.0"},
+      {&Results::meanDiameter, "0.0", "64.0"},
+      {&Results::outerDiameter, "0.0", "80.0"},
+      {&Results::activeCoils, "0.0", "5.0"},
+      {&Results::totalCoils, "0.0", "6.5"},
+      {&Results::safetyFactor, "0.00", "1.01"}}},
+    // Nothing moving: no force, the smallest wire of 1 mm and still a complete design.
+    {"StandingCars",
+     with(defaults(), &Inputs::impactSpeed, 0.0f),
+     {{&Results::springForce, "0.000", "0.000"},
+      {&Results::wireDiameter, "0.0", "1.0"},
+      {&Results::safetyFactor, "0.00", "1.01"}}},
+    {"OtherIndexAndSpeedStillOk",
+     with(with(with(defaults(), &Inputs::springIndex, 8.0f), &Inputs::impactSpeed, 2.0f),
+          &Inputs::allowableStress, 60.0f),
+     {{&Results::safetyFactor, "0.00", "1.01"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, BufferCore, ::testing::ValuesIn(kCases), caseName<Case>);
+
+struct FaultCase {
+    const char* name;
+    Inputs in;
+};
+
+class BufferCoreFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(BufferCoreFault, FaultsBeforeTheVerdict) {
+    Results r;
+    EXPECT_THROW(bufferdesigner::compute(GetParam().in, r), num::CalcFault);
+    EXPECT_FALSE(r.safetyOk.has_value());
+}
+
+const FaultCase kFaults[] = {
+    {"IndexOne", with(defaults(), &Inputs::springIndex, 1.0f)},
+    {"IndexZero", with(defaults(), &Inputs::springIndex, 0.0f)},
+    {"NoDeflection", with(defaults(), &Inputs::totalDeflection, 0.0f)},
+    {"ZeroAllowableStress", with(defaults(), &Inputs::allowableStress, 0.0f)},
+    {"IndexBelowOneMakesARootNegative", with(defaults(), &Inputs::springIndex, 0.9f)},
+    {"ZeroShearModulus", with(defaults(), &Inputs::shearModulus, 0.0f)},
+};
+INSTANTIATE_TEST_SUITE_P(Designer, BufferCoreFault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
+
+} // namespace buffer
 
 } // namespace
