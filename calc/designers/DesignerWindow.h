@@ -18,7 +18,6 @@
 #include <span>
 #include <vector>
 
-class FormBase;
 class QGroupBox;
 class QVBoxLayout;
 class QWidget;
