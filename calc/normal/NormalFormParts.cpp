@@ -1,5 +1,6 @@
 #include "calc/normal/NormalFormParts.h"
 
+#include "common/SpringMaterials.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
@@ -38,6 +39,16 @@ void fixWidths(FormBase* form, const QString& inputArray, const QStringList& res
         form->field(name)->setFixedWidth(ui::twips(1100));
     form->comboBox(QStringLiteral("Combo1"))->setFixedWidth(ui::twips(2400));
     form->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::vector<std::vector<ui::Cell>> inputTable(const MaterialRow& materials, ui::InputFields fields) {
+    std::vector<std::vector<ui::Cell>> rows = ui::inputRows(fields);
+    rows.insert(
+        rows.begin(),
+        {ui::label(QString::fromLatin1(materials.caption), materials.captionId),
+         ui::spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)), 2),
+         ui::button(QString::fromLatin1(materials.expertButton), 1371)});
+    return rows;
 }
 
 void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fields,

@@ -3,6 +3,7 @@
 // hidden fields that the load-test windows read, a caption-only button, a clickable label,
 // the fields a reset empties and the drawing-sheet fill.
 
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/SheetFill.h"
 
@@ -28,6 +29,15 @@ ui::Cell literalButton(const char* name, const QString& caption);
 
 // Runs the action when the label is clicked with the left button.
 void onLabelClick(QLabel* label, std::function<void()> action);
+
+// The rows of a calculator's input table: the material list (Combo1, every material) with
+// its caption and the button that switches to the expert window, then the input fields.
+struct MaterialRow {
+    const char* caption;
+    int captionId;
+    const char* expertButton;
+};
+std::vector<std::vector<ui::Cell>> inputTable(const MaterialRow& materials, ui::InputFields fields);
 
 // The input frame (Frame1) of a calculator window: the field grid with the button rows
 // below it on the left, the window's picture on the right.
