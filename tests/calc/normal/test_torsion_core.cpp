@@ -1,15 +1,11 @@
 // The torsion calculation without its window: the worked examples as the window shows them.
 
+#include "CoreResults.h"
+
 #include "calc/normal/TorsionCalc.h"
-#include "common/CheckedMath.h"
-#include "common/Numbers.h"
 #include "support/WindowCases.h"
 
-#include <gtest/gtest.h>
-
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -43,26 +39,12 @@ Inputs withArm(Inputs in, float arm) {
     return in;
 }
 
-// A result as its box shows it; "" when the calculation did not reach it.
-std::string shown(const std::optional<double>& value, const char* pattern) {
-    if (!value)
-        return "";
-    return (*pattern ? num::format(*value, QString::fromLatin1(pattern))
-                     : num::textSingle(num::single(*value)))
-        .toStdString();
+Inputs changed(Inputs in, float Inputs::*member, float value) {
+    in.*member = value;
+    return in;
 }
 
-struct Expected {
-    std::optional<double> Results::*member;
-    const char* pattern;
-    const char* text;
-};
-
-struct Example {
-    const char* name; // the test's name
-    Inputs in;
-    std::vector<Expected> expected;
-};
+using Example = CoreExample<Inputs, Results>;
 
 const Example kExamples[] = {
     {"ThreeAnglesArmFromFirstLeg",
@@ -115,11 +97,7 @@ const Example kExamples[] = {
       {&Results::torque3N, "0.000", ""},
       {&Results::lastAngle, "", "90"}}},
     {"NoModulusGivesNoRate",
-     [] {
-         Inputs in = withAngles(pianoWireSpring(), std::nullopt, 270);
-         in.e = 0;
-         return in;
-     }(),
+     changed(withAngles(pianoWireSpring(), std::nullopt, 270), &Inputs::e, 0),
      {{&Results::index, "0.00", "8.00"},
       {&Results::rate, "0.000", "0.000"},
       {&Results::load1, "0.000", "0.000"},
@@ -131,70 +109,39 @@ const Example kExamples[] = {
 class TorsionExample : public ::testing::TestWithParam<Example> {};
 
 TEST_P(TorsionExample, ShowsTheKnownFigures) {
-    Results r;
-    torsion::compute(GetParam().in, r);
-    for (const Expected& e : GetParam().expected)
-        EXPECT_EQ(shown(r.*e.member, e.pattern), e.text) << e.text;
+    expectExample(GetParam(), &torsion::compute);
 }
 
 INSTANTIATE_TEST_SUITE_P(Torsion, TorsionExample, ::testing::ValuesIn(kExamples), caseName<Example>);
 
 // A fault stops the calculation: what came before it stays, nothing after it is filled.
-struct Fault {
-    const char* name;
-    Inputs in;
-    std::optional<double> Results::*lastReached; // nullptr: none
-    std::optional<double> Results::*firstMissing;
-};
-
-const Fault kFaults[] = {
+const Example kFaults[] = {
     {"ZeroWireDiameter",
-     [] {
-         Inputs in = pianoWireSpring();
-         in.d = 0;
-         return in;
-     }(),
-     &Results::lastAngle, &Results::index},
+     changed(pianoWireSpring(), &Inputs::d, 0),
+     {{&Results::lastAngle, "", "90"}, {&Results::index, "0.00", ""}}},
     {"WireAsThickAsMeanDiameter",
-     [] {
-         Inputs in = pianoWireSpring();
-         in.d = 16;
-         return in;
-     }(),
-     &Results::index, &Results::curvature},
-    {"ZeroArm", withArm(pianoWireSpring(), 0), &Results::rate, &Results::load1},
+     changed(pianoWireSpring(), &Inputs::d, 16),
+     {{&Results::index, "0.00", "1.00"}, {&Results::curvature, "0.00", ""}}},
+    {"ZeroArm",
+     withArm(pianoWireSpring(), 0),
+     {{&Results::rate, "0.000", "1.088"}, {&Results::load1, "0.000", ""}}},
     {"ZeroCoilsWithSecondAngle",
-     [] {
-         Inputs in = withAngles(pianoWireSpring(), 180, std::nullopt);
-         in.coils = 0;
-         in.angle1 = 45;
-         return in;
-     }(),
-     &Results::torque2N, &Results::innerDiameter},
+     changed(changed(withAngles(pianoWireSpring(), 180, std::nullopt), &Inputs::coils, 0), &Inputs::angle1,
+             45),
+     {{&Results::rate, "0.000", "21.594"},
+      {&Results::load1, "0.000", "48.586"},
+      {&Results::load2, "0.000", "194.344"},
+      {&Results::bodyLength, "0.00", "3.00"},
+      {&Results::innerDiameter, "0.00", ""},
+      {&Results::lastAngle, "", "180"}}},
 };
 
-class TorsionFault : public ::testing::TestWithParam<Fault> {};
+class TorsionFault : public ::testing::TestWithParam<Example> {};
 
 TEST_P(TorsionFault, KeepsWhatCameBefore) {
-    Results r;
-    EXPECT_THROW(torsion::compute(GetParam().in, r), num::CalcFault);
-    EXPECT_TRUE((r.*GetParam().lastReached).has_value());
-    EXPECT_FALSE((r.*GetParam().firstMissing).has_value());
+    expectFault(GetParam(), &torsion::compute);
 }
 
-INSTANTIATE_TEST_SUITE_P(Torsion, TorsionFault, ::testing::ValuesIn(kFaults), caseName<Fault>);
-
-TEST(TorsionCore, ZeroCoilsWithSecondAngleKeepsItsLoadsAndAngle) {
-    Inputs in = withAngles(pianoWireSpring(), 180, std::nullopt);
-    in.coils = 0;
-    in.angle1 = 45;
-    Results r;
-    EXPECT_THROW(torsion::compute(in, r), num::CalcFault);
-    EXPECT_EQ(shown(r.rate, "0.000"), "21.594");
-    EXPECT_EQ(shown(r.load1, "0.000"), "48.586");
-    EXPECT_EQ(shown(r.load2, "0.000"), "194.344");
-    EXPECT_EQ(shown(r.bodyLength, "0.00"), "3.00");
-    EXPECT_EQ(shown(r.lastAngle, ""), "180");
-}
+INSTANTIATE_TEST_SUITE_P(Torsion, TorsionFault, ::testing::ValuesIn(kFaults), caseName<Example>);
 
 } // namespace
