@@ -31,6 +31,12 @@ template <class R> void expectShown(const R& results, const std::vector<ShownTex
         EXPECT_EQ(shownText(results.*e.member, e.pattern), e.text) << "expected " << e.text;
 }
 
+// The inputs with one value changed.
+template <class In> In changed(In in, float In::*member, float value) {
+    in.*member = value;
+    return in;
+}
+
 // A worked example of a core: its inputs and the results as the window shows them.
 template <class In, class R> struct CoreExample {
     const char* name; // the test's name

@@ -39,11 +39,6 @@ Inputs withArm(Inputs in, float arm) {
     return in;
 }
 
-Inputs changed(Inputs in, float Inputs::*member, float value) {
-    in.*member = value;
-    return in;
-}
-
 using Example = CoreExample<Inputs, Results>;
 
 const Example kExamples[] = {
