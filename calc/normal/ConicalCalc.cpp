@@ -30,11 +30,12 @@ void compute(const Inputs& in, Results& r) {
     r.load1 = load1;
     r.load1Gf = double(load1) / 9.8 * 1000;
 
-    if (in.hasHeight2) {
-        if (in.height2 < solidHeight) {
+    if (in.height2) {
+        const float height2 = num::single(*in.height2);
+        if (height2 < solidHeight) {
             r.second = SecondHeight::BelowSolidHeight;
         } else {
-            const float load2 = num::single((double(freeHeight) - in.height2) * rate);
+            const float load2 = num::single((double(freeHeight) - height2) * rate);
             r.load2 = load2;
             r.load2Gf = double(load2) / 9.8 * 1000;
             r.second = SecondHeight::Loaded;

@@ -3,8 +3,10 @@
 // window.
 //
 // Inputs are single-precision values and each result is stored in single precision before it
-// is shown. Results are filled in the order the window shows them and start empty: a fault
-// leaves every later one empty while those before it keep their values.
+// is shown, the gf ones excepted. Results are filled in the order the window shows them: a
+// fault leaves every later one not reached while those before it keep their values.
+
+#include "calc/normal/NotReached.h"
 
 #include <optional>
 
@@ -18,22 +20,28 @@ struct Inputs {
     float coils = 0;
     float freeHeight = 0;
     float height1 = 0;
-    float height2 = 0;
-    bool hasHeight2 = false;
+    // The second working height as read; it is stored in single precision when its step is
+    // reached.
+    std::optional<double> height2;
 };
 
 // What became of the second working height.
 enum class SecondHeight { NotGiven, BelowSolidHeight, Loaded };
 
+using normalcalc::kNotReached;
+using normalcalc::kNotReachedSingle;
+
 struct Results {
-    std::optional<double> rate; // N/mm, while no coil touches
-    std::optional<double> contactLoad;
-    std::optional<double> contactHeight; // as shown, to one decimal
-    std::optional<double> solidLoad;
-    std::optional<double> solidHeight;
-    std::optional<double> load1, load1Gf;
+    float rate = kNotReachedSingle; // N/mm, while no coil touches
+    float contactLoad = kNotReachedSingle;
+    float contactHeight = kNotReachedSingle; // as shown, to one decimal
+    float solidLoad = kNotReachedSingle;
+    float solidHeight = kNotReachedSingle;
+    float load1 = kNotReachedSingle;
+    double load1Gf = kNotReached;
     SecondHeight second = SecondHeight::NotGiven;
-    std::optional<double> load2, load2Gf;
+    float load2 = kNotReachedSingle;
+    double load2Gf = kNotReached;
     // Beyond the first contact the spring is stiffer: a load shown there is a lower bound.
     bool load1BeyondContact = false;
     bool load2BeyondContact = false;

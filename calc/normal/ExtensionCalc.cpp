@@ -30,7 +30,7 @@ void compute(const Inputs& in, Results& r) {
     r.rate = rate;
     r.rateN = double(rate) * 9.8 / 1000;
 
-    auto band = [&](float extension, std::optional<double>& least, std::optional<double>& greatest) {
+    auto band = [&](float extension, double& least, double& greatest) {
         const springs::LoadBand loads = springs::extensionLoadBand(rate, extension, tension);
         least = loads.least;
         greatest = loads.greatest;

@@ -3,10 +3,10 @@
 //
 // Inputs are single-precision values; the rate and the initial tension are stored in single
 // precision, the loads are shown as computed. Results are filled in the order the window shows
-// them and start empty: the second and third working length leave theirs empty when not
-// given, and a fault leaves every later one empty while those before it keep their values.
+// them: the second and third working length leave theirs not reached when not given, and a
+// fault leaves every later one not reached while those before it keep their values.
 
-#include <optional>
+#include "calc/normal/NotReached.h"
 
 namespace extension {
 
@@ -23,17 +23,20 @@ struct Inputs {
     bool hasLength3 = false;
 };
 
+using normalcalc::kNotReached;
+using normalcalc::kNotReachedSingle;
+
 struct Results {
-    // The last working length reached, which the load test starts from.
-    std::optional<double> lastLength;
-    // Beyond this length the spring is likely to take a set.
-    std::optional<double> longest;
-    std::optional<double> tension, tensionN; // gf, N
-    std::optional<double> rate, rateN;       // gf/mm, N/mm
+    float lastLength = kNotReachedSingle; // the last working length reached, for the load test
+    double longest = kNotReached;         // beyond this length the spring is likely to take a set
+    float tension = kNotReachedSingle;    // gf
+    double tensionN = kNotReached;
+    float rate = kNotReachedSingle; // gf/mm
+    double rateN = kNotReached;
     // The band of loads at each working length, in gf.
-    std::optional<double> least1, greatest1;
-    std::optional<double> least2, greatest2;
-    std::optional<double> least3, greatest3;
+    double least1 = kNotReached, greatest1 = kNotReached;
+    double least2 = kNotReached, greatest2 = kNotReached;
+    double least3 = kNotReached, greatest3 = kNotReached;
 };
 
 // Throws num::CalcFault on an arithmetic fault; the results reached before it stay filled.

@@ -7,7 +7,6 @@
 #include "common/Numbers.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
-#include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
@@ -21,6 +20,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,52 +31,17 @@ using ui::Need;
 const QString kGramsForce = QStringLiteral("gf");
 const QString kNewtons = QStringLiteral("N");
 
+// clang-format off
 const ui::InputField kInputs[] = {
-    {.field = "Text1_0",
-     .captionId = 1333,
-     .unit = "mm",
-     .caption = "Label15",
-     .unitName = "Label14",
-     .mark = "Label23_1"},
-    {.field = "Text1_1",
-     .captionId = 1332,
-     .unit = "mm",
-     .caption = "Label13",
-     .unitName = "Label12",
-     .mark = "Label23_2"},
-    {.field = "Text1_2",
-     .captionId = 1373,
-     .unit = "T",
-     .caption = "Label16",
-     .unitName = "Label11",
-     .mark = "Label23_3"},
-    {.field = "Text1_3",
-     .captionId = 1369,
-     .unit = "mm",
-     .caption = "Label40",
-     .unitName = "Label2",
-     .mark = "Label23_4"},
-    {.field = "Text1_4",
-     .captionId = 1507,
-     .unit = "mm",
-     .caption = "Label1",
-     .unitName = "Label23_0",
-     .mark = "Label23_7"},
-    {.field = "Text1_5",
-     .captionId = 1508,
-     .unit = "mm",
-     .need = Need::Optional,
-     .caption = "Label37",
-     .unitName = "Label35",
-     .mark = "Label23_5"},
-    {.field = "Text1_6",
-     .captionId = 1509,
-     .unit = "mm",
-     .need = Need::Optional,
-     .caption = "Label25",
-     .unitName = "Label24",
-     .mark = "Label23_6"},
+    {.field = "Text1_0", .captionId = 1333, .unit = "mm", .caption = "Label15", .unitName = "Label14",   .mark = "Label23_1"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .caption = "Label13", .unitName = "Label12",   .mark = "Label23_2"},
+    {.field = "Text1_2", .captionId = 1373, .unit = "T",  .caption = "Label16", .unitName = "Label11",   .mark = "Label23_3"},
+    {.field = "Text1_3", .captionId = 1369, .unit = "mm", .caption = "Label40", .unitName = "Label2",    .mark = "Label23_4"},
+    {.field = "Text1_4", .captionId = 1507, .unit = "mm", .caption = "Label1",  .unitName = "Label23_0", .mark = "Label23_7"},
+    {.field = "Text1_5", .captionId = 1508, .unit = "mm", .need = Need::Optional, .caption = "Label37", .unitName = "Label35", .mark = "Label23_5"},
+    {.field = "Text1_6", .captionId = 1509, .unit = "mm", .need = Need::Optional, .caption = "Label25", .unitName = "Label24", .mark = "Label23_6"},
 };
+// clang-format on
 
 const ui::In<Inputs> kRead[] = {
     {"Text1_0", &Inputs::d},          {"Text1_1", &Inputs::meanDiameter}, {"Text1_2", &Inputs::coils},
@@ -84,7 +49,8 @@ const ui::In<Inputs> kRead[] = {
     {"Text1_6", &Inputs::length3},
 };
 
-const ui::Shown<Results> kShown[] = {
+// Text22 keeps the last working length reached, for the load-test window.
+const ui::Out<Results> kShow[] = {
     {"Text22", &Results::lastLength},      {"Text19", &Results::tension, "0.0"},
     {"Text9", &Results::tensionN, "0.0"},  {"Text21", &Results::rate, "0.0"},
     {"Text10", &Results::rateN, "0.00"},   {"Text20", &Results::least1, "0.0"},
@@ -138,7 +104,7 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     // Command4 (Save As) fills the spreadsheet template; Label5 (the "max" caption of the h3
     // row) opens the tensile-strength workbook.
     ExtensionSpreadsheetExport::connect(this);
-    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::shownNames(kShown) + kLoadUnitLabels +
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kLoadUnitLabels +
             kResetBoxes + kResultButtons);
 }
 
@@ -201,20 +167,21 @@ void Form10::calculate() {
     in.hasLength2 = !isEmpty(QStringLiteral("Text1_5"));
     in.hasLength3 = !isEmpty(QStringLiteral("Text1_6"));
     Results r;
-    auto show = [&] {
-        ui::showKnown(this, r, kShown);
-        if (r.longest)
-            setText(QStringLiteral("Label20"),
-                    StringTable::text(2260) + num::format(*r.longest, u"0.0") + StringTable::text(2261));
-    };
     try {
         extension::compute(in, r);
     } catch (const num::CalcFault&) {
-        show();
+        showResults(r); // what was worked out before the fault stays shown
         throw;
     }
-    show();
+    showResults(r);
     setEnabled(kResultButtons, true);
+}
+
+void Form10::showResults(const extension::Results& r) {
+    ui::showReached(this, r, kShow);
+    if (!std::isnan(r.longest))
+        setText(QStringLiteral("Label20"),
+                StringTable::text(2260) + num::format(r.longest, u"0.0") + StringTable::text(2261));
 }
 
 void Form10::switchLoadsToNewtons() {

@@ -3,11 +3,10 @@
 #include "calc/normal/ConicalCalc.h"
 #include "calc/normal/ConicalLoadSketch.h"
 #include "calc/normal/NormalFormParts.h"
+#include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringFormulas.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
-#include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
@@ -20,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -28,29 +28,25 @@ using conical::Results;
 
 const QString kRed = QStringLiteral("#ff0000");
 
+// clang-format off
 const ui::InputField kInputs[] = {
     {.field = "Text10_0", .captionId = 1333, .unit = "mm", .caption = "Label15", .mark = "Label20"},
-    {.field = "Text10_1", .captionId = 1520, .unit = "mm", .caption = "Label1", .mark = "Label21"},
-    {.field = "Text10_2", .captionId = 1521, .unit = "mm", .caption = "Label2", .mark = "Label22"},
-    {.field = "Text10_3", .captionId = 1373, .unit = "T", .caption = "Label18", .mark = "Label23"},
-    {.field = "Text10_4", .captionId = 1369, .unit = "mm", .caption = "Label3", .mark = "Label25"},
-    {.field = "Text10_5", .captionId = 1518, .unit = "mm", .caption = "Label4", .mark = "Label26"},
-    {.field = "Text10_6",
-     .captionId = 1519,
-     .unit = "mm",
-     .need = ui::Need::Plain,
-     .caption = "Label54",
-     .unitName = "Label55"},
+    {.field = "Text10_1", .captionId = 1520, .unit = "mm", .caption = "Label1",  .mark = "Label21"},
+    {.field = "Text10_2", .captionId = 1521, .unit = "mm", .caption = "Label2",  .mark = "Label22"},
+    {.field = "Text10_3", .captionId = 1373, .unit = "T",  .caption = "Label18", .mark = "Label23"},
+    {.field = "Text10_4", .captionId = 1369, .unit = "mm", .caption = "Label3",  .mark = "Label25"},
+    {.field = "Text10_5", .captionId = 1518, .unit = "mm", .caption = "Label4",  .mark = "Label26"},
+    {.field = "Text10_6", .captionId = 1519, .unit = "mm", .need = ui::Need::Plain, .caption = "Label54", .unitName = "Label55"},
 };
+// clang-format on
 
 const ui::In<Inputs> kRead[] = {
-    {"Text10_0", &Inputs::d},       {"Text10_1", &Inputs::smallOuter}, {"Text10_2", &Inputs::largeOuter},
-    {"Text10_3", &Inputs::coils},   {"Text10_4", &Inputs::freeHeight}, {"Text10_5", &Inputs::height1},
-    {"Text10_6", &Inputs::height2},
+    {"Text10_0", &Inputs::d},     {"Text10_1", &Inputs::smallOuter}, {"Text10_2", &Inputs::largeOuter},
+    {"Text10_3", &Inputs::coils}, {"Text10_4", &Inputs::freeHeight}, {"Text10_5", &Inputs::height1},
 };
 
 // The contact and solid points also stand in the sketch labels, as their boxes show them.
-const ui::Shown<Results> kShown[] = {
+const ui::Out<Results> kShow[] = {
     {"Text8", &Results::rate, "0.000"},        {"Text12", &Results::contactLoad, "0.0"},
     {"Label24", &Results::contactLoad, "0.0"}, {"Text13", &Results::contactHeight},
     {"Label40", &Results::contactHeight},      {"Text14", &Results::solidLoad, "0.0"},
@@ -92,7 +88,7 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
     onClick(QStringLiteral("Command5"), [this] { fillDrawingSheet(); });
     onClick(QStringLiteral("Command7"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form11")); });
     onClick(QStringLiteral("Command8"), [this] { close(); });
-    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::shownNames(kShown) + kResetBoxes +
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes +
             kResultButtons);
 }
 
@@ -147,11 +143,12 @@ void Form13::calculate() {
     if (filled) {
         Inputs in = ui::read(this, kRead);
         in.g = g;
-        in.hasHeight2 = !isEmpty(QStringLiteral("Text10_6"));
+        if (!isEmpty(QStringLiteral("Text10_6")))
+            in.height2 = number(QStringLiteral("Text10_6"));
         try {
             conical::compute(in, r);
         } catch (const num::CalcFault&) {
-            showResults(r);
+            showResults(r); // what was worked out before the fault stays shown
             throw;
         }
         showResults(r);
@@ -165,10 +162,10 @@ void Form13::calculate() {
 }
 
 void Form13::showResults(const conical::Results& r) {
-    ui::showKnown(this, r, kShown);
-    if (r.solidHeight)
+    ui::showReached(this, r, kShow);
+    if (!std::isnan(r.solidHeight))
         setText(QStringLiteral("Label55"),
-                StringTable::text(2262) + num::format(*r.solidHeight, u"0.0") + QStringLiteral("mm"));
+                StringTable::text(2262) + num::formatSingle(r.solidHeight, u"0.0") + QStringLiteral("mm"));
     if (r.second == conical::SecondHeight::BelowSolidHeight)
         setText(QStringLiteral("Text17"), StringTable::text(2263));
     if (r.second == conical::SecondHeight::Loaded) {

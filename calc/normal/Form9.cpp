@@ -2,14 +2,15 @@
 
 #include "calc/normal/NormalFormParts.h"
 #include "calc/normal/TorsionCalc.h"
+#include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
-#include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/LabelClick.h"
 #include "common/ui/SheetFill.h"
 #include "platform/ContactLinks.h"
 #include "platform/WindowCommands.h"
@@ -26,45 +27,28 @@ using torsion::Inputs;
 using torsion::Results;
 using ui::Need;
 
+// clang-format off
 const ui::InputField kInputs[] = {
     {.field = "Text1_0", .captionId = 1333, .unit = "mm", .caption = "Label16", .mark = "Label23_1"},
-    {.field = "Text1_1",
-     .captionId = 1332,
-     .unit = "mm",
-     .caption = "Label17",
-     .unitName = "Label23_0",
-     .mark = "Label23_2"},
-    {.field = "Text1_2", .captionId = 1373, .unit = "T", .caption = "Label18", .mark = "Label23_3"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .caption = "Label17", .unitName = "Label23_0", .mark = "Label23_2"},
+    {.field = "Text1_2", .captionId = 1373, .unit = "T",  .caption = "Label18", .mark = "Label23_3"},
     {.field = "Text1_3", .captionId = 1496, .unit = "。", .caption = "Label19", .mark = "Label23_4"},
-    {.field = "Text1_4",
-     .captionId = 1497,
-     .unit = "。",
-     .need = Need::Optional,
-     .caption = "Label9",
-     .mark = "Label23_5"},
-    {.field = "Text1_5",
-     .captionId = 1498,
-     .unit = "。",
-     .need = Need::Optional,
-     .caption = "Label64",
-     .mark = "Label23_6"},
+    {.field = "Text1_4", .captionId = 1497, .unit = "。", .need = Need::Optional, .caption = "Label9", .mark = "Label23_5"},
+    {.field = "Text1_5", .captionId = 1498, .unit = "。", .need = Need::Optional, .caption = "Label64", .mark = "Label23_6"},
     {.field = "Text1_6", .captionId = 1494, .unit = "mm", .caption = "Label30", .mark = "Label23_7"},
     {.field = "Text1_7", .captionId = 1495, .unit = "mm", .caption = "Label15", .mark = "Label23_9"},
-    {.field = "Text1_8",
-     .captionId = 1493,
-     .unit = "mm",
-     .need = Need::Optional,
-     .caption = "Label42_0",
-     .mark = "Label23_10"},
+    {.field = "Text1_8", .captionId = 1493, .unit = "mm", .need = Need::Optional, .caption = "Label42_0", .mark = "Label23_10"},
 };
+// clang-format on
 
 const ui::In<Inputs> kRead[] = {
     {"Text1_0", &Inputs::d},      {"Text1_1", &Inputs::meanDiameter}, {"Text1_2", &Inputs::coils},
-    {"Text1_3", &Inputs::angle1}, {"Text1_4", &Inputs::angle2},       {"Text1_5", &Inputs::angle3},
-    {"Text1_6", &Inputs::leg1},   {"Text1_7", &Inputs::leg2},         {"Text1_8", &Inputs::arm},
+    {"Text1_3", &Inputs::angle1}, {"Text1_4", &Inputs::angle2},       {"Text1_6", &Inputs::leg1},
+    {"Text1_7", &Inputs::leg2},
 };
 
-const ui::Shown<Results> kShown[] = {
+// Text27 keeps the last twist angle reached, for the load-test window.
+const ui::Out<Results> kShow[] = {
     {"Text27", &Results::lastAngle},          {"Text8", &Results::index, "0.00"},
     {"Text7", &Results::curvature, "0.00"},   {"Text3", &Results::rate, "0.000"},
     {"Text13", &Results::load1, "0.000"},     {"Text10", &Results::load1N, "0.000"},
@@ -111,8 +95,10 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     onClick(QStringLiteral("Command7"), [this] { fillDrawingSheet(); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form22")); });
-    normalparts::onLabelClick(label(QStringLiteral("Label4")), [] { contactlinks::composePublisherMail(); });
-    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::shownNames(kShown) + kResetBoxes);
+    ui::onLabelClick(
+        label(QStringLiteral("Label4")), [] { contactlinks::composePublisherMail(); },
+        ui::ClickRule::AnyLeftRelease);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes);
 }
 
 void Form9::buildInputFrame() {
@@ -172,12 +158,18 @@ void Form9::calculate() {
     Inputs in = ui::read(this, kRead);
     in.e = num::single(modulus);
     in.hasAngle2 = !isEmpty(QStringLiteral("Text1_4"));
-    in.hasAngle3 = !isEmpty(QStringLiteral("Text1_5"));
-    in.hasArm = !isEmpty(QStringLiteral("Text1_8"));
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { torsion::compute(in, r); }, kShown);
+    for (auto [field, value] : {std::pair{"Text1_5", &Inputs::angle3}, {"Text1_8", &Inputs::arm}})
+        if (!isEmpty(QString::fromLatin1(field)))
+            in.*value = number(QString::fromLatin1(field));
 
+    Results r;
+    try {
+        torsion::compute(in, r);
+    } catch (const num::CalcFault&) {
+        ui::showReached(this, r, kShow); // what was worked out before the fault stays shown
+        throw;
+    }
+    ui::showReached(this, r, kShow);
     setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command10"),
                 QStringLiteral("Command7")},
                true);

@@ -3,7 +3,6 @@
 #include "common/SpringMaterials.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/LabelClick.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,10 +25,6 @@ ui::Cell literalButton(const char* name, const QString& caption) {
     ui::Cell cell = ui::button(QString::fromLatin1(name), 0);
     cell.text = caption;
     return cell;
-}
-
-void onLabelClick(QLabel* label, std::function<void()> action) {
-    ui::onLabelClick(label, std::move(action), ui::ClickRule::AnyLeftRelease);
 }
 
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results) {
@@ -73,15 +68,6 @@ void setUpInputArray(FormBase* form, const QString& array, const QString& calcul
     form->attachInputArray(array);
     form->setFirstField(form->field(array + QStringLiteral("_0")));
     form->setDefaultButton(form->button(calculateButton));
-}
-
-QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes) {
-    QStringList names;
-    for (int i = 0; i <= last; ++i)
-        names << QStringLiteral("%1_%2").arg(array).arg(i);
-    for (int box : boxes)
-        names << QStringLiteral("Text%1").arg(box);
-    return names;
 }
 
 } // namespace normalparts

@@ -17,21 +17,18 @@ double newtonsOfShown(float kgf) {
 
 void compute(const Inputs& in, Results& r) {
     const float d = in.d, meanDiameter = in.meanDiameter, coils = in.coils;
-    const float arm = in.hasArm ? in.arm : in.leg1;
     r.lastAngle = in.angle1;
+    const float arm = in.arm ? num::single(*in.arm) : in.leg1;
 
-    const float index = num::single(num::div(meanDiameter, d));
-    r.index = index;
-    r.curvature = num::single(springs::curvatureFactor(index));
+    r.index = num::single(num::div(meanDiameter, d));
+    r.curvature = num::single(springs::curvatureFactor(r.index));
     const float rate = springs::torsionSpringRateSingle(in.e, d, meanDiameter, coils, in.leg1, in.leg2);
     r.rate = rate;
 
-    const float load1 = num::single(num::div(double(rate) * in.angle1, arm));
-    r.load1 = load1;
-    r.load1N = newtonsOfShown(load1);
-    const float torque1 = num::single(double(in.angle1) * rate);
-    r.torque1 = torque1;
-    r.torque1N = newtonsOfShown(torque1);
+    r.load1 = num::single(num::div(double(rate) * in.angle1, arm));
+    r.load1N = newtonsOfShown(r.load1);
+    r.torque1 = num::single(double(in.angle1) * rate);
+    r.torque1N = newtonsOfShown(r.torque1);
 
     // This window has no free-angle field: the free angle is 0.
     const double freeAngle = 0;
@@ -39,23 +36,21 @@ void compute(const Inputs& in, Results& r) {
 
     if (in.hasAngle2) {
         r.lastAngle = in.angle2;
-        const float load2 = num::single(num::div(double(in.angle2) * rate, arm));
-        r.load2 = load2;
-        r.load2N = newtonsOfShown(load2);
-        const float torque2 = num::single(double(in.angle2) * rate);
-        r.torque2 = torque2;
-        r.torque2N = newtonsOfShown(torque2);
+        r.load2 = num::single(num::div(double(in.angle2) * rate, arm));
+        r.load2N = newtonsOfShown(r.load2);
+        r.torque2 = num::single(double(in.angle2) * rate);
+        r.torque2N = newtonsOfShown(r.torque2);
         const double shrink = num::div(double(in.angle2) * meanDiameter / 360, freeAngle / 360 + coils);
         r.innerDiameter = num::single((double(meanDiameter) - d) - shrink - 0.1);
     }
 
-    if (in.hasAngle3) {
-        r.load3 = num::single(num::div(double(rate) * in.angle3, arm));
-        r.load3N = num::div(double(rate) * 9.8 * in.angle3, arm);
-        r.lastAngle = in.angle3;
-        const float torque3 = num::single(double(rate) * in.angle3);
-        r.torque3 = torque3;
-        r.torque3N = newtonsOfShown(torque3);
+    if (in.angle3) {
+        const float angle3 = num::single(*in.angle3);
+        r.load3 = num::single(num::div(double(rate) * angle3, arm));
+        r.load3N = num::div(double(rate) * 9.8 * angle3, arm);
+        r.lastAngle = angle3;
+        r.torque3 = num::single(double(rate) * angle3);
+        r.torque3N = newtonsOfShown(r.torque3);
     }
 }
 

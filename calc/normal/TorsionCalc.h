@@ -2,9 +2,12 @@
 // The arithmetic of the normal-mode torsion calculator, kept apart from its window.
 //
 // Inputs are single-precision values, as the calculator has always held them; each result is
-// stored in single precision before it is shown. Results are filled in the order the window
-// shows them and start empty: the second and third angle leave theirs empty when not given,
-// and a fault leaves every later one empty while those before it keep their values.
+// stored in single precision before it is shown, the N-based ones excepted. Results are filled
+// in the order the window shows them: the second and third angle leave theirs not reached when
+// not given, and a fault leaves every later one not reached while those before it keep their
+// values.
+
+#include "calc/normal/NotReached.h"
 
 #include <optional>
 
@@ -16,27 +19,37 @@ struct Inputs {
     float meanDiameter = 0;
     float coils = 0;
     float angle1 = 0;
-    float angle2 = 0;
-    float angle3 = 0;
+    float angle2 = 0; // 0 when not given: the body length counts it all the same
+    bool hasAngle2 = false;
     float leg1 = 0;
     float leg2 = 0;
-    float arm = 0; // load arm R1; the first leg serves when none is given
-    bool hasAngle2 = false;
-    bool hasAngle3 = false;
-    bool hasArm = false;
+    // The third angle and the load arm R1 (the first leg serves when none is given), as read;
+    // each is stored in single precision when its step is reached.
+    std::optional<double> angle3, arm;
 };
 
+using normalcalc::kNotReached;
+using normalcalc::kNotReachedSingle;
+
 struct Results {
-    // The last twist angle reached, which the load test starts from.
-    std::optional<double> lastAngle;
-    std::optional<double> index;
-    std::optional<double> curvature;
-    std::optional<double> rate; // kgf·mm per degree
-    std::optional<double> load1, load1N, torque1, torque1N;
-    std::optional<double> bodyLength;
-    std::optional<double> load2, load2N, torque2, torque2N;
-    std::optional<double> innerDiameter; // after twisting to the second angle
-    std::optional<double> load3, load3N, torque3, torque3N;
+    float lastAngle = kNotReachedSingle; // the last twist angle reached, for the load test
+    float index = kNotReachedSingle;
+    float curvature = kNotReachedSingle;
+    float rate = kNotReachedSingle; // kgf·mm per degree
+    float load1 = kNotReachedSingle;
+    double load1N = kNotReached;
+    float torque1 = kNotReachedSingle;
+    double torque1N = kNotReached;
+    float bodyLength = kNotReachedSingle;
+    float load2 = kNotReachedSingle;
+    double load2N = kNotReached;
+    float torque2 = kNotReachedSingle;
+    double torque2N = kNotReached;
+    float innerDiameter = kNotReachedSingle; // after twisting to the second angle
+    float load3 = kNotReachedSingle;
+    double load3N = kNotReached;
+    float torque3 = kNotReachedSingle;
+    double torque3N = kNotReached;
 };
 
 // Throws num::CalcFault on an arithmetic fault; the results reached before it stay filled.

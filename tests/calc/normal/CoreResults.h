@@ -6,29 +6,38 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <cmath>
 #include <string>
+#include <variant>
 #include <vector>
 
-// A result as its box shows it: with the box's pattern, or as a single without one; "" when
-// the calculation did not reach it.
-inline std::string shownText(const std::optional<double>& value, const char* pattern = "") {
-    if (!value)
+// A result as its box shows it (ui::show writes a float as a single, a double as a double):
+// with the box's pattern, or in the shortest form without one; "" when the calculation did
+// not reach it.
+inline std::string shownText(float value, const char* pattern = "") {
+    if (std::isnan(value))
         return "";
-    const QString text =
-        *pattern ? num::format(*value, QString::fromLatin1(pattern)) : num::textSingle(num::single(*value));
-    return text.toStdString();
+    return num::formatSingle(value, QString::fromLatin1(pattern)).toStdString();
+}
+inline std::string shownText(double value, const char* pattern = "") {
+    if (std::isnan(value))
+        return "";
+    return (*pattern ? num::format(value, QString::fromLatin1(pattern)) : num::text(value)).toStdString();
 }
 
 template <class R> struct ShownText {
-    std::optional<double> R::*member;
+    std::variant<float R::*, double R::*> member;
     const char* pattern;
     const char* text;
 };
 
 template <class R> void expectShown(const R& results, const std::vector<ShownText<R>>& expected) {
     for (const ShownText<R>& e : expected)
-        EXPECT_EQ(shownText(results.*e.member, e.pattern), e.text) << "expected " << e.text;
+        std::visit(
+            [&](auto member) {
+                EXPECT_EQ(shownText(results.*member, e.pattern), e.text) << "expected " << e.text;
+            },
+            e.member);
 }
 
 // The inputs with one value changed.

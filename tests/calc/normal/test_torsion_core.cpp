@@ -25,16 +25,14 @@ Inputs pianoWireSpring() {
     return in;
 }
 
-Inputs withAngles(Inputs in, std::optional<float> angle2, std::optional<float> angle3) {
+Inputs withAngles(Inputs in, std::optional<float> angle2, std::optional<double> angle3) {
     in.hasAngle2 = angle2.has_value();
     in.angle2 = angle2.value_or(0);
-    in.hasAngle3 = angle3.has_value();
-    in.angle3 = angle3.value_or(0);
+    in.angle3 = angle3;
     return in;
 }
 
-Inputs withArm(Inputs in, float arm) {
-    in.hasArm = true;
+Inputs withArm(Inputs in, double arm) {
     in.arm = arm;
     return in;
 }
