@@ -85,9 +85,7 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     normalparts::hiddenField(this, QStringLiteral("Text12"));
     normalparts::hiddenField(this, QStringLiteral("Text22"));
     layout->addStretch();
-    normalparts::fixWidths(
-        this, QStringLiteral("Text1"),
-        {"Text21", "Text10", "Text19", "Text9", "Text20", "Text6", "Text2", "Text7", "Text11", "Text8"});
+    normalparts::fixWidths(this, QStringLiteral("Text1"), ui::controlNames(kShow));
 
     normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command6"));
     setEnabled(kResultButtons, false);

@@ -65,6 +65,9 @@ const QStringList kResetBoxes = {"Text2",  "Text3",  "Text4",  "Text5",  "Text6"
                                  "Text10", "Text11", "Text12", "Text13", "Text17", "Text18",
                                  "Text19", "Text20", "Text21", "Text22"};
 
+// Print, load test, drawing and reset open once there are results; the reset closes all but print.
+const QStringList kResultButtons = {"Command1", "Command2", "Command7", "Command10"};
+
 } // namespace
 
 Form9::Form9() : FormBase(QStringLiteral("Form9")) {
@@ -77,15 +80,10 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     normalparts::hiddenField(this, QStringLiteral("Text11"));
     normalparts::hiddenField(this, QStringLiteral("Text27"));
     layout->addStretch();
-    normalparts::fixWidths(this, QStringLiteral("Text1"),
-                           {"Text12", "Text9", "Text19", "Text20", "Text4", "Text6", "Text13", "Text10",
-                            "Text2", "Text5", "Text17", "Text18", "Text3", "Text8", "Text7", "Text21",
-                            "Text22"});
+    normalparts::fixWidths(this, QStringLiteral("Text1"), ui::controlNames(kShow));
 
     normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command4"));
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command7"),
-                QStringLiteral("Command10")},
-               false);
+    setEnabled(kResultButtons, false);
 
     onClick(QStringLiteral("Command4"), [this] { calculate(); });
     onClick(QStringLiteral("Command10"), [this] { reset(); });
@@ -98,7 +96,8 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     ui::onLabelClick(
         label(QStringLiteral("Label4")), [] { contactlinks::composePublisherMail(); },
         ui::ClickRule::AnyLeftRelease);
-    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes +
+            kResultButtons);
 }
 
 void Form9::buildInputFrame() {
@@ -170,9 +169,7 @@ void Form9::calculate() {
         throw;
     }
     ui::showReached(this, r, kShow);
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command10"),
-                QStringLiteral("Command7")},
-               true);
+    setEnabled(kResultButtons, true);
 }
 
 void Form9::reset() {
