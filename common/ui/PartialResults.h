@@ -11,15 +11,15 @@
 //   ui::computeThenShow(this, [&] { compute(in, r); }, r, kShow);
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/ui/Bindings.h"
 
 #include <exception>
-#include <limits>
 
 namespace ui {
 
-inline constexpr double notReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 template <class S, std::size_t N, class Step>
 void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S> (&map)[N]) {
