@@ -6,7 +6,7 @@
 // is shown, the gf ones excepted. Results are filled in the order the window shows them: a
 // fault leaves every later one not reached while those before it keep their values.
 
-#include "calc/normal/NotReached.h"
+#include "common/NotReached.h"
 
 #include <optional>
 
@@ -28,20 +28,17 @@ struct Inputs {
 // What became of the second working height.
 enum class SecondHeight { NotGiven, BelowSolidHeight, Loaded };
 
-using normalcalc::kNotReached;
-using normalcalc::kNotReachedSingle;
-
 struct Results {
-    float rate = kNotReachedSingle; // N/mm, while no coil touches
-    float contactLoad = kNotReachedSingle;
-    float contactHeight = kNotReachedSingle; // as shown, to one decimal
-    float solidLoad = kNotReachedSingle;
-    float solidHeight = kNotReachedSingle;
-    float load1 = kNotReachedSingle;
-    double load1Gf = kNotReached;
+    float rate = num::notReachedSingle; // N/mm, while no coil touches
+    float contactLoad = num::notReachedSingle;
+    float contactHeight = num::notReachedSingle; // as shown, to one decimal
+    float solidLoad = num::notReachedSingle;
+    float solidHeight = num::notReachedSingle;
+    float load1 = num::notReachedSingle;
+    double load1Gf = num::notReached;
     SecondHeight second = SecondHeight::NotGiven;
-    float load2 = kNotReachedSingle;
-    double load2Gf = kNotReached;
+    float load2 = num::notReachedSingle;
+    double load2Gf = num::notReached;
     // Beyond the first contact the spring is stiffer: a load shown there is a lower bound.
     bool load1BeyondContact = false;
     bool load2BeyondContact = false;

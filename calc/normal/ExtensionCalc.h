@@ -6,7 +6,7 @@
 // them: the second and third working length leave theirs not reached when not given, and a
 // fault leaves every later one not reached while those before it keep their values.
 
-#include "calc/normal/NotReached.h"
+#include "common/NotReached.h"
 
 namespace extension {
 
@@ -23,20 +23,17 @@ struct Inputs {
     bool hasLength3 = false;
 };
 
-using normalcalc::kNotReached;
-using normalcalc::kNotReachedSingle;
-
 struct Results {
-    float lastLength = kNotReachedSingle; // the last working length reached, for the load test
-    double longest = kNotReached;         // beyond this length the spring is likely to take a set
-    float tension = kNotReachedSingle;    // gf
-    double tensionN = kNotReached;
-    float rate = kNotReachedSingle; // gf/mm
-    double rateN = kNotReached;
+    float lastLength = num::notReachedSingle; // the last working length reached, for the load test
+    double longest = num::notReached;         // beyond this length the spring is likely to take a set
+    float tension = num::notReachedSingle;    // gf
+    double tensionN = num::notReached;
+    float rate = num::notReachedSingle; // gf/mm
+    double rateN = num::notReached;
     // The band of loads at each working length, in gf.
-    double least1 = kNotReached, greatest1 = kNotReached;
-    double least2 = kNotReached, greatest2 = kNotReached;
-    double least3 = kNotReached, greatest3 = kNotReached;
+    double least1 = num::notReached, greatest1 = num::notReached;
+    double least2 = num::notReached, greatest2 = num::notReached;
+    double least3 = num::notReached, greatest3 = num::notReached;
 };
 
 // Throws num::CalcFault on an arithmetic fault; the results reached before it stay filled.

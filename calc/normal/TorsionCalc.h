@@ -7,7 +7,7 @@
 // not given, and a fault leaves every later one not reached while those before it keep their
 // values.
 
-#include "calc/normal/NotReached.h"
+#include "common/NotReached.h"
 
 #include <optional>
 
@@ -28,28 +28,25 @@ struct Inputs {
     std::optional<double> angle3, arm;
 };
 
-using normalcalc::kNotReached;
-using normalcalc::kNotReachedSingle;
-
 struct Results {
-    float lastAngle = kNotReachedSingle; // the last twist angle reached, for the load test
-    float index = kNotReachedSingle;
-    float curvature = kNotReachedSingle;
-    float rate = kNotReachedSingle; // kgf·mm per degree
-    float load1 = kNotReachedSingle;
-    double load1N = kNotReached;
-    float torque1 = kNotReachedSingle;
-    double torque1N = kNotReached;
-    float bodyLength = kNotReachedSingle;
-    float load2 = kNotReachedSingle;
-    double load2N = kNotReached;
-    float torque2 = kNotReachedSingle;
-    double torque2N = kNotReached;
-    float innerDiameter = kNotReachedSingle; // after twisting to the second angle
-    float load3 = kNotReachedSingle;
-    double load3N = kNotReached;
-    float torque3 = kNotReachedSingle;
-    double torque3N = kNotReached;
+    float lastAngle = num::notReachedSingle; // the last twist angle reached, for the load test
+    float index = num::notReachedSingle;
+    float curvature = num::notReachedSingle;
+    float rate = num::notReachedSingle; // kgf·mm per degree
+    float load1 = num::notReachedSingle;
+    double load1N = num::notReached;
+    float torque1 = num::notReachedSingle;
+    double torque1N = num::notReached;
+    float bodyLength = num::notReachedSingle;
+    float load2 = num::notReachedSingle;
+    double load2N = num::notReached;
+    float torque2 = num::notReachedSingle;
+    double torque2N = num::notReached;
+    float innerDiameter = num::notReachedSingle; // after twisting to the second angle
+    float load3 = num::notReachedSingle;
+    double load3N = num::notReached;
+    float torque3 = num::notReachedSingle;
+    double torque3N = num::notReached;
 };
 
 // Throws num::CalcFault on an arithmetic fault; the results reached before it stay filled.
