@@ -2,7 +2,7 @@
 // The calculation of a window whose inputs and results are tables: the required-field test,
 // the reading of the fields into the core's inputs, the core, and the results it reached.
 //
-//   Inputs start;
+//   Inputs start{};
 //   start.g = materialModulus(text(QStringLiteral("Combo1")));   // what no field holds
 //   ui::calculate(this, kInputs, kRead, start, &compute, kShow);
 //
@@ -18,7 +18,7 @@
 namespace ui {
 
 // Most windows test for missing fields and then read them; some have always read every field
-// first, so that a text beyond the number range faults before a missing field is named.
+// first (a text beyond the number range then faults before a missing field is named).
 enum class Reading { AfterTest, BeforeTest };
 
 // Returns the results, or nothing when a required field was empty (its message shown).
