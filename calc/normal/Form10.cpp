@@ -11,6 +11,7 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 
@@ -165,13 +166,8 @@ void Form10::calculate() {
     in.hasLength2 = !isEmpty(QStringLiteral("Text1_5"));
     in.hasLength3 = !isEmpty(QStringLiteral("Text1_6"));
     Results r;
-    try {
-        extension::compute(in, r);
-    } catch (const num::CalcFault&) {
-        showResults(r); // what was worked out before the fault stays shown
-        throw;
-    }
-    showResults(r);
+    // What was worked out before a fault stays shown.
+    ui::computeThenShow([&] { extension::compute(in, r); }, [&] { showResults(r); });
     setEnabled(kResultButtons, true);
 }
 

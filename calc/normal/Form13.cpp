@@ -11,6 +11,7 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 
@@ -145,13 +146,8 @@ void Form13::calculate() {
         in.g = g;
         if (!isEmpty(QStringLiteral("Text10_6")))
             in.height2 = number(QStringLiteral("Text10_6"));
-        try {
-            conical::compute(in, r);
-        } catch (const num::CalcFault&) {
-            showResults(r); // what was worked out before the fault stays shown
-            throw;
-        }
-        showResults(r);
+        // What was worked out before a fault stays shown.
+        ui::computeThenShow([&] { conical::compute(in, r); }, [&] { showResults(r); });
     }
 
     setText(QStringLiteral("Label50"), StringTable::text(r.load1BeyondContact ? 2267 : 2268));

@@ -9,6 +9,7 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/Prompt.h"
 #include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
@@ -215,13 +216,8 @@ void Form8::calculate() {
             in.*height = number(QString::fromLatin1(field));
 
     Results r;
-    try {
-        compression::compute(in, r);
-    } catch (const num::CalcFault&) {
-        ui::showReached(this, r, kShow); // what was worked out before the fault stays shown
-        throw;
-    }
-    ui::showReached(this, r, kShow);
+    // What was worked out before a fault stays shown.
+    ui::computeThenShow([&] { compression::compute(in, r); }, [&] { ui::showReached(this, r, kShow); });
     if (r.solid) {
         prompt::inform(this, StringTable::text(1380));
         return;

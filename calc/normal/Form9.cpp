@@ -11,6 +11,7 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/SheetFill.h"
 #include "platform/ContactLinks.h"
 #include "platform/WindowCommands.h"
@@ -162,13 +163,8 @@ void Form9::calculate() {
             in.*value = number(QString::fromLatin1(field));
 
     Results r;
-    try {
-        torsion::compute(in, r);
-    } catch (const num::CalcFault&) {
-        ui::showReached(this, r, kShow); // what was worked out before the fault stays shown
-        throw;
-    }
-    ui::showReached(this, r, kShow);
+    // What was worked out before a fault stays shown.
+    ui::computeThenShow([&] { torsion::compute(in, r); }, [&] { ui::showReached(this, r, kShow); });
     setEnabled(kResultButtons, true);
 }
 

@@ -14,14 +14,26 @@ using conical::SecondHeight;
 
 // Spring steel (G 8000), d 2, OD1 20, OD2 30, n 5, H0 40, h1 30.
 Inputs towerSpring() {
-    return {
-        .g = 8000, .d = 2, .smallOuter = 20, .largeOuter = 30, .coils = 5, .freeHeight = 40, .height1 = 30};
+    return {.g = 8000,
+            .d = 2,
+            .smallOuter = 20,
+            .largeOuter = 30,
+            .coils = 5,
+            .freeHeight = 40,
+            .height1 = 30,
+            .height2 = {}};
 }
 
 // Coils that nest: the radial step of each coil is larger than the wire.
 Inputs nestingSpring() {
-    return {
-        .g = 8000, .d = 1, .smallOuter = 10, .largeOuter = 30, .coils = 5, .freeHeight = 20, .height1 = 15};
+    return {.g = 8000,
+            .d = 1,
+            .smallOuter = 10,
+            .largeOuter = 30,
+            .coils = 5,
+            .freeHeight = 20,
+            .height1 = 15,
+            .height2 = {}};
 }
 
 Inputs withHeight2(Inputs in, double height) {

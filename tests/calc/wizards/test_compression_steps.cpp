@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <cmath>
 
 namespace {
 
@@ -253,12 +254,21 @@ TEST_F(WizardTest, CheckStepWithoutForcedFrequencySkipsResonanceOnly) {
                   num::formatSingle(wizard::state.compMinShearStress, u"0.00")); // the rest goes on
         wizard::state.compInstalledLoad = 200;
     }
-    // 10 nr equal to fn fails.
-    type(step, QStringLiteral("Text1_14"),
-         num::textSingle(num::single(double(wizard::state.compNaturalFrequency) / 10)));
-    tick(step);
-    if (num::single(10.0 * double(wizard::state.compForcedFrequency)) == wizard::state.compNaturalFrequency) {
-        EXPECT_EQ(step->text(QStringLiteral("Label4")), StringTable::text(2335));
+    // The verdict needs 10 nr below fn: a forced frequency whose tenfold equals fn fails, the
+    // next smaller one passes. Typed with 9 digits, so that the window reads the same single.
+    const float fn = wizard::state.compNaturalFrequency;
+    float onBound = num::single(double(fn) / 10);
+    for (int step = 0; step < 40 && num::single(10.0 * double(onBound)) != fn; ++step)
+        onBound = std::nextafter(onBound, num::single(10.0 * double(onBound)) < fn ? HUGE_VALF : 0.0f);
+    ASSERT_EQ(num::single(10.0 * double(onBound)), fn);
+    float below = onBound;
+    while (num::single(10.0 * double(below)) >= fn)
+        below = std::nextafter(below, 0.0f);
+    for (const auto& [forced, verdict] : {std::pair{onBound, 2335}, std::pair{below, 2334}}) {
+        type(step, QStringLiteral("Text1_14"), QString::number(double(forced), 'g', 9));
+        tick(step);
+        EXPECT_EQ(wizard::state.compForcedFrequency, forced);
+        EXPECT_EQ(step->text(QStringLiteral("Label4")), StringTable::text(verdict)) << forced;
     }
 }
 
