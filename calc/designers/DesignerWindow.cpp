@@ -76,7 +76,7 @@ QGroupBox* resultFrame(FormBase* form, std::initializer_list<std::vector<ui::Cel
 }
 
 ui::Cell query(const char* name) {
-    return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
+    return ui::link(QString::fromLatin1(name), 2149);
 }
 
 std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
