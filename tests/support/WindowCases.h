@@ -13,6 +13,7 @@
 
 #include "support/FormTest.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,17 @@ struct FaultCase {
     std::vector<ControlText> inputs;
     const char* button = "Command1";
 };
+
+// A failing row prints as its name, not as the bytes of the row.
+inline void PrintTo(const WindowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+inline void PrintTo(const RequiredCase& c, std::ostream* os) {
+    *os << c.name;
+}
+inline void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Names a row's test after the row.
 template <class Case> std::string caseName(const ::testing::TestParamInfo<Case>& info) {

@@ -1,41 +1,15 @@
 #pragma once
-// A fixture for the designer windows: typing several fields, comparing several texts, worked
-// examples as test cases, and saving the design report through the window's Save As button
-// into a temporary folder.
+// A fixture for the designer windows: emptied fields and results, and saving the design report
+// through the window's Save As button into a temporary folder. Worked examples, required fields
+// and faults are rows of the shared window tables.
 
 #include "platform/TextReport.h"
-#include "support/FormTest.h"
+#include "support/WindowCases.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstddef>
-#include <ostream>
-#include <string>
-#include <vector>
-
-struct ControlText {
-    const char* name;
-    const char* text;
-};
-
-// A worked example: its inputs over the defaults and the texts it shows after Calculate.
-struct Example {
-    const char* name;
-    std::vector<ControlText> inputs; // changes to the defaults
-    std::vector<ControlText> expected;
-};
-
-inline void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
-// Names a parameterised case after its parameter's name.
-struct CaseName {
-    template <class Param> std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
-        return std::string(info.param.name);
-    }
-};
 
 // The lines of an expected report, from UTF-8 texts.
 template <std::size_t N> QStringList reportLines(const char* const (&text)[N]) {
@@ -52,16 +26,6 @@ protected:
         FormTest::TearDown();
     }
 
-    static void enter(FormBase* f, const std::vector<ControlText>& inputs) {
-        for (const ControlText& in : inputs)
-            type(f, in.name, QString::fromUtf8(in.text));
-    }
-
-    static void expectTexts(FormBase* f, const std::vector<ControlText>& expected) {
-        for (const ControlText& e : expected)
-            EXPECT_EQ(f->text(e.name), QString::fromUtf8(e.text)) << e.name;
-    }
-
     // The input array Text1_0 .. Text1_<lastInput> and the results Text2 .. Text<lastResult>
     // are all empty.
     static void expectInputsAndResultsEmpty(FormBase* f, int lastInput, int lastResult) {
@@ -69,14 +33,6 @@ protected:
             EXPECT_EQ(f->text(QStringLiteral("Text1_%1").arg(i)), "") << i;
         for (int i = 2; i <= lastResult; ++i)
             EXPECT_EQ(f->text(QStringLiteral("Text%1").arg(i)), "") << i;
-    }
-
-    // Types the example into the window and calculates: no message, and every expected text.
-    static void expectExample(FormBase* f, const Example& example) {
-        enter(f, example.inputs);
-        click(f, "Command1");
-        EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-        expectTexts(f, example.expected);
     }
 
     // The Save As dialog answers with this path (an empty one is Cancel).

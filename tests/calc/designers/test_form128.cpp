@@ -4,8 +4,6 @@
 
 #include "DesignerTest.h"
 
-#include <ostream>
-
 namespace {
 
 class Form128Test : public DesignerTest {
@@ -13,31 +11,26 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form128")); }
 };
 
-class Form128Example : public Form128Test, public ::testing::WithParamInterface<Example> {};
-
-TEST_P(Form128Example, ShowsEveryResultAndVerdict) {
-    expectExample(form(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Designs, Form128Example,
-    ::testing::Values(
-        Example{"Defaults",
-                {},
-                {{"Text2", "1260.689"}, {"Text3", "1335.708"}, {"Text4", "50.000"}, {"Text5", "22.6"},
-                 {"Text6", "96.0"},     {"Text7", "129.0"},    {"Text14", "74.60"}, {"Text8", "16.0"},
-                 {"Text9", "48.0"},     {"Text10", "64.0"},    {"Text11", "80.0"},  {"Text12", "5.0"},
-                 {"Text13", "6.5"},     {"Text15", "1.01"},    {"Label32", "OK"},   {"Label27", "16.0"},
-                 {"Label25", "64.0"},   {"Label26", "129.0"},  {"Label28", "22.6"}, {"Label29", "80.0"}}},
-        // Nothing moving: no force, the smallest wire of 1 mm and still a complete design.
-        Example{"StandingCars",
-                {{"Text1_6", "0"}},
-                {{"Text2", "0.000"}, {"Text8", "1.0"}, {"Text15", "1.01"}, {"Label32", "OK"}}},
-        // Whatever the inputs, the safety factor is 1.6^2 * 3.1416 / 8 = 1.0053.
-        Example{"OtherIndexAndSpeedStillOk",
-                {{"Text1_2", "8"}, {"Text1_6", "2"}, {"Text1_3", "60"}},
-                {{"Text15", "1.01"}, {"Label32", "OK"}}}),
-    CaseName());
+const WindowCase kExamples[] = {
+    {"Defaults", "Form128", {}, {{"Text2", "1260.689"}, {"Text3", "1335.708"}, {"Text4", "50.000"},
+                                 {"Text5", "22.6"},     {"Text6", "96.0"},     {"Text7", "129.0"},
+                                 {"Text14", "74.60"},   {"Text8", "16.0"},     {"Text9", "48.0"},
+                                 {"Text10", "64.0"},    {"Text11", "80.0"},    {"Text12", "5.0"},
+                                 {"Text13", "6.5"},     {"Text15", "1.01"},    {"Label32", "OK"},
+                                 {"Label27", "16.0"},   {"Label25", "64.0"},   {"Label26", "129.0"},
+                                 {"Label28", "22.6"},   {"Label29", "80.0"}}},
+    // Nothing moving: no force, the smallest wire of 1 mm and still a complete design.
+    {"StandingCars",
+     "Form128",
+     {{"Text1_6", "0"}},
+     {{"Text2", "0.000"}, {"Text8", "1.0"}, {"Text15", "1.01"}, {"Label32", "OK"}}},
+    // Whatever the inputs, the safety factor is 1.6^2 * 3.1416 / 8 = 1.0053.
+    {"OtherIndexAndSpeedStillOk",
+     "Form128",
+     {{"Text1_2", "8"}, {"Text1_6", "2"}, {"Text1_3", "60"}},
+     {{"Text15", "1.01"}, {"Label32", "OK"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form128, WindowExample, ::testing::ValuesIn(kExamples), caseName<WindowCase>);
 
 TEST_F(Form128Test, MissingIndexIsNamedAsTheTurnsRatio) {
     FormBase* f = form();
@@ -60,23 +53,16 @@ TEST_F(Form128Test, ResetKeepsVerdictAndSketchThenAsksForTheEmptyCar) {
     EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入空车重量Q1："));
 }
 
-struct Fault {
-    const char* name;
-    std::vector<ControlText> inputs;
-};
-
-void PrintTo(const Fault& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class Form128Fault : public Form128Test, public ::testing::WithParamInterface<Fault> {};
+class Form128Fault : public Form128Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form128Fault, ShowsInputErrorAndChangesNothing) {
-    FormBase* f = form();
+    const FaultCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
     for (const char* box : {"Text2", "Text8", "Text15", "Label32", "Label26"})
         type(f, box, "earlier");
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
     EXPECT_EQ(prompts().requests.first().title, StringTable::text(1318));
@@ -87,14 +73,15 @@ TEST_P(Form128Fault, ShowsInputErrorAndChangesNothing) {
                     {"Label26", "earlier"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, Form128Fault,
-                         ::testing::Values(Fault{"IndexOne", {{"Text1_2", "1"}}},
-                                           Fault{"IndexZero", {{"Text1_2", "0"}}},
-                                           Fault{"NoDeflection", {{"Text1_5", "0"}}},
-                                           Fault{"ZeroAllowableStress", {{"Text1_3", "0"}}},
-                                           Fault{"IndexBelowOneMakesARootNegative", {{"Text1_2", "0.9"}}},
-                                           Fault{"ZeroShearModulus", {{"Text1_4", "0"}}}),
-                         CaseName());
+const FaultCase kFaults[] = {
+    {"IndexOne", "Form128", {{"Text1_2", "1"}}},
+    {"IndexZero", "Form128", {{"Text1_2", "0"}}},
+    {"NoDeflection", "Form128", {{"Text1_5", "0"}}},
+    {"ZeroAllowableStress", "Form128", {{"Text1_3", "0"}}},
+    {"IndexBelowOneMakesARootNegative", "Form128", {{"Text1_2", "0.9"}}},
+    {"ZeroShearModulus", "Form128", {{"Text1_4", "0"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Inputs, Form128Fault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 const char* const kReportZhCN[] = {
     "---------------------矿车碰撞弹簧设计方案-------------------",

@@ -10,7 +10,7 @@
 
 #include <QDir>
 #include <cmath>
-#include <ostream>
+#include <utility>
 
 namespace {
 
@@ -19,45 +19,41 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form130")); }
 };
 
-class Form130Example : public Form130Test, public ::testing::WithParamInterface<Example> {};
-
-TEST_P(Form130Example, ShowsEveryResultAndVerdict) {
-    expectExample(form(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Designs, Form130Example,
-    ::testing::Values(
-        Example{"DefaultsWithProposedDiameter",
-                {},
-                {{"Text8", "3.20"},     {"Text10", "17.60"},  {"Text9", "14.40"},  {"Text11", "20.80"},
-                 {"Text12", "12.00"},   {"Text5", "15.83"},   {"Text2", "61.29"},  {"Text13", "107.18"},
-                 {"Label17", "Mpa OK"}, {"Text3", "672.00"},  {"Text4", "382.27"}, {"Text14", "594.53"},
-                 {"Text15", "1.01"},    {"Label32", "OK"},    {"Text7", "70.40"},  {"Text16", "0.4"},
-                 {"Label12_1", "Ok"},   {"Label26", "70.40"}, {"Label27", "3.20"}, {"Label25", "20.80"},
-                 {"Text6", ""}}},
-        Example{"DefaultsWithChosenDiameter",
-                {{"Text6", "3.5"}},
-                {{"Text8", "3.50"},
-                 {"Text12", "13.00"},
-                 {"Text5", "15.98"},
-                 {"Text2", "60.15"},
-                 {"Text13", "87.92"},
-                 {"Text4", "457.31"},
-                 {"Text14", "496.98"},
-                 {"Text15", "1.21"},
-                 {"Text7", "80.50"},
-                 {"Text16", "0.3"},
-                 {"Text6", "3.5"}}},
-        // Proposed 7.014 rounds to 7.0 and stays; 7.142 rounds to 7.1 and becomes 8.
-        Example{"ProposalRoundingToSevenStays", {{"Text1_6", "1640"}}, {{"Text8", "7.00"}}},
-        Example{"ProposalRoundingAboveSevenStepsUp", {{"Text1_6", "1700"}}, {{"Text8", "8.00"}}},
-        // A falling load with a growing extension gives a negative rate (k = -8.42, quotient
-        // -11.98): the coil count and the rate follow it and are shown as computed.
-        Example{"NoPlausibilityGuard",
-                {{"Text1_6", "100"}},
-                {{"Text8", "1.70"}, {"Text12", "-11.00"}, {"Text5", "-9.17"}}}),
-    CaseName());
+const WindowCase kExamples[] = {
+    {"DefaultsWithProposedDiameter",
+     "Form130",
+     {},
+     {{"Text8", "3.20"},     {"Text10", "17.60"},  {"Text9", "14.40"},  {"Text11", "20.80"},
+      {"Text12", "12.00"},   {"Text5", "15.83"},   {"Text2", "61.29"},  {"Text13", "107.18"},
+      {"Label17", "Mpa OK"}, {"Text3", "672.00"},  {"Text4", "382.27"}, {"Text14", "594.53"},
+      {"Text15", "1.01"},    {"Label32", "OK"},    {"Text7", "70.40"},  {"Text16", "0.4"},
+      {"Label12_1", "Ok"},   {"Label26", "70.40"}, {"Label27", "3.20"}, {"Label25", "20.80"},
+      {"Text6", ""}}},
+    {"DefaultsWithChosenDiameter",
+     "Form130",
+     {{"Text6", "3.5"}},
+     {{"Text8", "3.50"},
+      {"Text12", "13.00"},
+      {"Text5", "15.98"},
+      {"Text2", "60.15"},
+      {"Text13", "87.92"},
+      {"Text4", "457.31"},
+      {"Text14", "496.98"},
+      {"Text15", "1.21"},
+      {"Text7", "80.50"},
+      {"Text16", "0.3"},
+      {"Text6", "3.5"}}},
+    // Proposed 7.014 rounds to 7.0 and stays; 7.142 rounds to 7.1 and becomes 8.
+    {"ProposalRoundingToSevenStays", "Form130", {{"Text1_6", "1640"}}, {{"Text8", "7.00"}}},
+    {"ProposalRoundingAboveSevenStepsUp", "Form130", {{"Text1_6", "1700"}}, {{"Text8", "8.00"}}},
+    // A falling load with a growing extension gives a negative rate (k = -8.42, quotient
+    // -11.98): the coil count and the rate follow it and are shown as computed.
+    {"NoPlausibilityGuard",
+     "Form130",
+     {{"Text1_6", "100"}},
+     {{"Text8", "1.70"}, {"Text12", "-11.00"}, {"Text5", "-9.17"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form130, WindowExample, ::testing::ValuesIn(kExamples), caseName<WindowCase>);
 
 TEST_F(Form130Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
     // Find a load P2 for which the trial diameter, as a single, is exactly 3.25.
@@ -75,40 +71,42 @@ TEST_F(Form130Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
     EXPECT_EQ(f->text("Text8"), "3.20");
 }
 
-struct Required {
-    const char* name;
-    std::vector<const char*> emptied;
-    const char* message;
-};
-
-void PrintTo(const Required& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class Form130Required : public Form130Test, public ::testing::WithParamInterface<Required> {};
+class Form130Required : public Form130Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form130Required, FirstEmptyFieldIsNamedAndNothingChanges) {
-    FormBase* f = form();
-    for (const char* name : GetParam().emptied)
-        type(f, name, "");
-    click(f, "Command1");
+    const RequiredCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_EQ(prompts().lastText(), QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(prompts().lastText(), StringTable::text(1383) + StringTable::text(c.captionId));
     EXPECT_EQ(prompts().requests.first().title, QString::fromUtf8("提示"));
     EXPECT_EQ(prompts().requests.first().icon, PromptIcon::Information);
     expectTexts(f, {{"Text8", ""}, {"Label17", "Mpa"}, {"Label12_1", "?"}, {"Label32", "?"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, Form130Required,
-    ::testing::Values(Required{"ShearModulus", {"Text1_0", "Text1_3"}, "请输入横弹性系数G："},
-                      Required{"AllowableStress", {"Text1_1"}, "请输入许用剪应力："},
-                      Required{"SpringIndex", {"Text1_2"}, "请输入旋绕比C"},
-                      Required{"FirstExtension", {"Text1_3"}, "请输入拉伸变形量L1："},
-                      Required{"FirstLoad", {"Text1_4"}, "请输入拉力 P1："},
-                      Required{"SecondExtension", {"Text1_5"}, "请输入拉伸变形量L2："},
-                      Required{"SecondLoad", {"Text1_6"}, "请输入拉力 P2："}),
-    CaseName());
+const RequiredCase kRequired[] = {
+    {"ShearModulus", "Form130", {{"Text1_0", ""}, {"Text1_3", ""}}, 1567},
+    {"AllowableStress", "Form130", {{"Text1_1", ""}}, 1993},
+    {"SpringIndex", "Form130", {{"Text1_2", ""}}, 1419},
+    {"FirstExtension", "Form130", {{"Text1_3", ""}}, 2144},
+    {"FirstLoad", "Form130", {{"Text1_4", ""}}, 2147},
+    {"SecondExtension", "Form130", {{"Text1_5", ""}}, 2145},
+    {"SecondLoad", "Form130", {{"Text1_6", ""}}, 2148},
+};
+INSTANTIATE_TEST_SUITE_P(Fields, Form130Required, ::testing::ValuesIn(kRequired), caseName<RequiredCase>);
+
+// The messages above as the user reads them, caption by caption.
+TEST_F(Form130Test, RequiredMessagesReadInFull) {
+    const std::pair<int, const char*> messages[] = {
+        {1567, "请输入横弹性系数G："},  {1993, "请输入许用剪应力："}, {1419, "请输入旋绕比C"},
+        {2144, "请输入拉伸变形量L1："}, {2147, "请输入拉力 P1："},    {2145, "请输入拉伸变形量L2："},
+        {2148, "请输入拉力 P2："}};
+    for (const auto& [captionId, message] : messages)
+        EXPECT_EQ(StringTable::text(1383) + StringTable::text(captionId), QString::fromUtf8(message))
+            << captionId;
+}
 
 TEST_F(Form130Test, BlankIsNotEmpty) {
     FormBase* f = form();
@@ -118,45 +116,37 @@ TEST_F(Form130Test, BlankIsNotEmpty) {
     EXPECT_EQ(f->text("Text8"), "3.20");
 }
 
-struct Fault {
-    const char* name;
-    std::vector<ControlText> inputs;
-    std::vector<ControlText> verdictsAfter; // as the faulty run leaves them
-};
-
-void PrintTo(const Fault& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class Form130Fault : public Form130Test, public ::testing::WithParamInterface<Fault> {};
+// A faulty run's row names the verdicts it leaves as the row's expected texts.
+class Form130Fault : public Form130Test, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(Form130Fault, ShowsInputErrorAndKeepsEarlierResults) {
-    FormBase* f = form();
+    const WindowCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
     type(f, "Text6", "3.5");
     click(f, "Command1"); // a first design whose results must survive the faulty one
     type(f, "Text6", "");
     prompts().clear();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_EQ(prompts().lastText(), QString::fromUtf8("输入有错误!"));
     EXPECT_EQ(prompts().requests.first().icon, PromptIcon::Information);
     expectTexts(f, {{"Text8", "3.50"}, {"Text7", "80.50"}, {"Text16", "0.3"}, {"Label26", "80.50"}});
-    expectTexts(f, GetParam().verdictsAfter);
+    expectTexts(f, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, Form130Fault,
-    ::testing::Values(
-        Fault{"ChosenDiameterNotANumber", {{"Text6", "abc"}}, {{"Label17", "Mpa OK"}, {"Label32", "OK"}}},
-        Fault{"ZeroChosenDiameter", {{"Text6", "0"}}, {{"Label17", "Mpa OK"}}},
-        Fault{"IndexOne", {{"Text1_2", "1"}}, {{"Label12_1", "Ok"}}},
-        Fault{"IndexBelowOneMakesARootNegative", {{"Text1_2", "0.9"}}, {{"Label32", "OK"}}},
-        Fault{"EqualExtensions", {{"Text1_5", "7.5"}}, {{"Label12_1", "Ok"}}},
-        Fault{"ZeroAllowableStressWithoutChosenDiameter", {{"Text1_1", "0"}}, {{"Label32", "OK"}}},
-        // G = 0: the initial-stress limit is 0, so NG is shown before the check extension divides by G.
-        Fault{"ZeroShearModulus", {{"Text1_0", "0"}}, {{"Label17", "Mpa NG"}, {"Label12_1", "Ok"}}}),
-    CaseName());
+const WindowCase kFaults[] = {
+    {"ChosenDiameterNotANumber", "Form130", {{"Text6", "abc"}}, {{"Label17", "Mpa OK"}, {"Label32", "OK"}}},
+    {"ZeroChosenDiameter", "Form130", {{"Text6", "0"}}, {{"Label17", "Mpa OK"}}},
+    {"IndexOne", "Form130", {{"Text1_2", "1"}}, {{"Label12_1", "Ok"}}},
+    {"IndexBelowOneMakesARootNegative", "Form130", {{"Text1_2", "0.9"}}, {{"Label32", "OK"}}},
+    {"EqualExtensions", "Form130", {{"Text1_5", "7.5"}}, {{"Label12_1", "Ok"}}},
+    {"ZeroAllowableStressWithoutChosenDiameter", "Form130", {{"Text1_1", "0"}}, {{"Label32", "OK"}}},
+    // G = 0: the initial-stress limit is 0, so NG is shown before the check extension divides by G.
+    {"ZeroShearModulus", "Form130", {{"Text1_0", "0"}}, {{"Label17", "Mpa NG"}, {"Label12_1", "Ok"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Inputs, Form130Fault, ::testing::ValuesIn(kFaults), caseName<WindowCase>);
 
 TEST_F(Form130Test, ResetEmptiesFieldsAndKeepsVerdictsAndEchoes) {
     FormBase* f = form();

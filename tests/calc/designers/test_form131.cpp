@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <ostream>
 
 namespace {
 
@@ -14,55 +13,56 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form131")); }
 };
 
-class Form131Example : public Form131Test, public ::testing::WithParamInterface<Example> {};
-
-TEST_P(Form131Example, ShowsEveryResultAndVerdict) {
-    expectExample(form(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Designs, Form131Example,
-    ::testing::Values(
-        Example{"DefaultsWithTrialDiameter",
-                {},
-                {{"Text8", "4.2"},     {"Text10", "29.6"},  {"Text9", "25.5"},         {"Text11", "33.8"},
-                 {"Text4", "20.3"},    {"Text12", "5.0"},   {"Text13", "7.0"},         {"Text6", "27.1"},
-                 {"Text7", "64.9"},    {"Text19", "403.0"}, {"Text2", "525.0"},        {"Text3", "25.9"},
-                 {"Text14", "529.19"}, {"Text15", "1.01"},  {"Text5", "11.7"},         {"Text17", "7.2"},
-                 {"Text16", "2.2"},    {"Label12_8", "T"},  {"Label62", "0.4-0.8-OK"}, {"Label60", "OK"},
-                 {"Label35", "°OK"},   {"Label32", "OK"},   {"Label25", "33.8"},       {"Label29", "7.2"},
-                 {"Label26", "4.2"},   {"Label27", "11.7"}, {"Label28", "64.9"},       {"Text18", ""}}},
-        Example{"DefaultsWithChosenDiameter3",
-                {{"Text18", "3"}},
-                {{"Text8", "3.0"},
-                 {"Text10", "21.3"},
-                 {"Text12", "3.0"},
-                 {"Text13", "5.0"},
-                 {"Text6", "13.5"},
-                 {"Text7", "63.2"},
-                 {"Text19", "443.4"},
-                 {"Text3", "21.6"},
-                 {"Text5", "19.6"},
-                 {"Text17", "16.3"},
-                 {"Text14", "1021.72"},
-                 {"Text15", "0.52"},
-                 {"Label62", "0.4-0.8-OK"},
-                 {"Label60", "NG"},
-                 {"Label35", "°NG"},
-                 {"Label32", "NG"},
-                 {"Text18", "3"}}},
-        Example{"CoilCountRoundingToZeroBecomesHalf",
-                {{"Text1_5", "54.9"}},
-                {{"Text12", "0.5"}, {"Text13", "2.5"}, {"Label12_8", "T NG"}}},
-        Example{
-            "SlashReadsAsTheNumberBeforeIt", {{"Text1_3", "55/2"}}, {{"Text8", "4.2"}, {"Text7", "64.9"}}},
-        // Trial d = 9.097: above 7 it becomes the next whole number.
-        Example{
-            "TrialDiameterAboveSevenStepsUp", {{"Text1_6", "2000"}}, {{"Text8", "10.0"}, {"Text10", "71.1"}}},
-        Example{"ChosenDiameterIsNeverRounded",
-                {{"Text1_6", "2000"}, {"Text18", "9.26"}},
-                {{"Text8", "9.3"}, {"Text10", "65.8"}}}),
-    CaseName());
+const WindowCase kExamples[] = {
+    {"DefaultsWithTrialDiameter",
+     "Form131",
+     {},
+     {{"Text8", "4.2"},     {"Text10", "29.6"},  {"Text9", "25.5"},         {"Text11", "33.8"},
+      {"Text4", "20.3"},    {"Text12", "5.0"},   {"Text13", "7.0"},         {"Text6", "27.1"},
+      {"Text7", "64.9"},    {"Text19", "403.0"}, {"Text2", "525.0"},        {"Text3", "25.9"},
+      {"Text14", "529.19"}, {"Text15", "1.01"},  {"Text5", "11.7"},         {"Text17", "7.2"},
+      {"Text16", "2.2"},    {"Label12_8", "T"},  {"Label62", "0.4-0.8-OK"}, {"Label60", "OK"},
+      {"Label35", "°OK"},   {"Label32", "OK"},   {"Label25", "33.8"},       {"Label29", "7.2"},
+      {"Label26", "4.2"},   {"Label27", "11.7"}, {"Label28", "64.9"},       {"Text18", ""}}},
+    {"DefaultsWithChosenDiameter3",
+     "Form131",
+     {{"Text18", "3"}},
+     {{"Text8", "3.0"},
+      {"Text10", "21.3"},
+      {"Text12", "3.0"},
+      {"Text13", "5.0"},
+      {"Text6", "13.5"},
+      {"Text7", "63.2"},
+      {"Text19", "443.4"},
+      {"Text3", "21.6"},
+      {"Text5", "19.6"},
+      {"Text17", "16.3"},
+      {"Text14", "1021.72"},
+      {"Text15", "0.52"},
+      {"Label62", "0.4-0.8-OK"},
+      {"Label60", "NG"},
+      {"Label35", "°NG"},
+      {"Label32", "NG"},
+      {"Text18", "3"}}},
+    {"CoilCountRoundingToZeroBecomesHalf",
+     "Form131",
+     {{"Text1_5", "54.9"}},
+     {{"Text12", "0.5"}, {"Text13", "2.5"}, {"Label12_8", "T NG"}}},
+    {"SlashReadsAsTheNumberBeforeIt",
+     "Form131",
+     {{"Text1_3", "55/2"}},
+     {{"Text8", "4.2"}, {"Text7", "64.9"}}},
+    // Trial d = 9.097: above 7 it becomes the next whole number.
+    {"TrialDiameterAboveSevenStepsUp",
+     "Form131",
+     {{"Text1_6", "2000"}},
+     {{"Text8", "10.0"}, {"Text10", "71.1"}}},
+    {"ChosenDiameterIsNeverRounded",
+     "Form131",
+     {{"Text1_6", "2000"}, {"Text18", "9.26"}},
+     {{"Text8", "9.3"}, {"Text10", "65.8"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form131, WindowExample, ::testing::ValuesIn(kExamples), caseName<WindowCase>);
 
 TEST_F(Form131Test, EnterRunsTheCalculation) {
     FormBase* f = form();
@@ -70,40 +70,32 @@ TEST_F(Form131Test, EnterRunsTheCalculation) {
     EXPECT_EQ(f->text("Text8"), "4.2");
 }
 
-struct Required {
-    const char* name;
-    std::vector<const char*> emptied;
-    int captionId;
-};
-
-void PrintTo(const Required& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class Form131Required : public Form131Test, public ::testing::WithParamInterface<Required> {};
+class Form131Required : public Form131Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form131Required, FirstEmptyFieldIsNamedAndNothingChanges) {
-    FormBase* f = form();
-    for (const char* name : GetParam().emptied)
-        type(f, name, "");
-    click(f, "Command1");
+    const RequiredCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
     const PromptRequest& r = prompts().requests.first();
-    EXPECT_EQ(r.text, StringTable::text(1383) + StringTable::text(GetParam().captionId));
+    EXPECT_EQ(r.text, StringTable::text(1383) + StringTable::text(c.captionId));
     EXPECT_EQ(r.title, StringTable::text(1318));
     EXPECT_EQ(r.icon, PromptIcon::Information);
     expectTexts(f, {{"Text8", ""}, {"Label32", "?"}, {"Label12_8", "T"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, Form131Required,
-                         ::testing::Values(Required{"ShearModulusFirst", {"Text1_0", "Text1_6"}, 1567},
-                                           Required{"AllowableStress", {"Text1_1"}, 1993},
-                                           Required{"SpringIndex", {"Text1_2", "Text1_5"}, 1419},
-                                           Required{"InstalledHeight", {"Text1_3"}, 1966},
-                                           Required{"InstalledLoad", {"Text1_4"}, 1967},
-                                           Required{"WorkingHeight", {"Text1_5"}, 1370},
-                                           Required{"WorkingLoad", {"Text1_6"}, 1965}),
-                         CaseName());
+const RequiredCase kRequired[] = {
+    {"ShearModulusFirst", "Form131", {{"Text1_0", ""}, {"Text1_6", ""}}, 1567},
+    {"AllowableStress", "Form131", {{"Text1_1", ""}}, 1993},
+    {"SpringIndex", "Form131", {{"Text1_2", ""}, {"Text1_5", ""}}, 1419},
+    {"InstalledHeight", "Form131", {{"Text1_3", ""}}, 1966},
+    {"InstalledLoad", "Form131", {{"Text1_4", ""}}, 1967},
+    {"WorkingHeight", "Form131", {{"Text1_5", ""}}, 1370},
+    {"WorkingLoad", "Form131", {{"Text1_6", ""}}, 1965},
+};
+INSTANTIATE_TEST_SUITE_P(Fields, Form131Required, ::testing::ValuesIn(kRequired), caseName<RequiredCase>);
 
 TEST_F(Form131Test, AllEmptyNamesTheShearModulusAlsoAfterReset) {
     FormBase* f = form();
@@ -112,41 +104,35 @@ TEST_F(Form131Test, AllEmptyNamesTheShearModulusAlsoAfterReset) {
     EXPECT_EQ(prompts().lastText(), QString::fromUtf8("请输入横弹性系数G："));
 }
 
-struct Fault {
-    const char* name;
-    std::vector<ControlText> inputs;
-};
-
-void PrintTo(const Fault& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class Form131Fault : public Form131Test, public ::testing::WithParamInterface<Fault> {};
+class Form131Fault : public Form131Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form131Fault, ShowsInputErrorAndKeepsEarlierResults) {
-    FormBase* f = form();
+    const FaultCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
     click(f, "Command1"); // a first design whose results must survive the faulty one
     prompts().clear();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
     EXPECT_EQ(prompts().requests.first().title, StringTable::text(1318));
     expectTexts(f, {{"Text8", "4.2"}, {"Text7", "64.9"}, {"Text15", "1.01"}, {"Text5", "11.7"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, Form131Fault,
-                         ::testing::Values(Fault{"IndexOne", {{"Text1_2", "1"}}},
-                                           Fault{"IndexZero", {{"Text1_2", "0"}}},
-                                           Fault{"IndexBelowOneMakesARootNegative", {{"Text1_2", "0.9"}}},
-                                           Fault{"ZeroAllowableStress", {{"Text1_1", "0"}}},
-                                           Fault{"EqualHeights", {{"Text1_5", "55"}}},
-                                           Fault{"EqualLoads", {{"Text1_4", "420"}}},
-                                           Fault{"ZeroWorkingLoad", {{"Text1_6", "0"}}},
-                                           Fault{"ZeroShearModulus", {{"Text1_0", "0"}}},
-                                           Fault{"ZeroChosenDiameter", {{"Text18", "0"}}},
-                                           Fault{"ChosenDiameterNotANumber", {{"Text18", "3mm"}}}),
-                         CaseName());
+const FaultCase kFaults[] = {
+    {"IndexOne", "Form131", {{"Text1_2", "1"}}},
+    {"IndexZero", "Form131", {{"Text1_2", "0"}}},
+    {"IndexBelowOneMakesARootNegative", "Form131", {{"Text1_2", "0.9"}}},
+    {"ZeroAllowableStress", "Form131", {{"Text1_1", "0"}}},
+    {"EqualHeights", "Form131", {{"Text1_5", "55"}}},
+    {"EqualLoads", "Form131", {{"Text1_4", "420"}}},
+    {"ZeroWorkingLoad", "Form131", {{"Text1_6", "0"}}},
+    {"ZeroShearModulus", "Form131", {{"Text1_0", "0"}}},
+    {"ZeroChosenDiameter", "Form131", {{"Text18", "0"}}},
+    {"ChosenDiameterNotANumber", "Form131", {{"Text18", "3mm"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Inputs, Form131Fault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 TEST_F(Form131Test, VerdictDecidedBeforeAFaultStays) {
     FormBase* f = form();

@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <cmath>
-#include <ostream>
 
 namespace {
 
@@ -18,61 +17,61 @@ protected:
     FormBase* form() { return open(QStringLiteral("Form132")); }
 };
 
-class Form132Example : public Form132Test, public ::testing::WithParamInterface<Example> {};
-
-TEST_P(Form132Example, ShowsEveryResultAndVerdict) {
-    expectExample(form(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Designs, Form132Example,
-    ::testing::Values(
-        Example{"Defaults",
-                {},
-                {{"Text8", "2.6"},      {"Text9", "8.1"},        {"Text10", "10.7"},  {"Text11", "13.3"},
-                 {"Text12", "11.1"},    {"Text7", "3.1"},        {"Text16", "21.3"},  {"Text2", "99"},
-                 {"Text3", "3"},        {"Text4", "102"},        {"Text5", "40"},     {"Label12_4", "°OK"},
-                 {"Text13", "1231.2"},  {"Label12_9", "Mpa OK"}, {"Text6", "36.9"},   {"Label12_1", "mm OK"},
-                 {"Text14", "2100.00"}, {"Label25", "35"},       {"Label26", "99°"},  {"Label7", "3°"},
-                 {"Label29", "102°"},   {"Label28", "40°"},      {"Label27", "142°"}, {"Label31", "36.9"},
-                 {"Label32", "3.1"},    {"Text15", ""}}},
-        Example{"EstimateTooLarge",
-                {{"Text1_8", "150"}},
-                {{"Text5", "48"},
-                 {"Label12_4", "°NG"},
-                 {"Label12_9", "Mpa OK"},
-                 {"Label12_1", "mm OK"},
-                 {"Text6", "36.8"},
-                 {"Label27", "150°"}}},
-        Example{"ChosenDiameter",
-                {{"Text15", "2.6"}},
-                {{"Text8", "2.6"},
-                 {"Text13", "1217.0"},
-                 {"Label12_9", "Mpa OK"},
-                 {"Text6", "37.0"},
-                 {"Label12_1", "mm NG"},
-                 {"Text5", "42"},
-                 {"Label12_4", "°NG"}}},
-        Example{"LargeTorqueStepsAboveSeven",
-                {{"Text1_2", "100"}, {"Text1_3", "2000"}},
-                {{"Text8", "12.0"}, {"Label25", "100"}}},
-        // d0 = 7.0000 rounds to 7.00 and stays; d0 = 7.0105 rounds to 7.01 and becomes 8.
-        Example{"ProposalOfSevenStays", {{"Text1_2", "100"}, {"Text1_3", "416.2"}}, {{"Text8", "7.0"}}},
-        Example{
-            "ProposalJustAboveSevenStepsUp", {{"Text1_2", "100"}, {"Text1_3", "418.1"}}, {{"Text8", "8.0"}}},
-        Example{"NoGapBetweenCoils",
-                {{"Text1_6", "0"}},
-                {{"Text7", "2.6"},
-                 {"Text12", "13.1"},
-                 {"Text2", "117"},
-                 {"Text5", "22"},
-                 {"Label12_4", "°NG"},
-                 {"Text6", "36.5"},
-                 {"Label12_1", "mm OK"}}},
-        Example{"WorkingAngleWithAFractionNeverMatches",
-                {{"Text1_7", "40.4"}},
-                {{"Text5", "40"}, {"Label12_4", "°NG"}}}),
-    CaseName());
+const WindowCase kExamples[] = {
+    {"Defaults", "Form132", {}, {{"Text8", "2.6"},       {"Text9", "8.1"},        {"Text10", "10.7"},
+                                 {"Text11", "13.3"},     {"Text12", "11.1"},      {"Text7", "3.1"},
+                                 {"Text16", "21.3"},     {"Text2", "99"},         {"Text3", "3"},
+                                 {"Text4", "102"},       {"Text5", "40"},         {"Label12_4", "°OK"},
+                                 {"Text13", "1231.2"},   {"Label12_9", "Mpa OK"}, {"Text6", "36.9"},
+                                 {"Label12_1", "mm OK"}, {"Text14", "2100.00"},   {"Label25", "35"},
+                                 {"Label26", "99°"},     {"Label7", "3°"},        {"Label29", "102°"},
+                                 {"Label28", "40°"},     {"Label27", "142°"},     {"Label31", "36.9"},
+                                 {"Label32", "3.1"},     {"Text15", ""}}},
+    {"EstimateTooLarge",
+     "Form132",
+     {{"Text1_8", "150"}},
+     {{"Text5", "48"},
+      {"Label12_4", "°NG"},
+      {"Label12_9", "Mpa OK"},
+      {"Label12_1", "mm OK"},
+      {"Text6", "36.8"},
+      {"Label27", "150°"}}},
+    {"ChosenDiameter",
+     "Form132",
+     {{"Text15", "2.6"}},
+     {{"Text8", "2.6"},
+      {"Text13", "1217.0"},
+      {"Label12_9", "Mpa OK"},
+      {"Text6", "37.0"},
+      {"Label12_1", "mm NG"},
+      {"Text5", "42"},
+      {"Label12_4", "°NG"}}},
+    {"LargeTorqueStepsAboveSeven",
+     "Form132",
+     {{"Text1_2", "100"}, {"Text1_3", "2000"}},
+     {{"Text8", "12.0"}, {"Label25", "100"}}},
+    // d0 = 7.0000 rounds to 7.00 and stays; d0 = 7.0105 rounds to 7.01 and becomes 8.
+    {"ProposalOfSevenStays", "Form132", {{"Text1_2", "100"}, {"Text1_3", "416.2"}}, {{"Text8", "7.0"}}},
+    {"ProposalJustAboveSevenStepsUp",
+     "Form132",
+     {{"Text1_2", "100"}, {"Text1_3", "418.1"}},
+     {{"Text8", "8.0"}}},
+    {"NoGapBetweenCoils",
+     "Form132",
+     {{"Text1_6", "0"}},
+     {{"Text7", "2.6"},
+      {"Text12", "13.1"},
+      {"Text2", "117"},
+      {"Text5", "22"},
+      {"Label12_4", "°NG"},
+      {"Text6", "36.5"},
+      {"Label12_1", "mm OK"}}},
+    {"WorkingAngleWithAFractionNeverMatches",
+     "Form132",
+     {{"Text1_7", "40.4"}},
+     {{"Text5", "40"}, {"Label12_4", "°NG"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form132, WindowExample, ::testing::ValuesIn(kExamples), caseName<WindowCase>);
 
 TEST_F(Form132Test, ProposedDiameterOnAHalfGoesToTheEvenDigit) {
     // Find a load for which the cube root, as a single, is exactly 2.125 (lever arm 35, [sigma] 1236).
@@ -119,37 +118,31 @@ TEST_F(Form132Test, RequiredFieldsInIndexOrder) {
     EXPECT_EQ(f->label("Label12_9")->text(), "Mpa");
 }
 
-struct Fault {
-    const char* name;
-    std::vector<ControlText> inputs;
-};
-
-void PrintTo(const Fault& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class Form132Fault : public Form132Test, public ::testing::WithParamInterface<Fault> {};
+class Form132Fault : public Form132Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form132Fault, ShowsInputErrorAndKeepsEarlierResults) {
-    FormBase* f = form();
+    const FaultCase& c = GetParam();
+    FormBase* f = open(QString::fromLatin1(c.window));
+    ASSERT_NE(f, nullptr);
     click(f, "Command1");
     prompts().clear();
-    enter(f, GetParam().inputs);
-    click(f, "Command1");
+    typeAll(f, c.inputs);
+    click(f, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
     EXPECT_EQ(prompts().requests.first().title, StringTable::text(1318));
     expectTexts(f, {{"Text8", "2.6"}, {"Text2", "99"}, {"Text14", "2100.00"}, {"Label26", "99°"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, Form132Fault,
-                         ::testing::Values(Fault{"BlankAllowableStress", {{"Text1_1", " "}}},
-                                           Fault{"ChosenDiameterLetters", {{"Text15", "abc"}}},
-                                           Fault{"ZeroYoungsModulus", {{"Text1_0", "0"}}},
-                                           Fault{"ZeroLeverArm", {{"Text1_2", "0"}}},
-                                           Fault{"NoRoomForTheWire", {{"Text15", "13.3"}}},
-                                           Fault{"ZeroGapAndZeroWire", {{"Text1_6", "0"}, {"Text15", "0"}}}),
-                         CaseName());
+const FaultCase kFaults[] = {
+    {"BlankAllowableStress", "Form132", {{"Text1_1", " "}}},
+    {"ChosenDiameterLetters", "Form132", {{"Text15", "abc"}}},
+    {"ZeroYoungsModulus", "Form132", {{"Text1_0", "0"}}},
+    {"ZeroLeverArm", "Form132", {{"Text1_2", "0"}}},
+    {"NoRoomForTheWire", "Form132", {{"Text15", "13.3"}}},
+    {"ZeroGapAndZeroWire", "Form132", {{"Text1_6", "0"}, {"Text15", "0"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Inputs, Form132Fault, ::testing::ValuesIn(kFaults), caseName<FaultCase>);
 
 TEST_F(Form132Test, ResetKeepsVerdictsAndSketchAndAsksForEFirst) {
     FormBase* f = form();
