@@ -15,14 +15,17 @@
 
 #include <exception>
 #include <limits>
+#include <utility>
 
 namespace ui {
 
 inline constexpr double notReached = std::numeric_limits<double>::quiet_NaN();
 inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN();
 
-template <class S, std::size_t N, class Step>
-void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S> (&map)[N]) {
+// Runs the core, then shows what it reached with the given function (also after a fault), then
+// passes the fault on to the window's fault handling (text 1035). For windows that show their
+// results from several tables (see ReachedResults.h).
+template <class Step, class Show> void computeThenShow(Step&& step, Show&& showResults) {
     std::exception_ptr fault;
     try {
         step();
@@ -30,13 +33,19 @@ void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S>
         fault = std::current_exception();
     }
     try {
-        show(form, results, map); // stops at the first result not reached
+        showResults();
     } catch (const num::CalcFault&) {
         if (!fault)
             throw;
     }
     if (fault)
         std::rethrow_exception(fault);
+}
+
+template <class S, std::size_t N, class Step>
+void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S> (&map)[N]) {
+    // show() stops at the first result not reached
+    computeThenShow(std::forward<Step>(step), [&] { show(form, results, map); });
 }
 
 } // namespace ui
