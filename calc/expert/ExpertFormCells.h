@@ -3,6 +3,7 @@
 // blue links, dark red headings and the numbered input rows with their required marks; and the
 // input frame with its sketch that Form22 and Form23 share.
 
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 
 #include <utility>
@@ -46,6 +47,18 @@ inline std::vector<ui::Cell> inputRow(const char* captionName, int captionId, in
     return {caption(captionName, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
             std::move(unitCell), std::move(markCell)};
 }
+
+// A cell of a declared input row that the window puts in place of the one its field table
+// gives: a link to a reference table, or a gap where a required field shows no mark.
+enum class Column { Unit = 2, Mark = 3 };
+struct CellInstead {
+    const char* field;
+    Column column;
+    ui::Cell cell;
+};
+
+// The rows of ui::inputRows with those cells replaced.
+std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead);
 
 // Lays out the input rows on the left of the frame and the sketch Image2 at the top of a column
 // on its right, and returns that column: the caller adds the buttons at its foot afterwards,

@@ -1,12 +1,78 @@
 #pragma once
 // The arithmetic of the expert extension calculator (Form23), apart from its window.
 //
+// compute() runs the whole calculation: initial tension, rate, the load band and stress at the
+// first and second working length, with a tensile strength and coefficient the checks at the
+// second, and when a third length is typed its band, stress and checks, which take over. The
+// results are filled in the order the window shows them; one not reached stays NaN, so after an
+// arithmetic fault the window still shows what came before it.
+//
 // Inputs and results are single-precision values: each expression is evaluated in double and
 // rounded when it is stored. G is in kgf/mm², lengths in mm; initial tension and rate come
 // out in gf and gf/mm, stresses in MPa. Divisions go through the checked helpers, so a zero
 // divisor or an overflow throws num::CalcFault.
 
+#include "common/FatigueLife.h"
+
+#include <limits>
+#include <optional>
+
 namespace extensionexpert {
+
+inline constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
+inline constexpr float kNotReachedSingle = std::numeric_limits<float>::quiet_NaN();
+
+struct Inputs {
+    float g = 0, d = 0, D = 0, n = 0; // kgf/mm², mm, mm, active coils
+    float H0 = 0, L1 = 0, L2 = 0;     // free length and the first two working lengths
+    double L3 = 0;                    // the third working length, when L3Given
+    bool L3Given = false;
+    float tensileStrength = 0, coefficient = 0; // MPa; the checks run only when strengthGiven
+    bool strengthGiven = false;
+    // The free length and the working lengths as typed, read strictly for the deformation
+    // ratio: a text such as "12/5" has no value there and stops the calculation.
+    std::optional<double> H0Strict, L2Strict, L3Strict;
+};
+
+// The checks at a working length.
+struct Checks {
+    float safetyFactor = kNotReachedSingle;
+    std::optional<bool> belowAllowable;
+    std::optional<fatigue::Life> life;
+    float testLoad = kNotReachedSingle; // N
+    float testDeflection = kNotReachedSingle;
+    float deformationRatio = kNotReachedSingle;
+    float lengthAtTestLoad = kNotReachedSingle;
+    std::optional<bool> deformationOk;
+};
+
+// Load bands in gf: the lowest load of each as a single, the highest from its double value.
+struct Results {
+    float initialTension = kNotReachedSingle;  // gf
+    float initialTensionN = kNotReachedSingle; // N, from the tension as shown
+    float rate = kNotReachedSingle;            // gf/mm
+    float rateN = kNotReachedSingle;           // N/mm
+    float low1 = kNotReachedSingle;
+    double high1 = kNotReached;
+    float slenderness = kNotReachedSingle; // free length over wire diameter
+    float springIndex = kNotReachedSingle;
+    std::optional<bool> springIndexOk;
+    float wahl = kNotReachedSingle;
+    float stress1 = kNotReachedSingle;
+    float low2 = kNotReachedSingle;
+    double high2 = kNotReached;
+    float stress2 = kNotReachedSingle;
+    float allowableStress = kNotReachedSingle;
+    Checks checks2;
+    float low3 = kNotReachedSingle;
+    double high3 = kNotReached;
+    float stress3 = kNotReachedSingle;
+    Checks checks3;
+    bool thirdLengthDone = false; // the whole calculation ran: print and export may follow
+};
+
+// Throws num::CalcFault on an arithmetic fault; what was reached stays in `r`.
+void compute(const Inputs& in, Results& r);
 
 // Initial tension P0 = d^4 (G 3.1416) 1000 / 800 / D / D in gf.
 float initialTension(float g, float d, float meanDiameter);

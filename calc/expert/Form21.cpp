@@ -21,9 +21,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cstring>
-
 namespace {
 
 using namespace compressionexpert;
@@ -187,20 +184,17 @@ ui::Cell verdict(const QString& name, const QString& designCaption, int columnSp
 // The declared input rows, with the links to the reference windows in the mark column and the
 // tolerance moved beside the free height.
 std::vector<std::vector<ui::Cell>> inputLayout() {
-    std::vector<std::vector<ui::Cell>> rows = ui::inputRows(kInputs);
-    auto row = [&rows](const char* field) -> std::vector<ui::Cell>& {
-        const auto* f =
-            std::find_if(std::begin(kInputs), std::end(kInputs),
-                         [field](const ui::InputField& i) { return std::strcmp(i.field, field) == 0; });
-        return rows[std::size_t(f - std::begin(kInputs))];
-    };
-    row("Text3")[3] = link("Label15", 1407);
-    row("Text1_0")[3] = link("Label20", 1407);
-    row("Text1_9")[3] = link("Label42", 1411);
-    row("Text1_10")[3] = link("Label54", 1410);
-    std::vector<ui::Cell> tolerance = std::move(row("Text1_11"));
+    using expertui::Column;
+    std::vector<std::vector<ui::Cell>> rows =
+        expertui::inputRows(kInputs, {
+                                         {"Text3", Column::Mark, link("Label15", 1407)},
+                                         {"Text1_0", Column::Mark, link("Label20", 1407)},
+                                         {"Text1_9", Column::Mark, link("Label42", 1411)},
+                                         {"Text1_10", Column::Mark, link("Label54", 1410)},
+                                     });
+    std::vector<ui::Cell> tolerance = std::move(rows.back()); // Text1_11
     rows.pop_back();
-    std::vector<ui::Cell>& freeHeight = row("Text1_5");
+    std::vector<ui::Cell>& freeHeight = rows[6]; // Text1_5
     freeHeight.push_back(ui::literal("Label23_9", "+/-"));
     freeHeight.push_back(std::move(tolerance[1]));
     freeHeight.push_back(std::move(tolerance[2]));
