@@ -2,6 +2,7 @@
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/SpringMaterials.h"
 
 #include <cmath>
 
@@ -17,7 +18,64 @@ double fixedPoint4(double value) {
     return num::fixed4(value);
 }
 
+// The deflection at a working height, stored in single precision.
+float deflectionAt(const Inputs& in, float height) {
+    return num::single(double(in.freeHeight) - double(height));
+}
+
+float loadAt(const Inputs& in, float deflection) {
+    return loadGf(in.shearModulus, deflection, in.wireDiameter, in.meanDiameter, in.activeCoils);
+}
+
+// The limit load comes from the load as its box shows it, already rounded to two decimals.
+double limitFromShown(const QString& shownLoad) {
+    return limitLoad(num::strictOrFault(shownLoad));
+}
+
 } // namespace
+
+void compute(const Inputs& in, Results& out) {
+    out.developedLength = developedLength(in.totalCoils, in.meanDiameter);
+    out.lastHeight = in.installedHeight;
+    const float installedDeflection = deflectionAt(in, in.installedHeight);
+    if (in.ends == Ends::Unknown)
+        throw num::CalcFault("unknown end type");
+    const float solid = solidHeight(in.totalCoils, in.wireDiameter, in.ends == Ends::Ground);
+    if (solid > in.installedHeight) {
+        out.solid = true;
+        return;
+    }
+    out.rateGf = rateGf(in.shearModulus, in.wireDiameter, in.meanDiameter, in.activeCoils);
+    out.rateN = rateN(out.rateGf);
+    out.firstLoadGf = loadAt(in, installedDeflection);
+    out.firstLoadN = loadN(out.firstLoadGf);
+
+    // The optional working heights, each stopping the calculation where the spring is solid.
+    const auto reached = [&](const std::optional<double>& height, float& deflection) {
+        out.lastHeight = num::single(*height);
+        if (solid > out.lastHeight) {
+            out.solid = true;
+            return false;
+        }
+        deflection = deflectionAt(in, out.lastHeight);
+        return true;
+    };
+    float deflection = 0;
+    if (in.secondHeight) {
+        if (!reached(in.secondHeight, deflection))
+            return;
+        out.secondLoadGf = loadAt(in, deflection);
+        out.secondLoadN = loadN(out.secondLoadGf);
+        out.limitLoad = limitFromShown(num::formatSingle(out.secondLoadN, u"0.00"));
+    }
+    if (in.thirdHeight) {
+        if (!reached(in.thirdHeight, deflection))
+            return;
+        out.thirdLoadGf = loadAt(in, deflection);
+        out.thirdLoadN = double(out.thirdLoadGf) * 9.8 / 1000;
+        out.limitLoad = limitFromShown(num::format(out.thirdLoadN, u"0.00"));
+    }
+}
 
 double developedLength(double totalCoils, float meanDiameter) {
     return num::roundHalfEven(num::finite(totalCoils * (double(meanDiameter) * 3.1416)), 1);

@@ -6,7 +6,49 @@
 // figures users know digit for digit. Every division goes through the checked helpers: a
 // mean diameter or coil count of 0 stops the calculation instead of showing "inf".
 
+#include <limits>
+#include <optional>
+
 namespace compression {
+
+enum class Ends { Ground, NotGround, Unknown };
+
+struct Inputs {
+    float shearModulus = 0;    // G, kgf/mm²
+    float wireDiameter = 0;    // d
+    float meanDiameter = 0;    // D
+    float activeCoils = 0;     // Nt
+    double totalCoils = 0;     // n, kept as typed
+    float freeHeight = 0;      // H0
+    float installedHeight = 0; // h1
+    Ends ends = Ends::Unknown; // an end type that is neither entry of the list has no solid height
+    // The optional working heights h2 and h3, as read; each is stored in single precision when
+    // its step is reached, so a value out of range faults there, after the earlier results.
+    std::optional<double> secondHeight, thirdHeight;
+};
+
+// A result not reached (a step after a fault, after a stop, or a working height left empty) stays
+// NaN and its box keeps its text.
+inline constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
+inline constexpr float kNotReachedSingle = std::numeric_limits<float>::quiet_NaN();
+
+struct Results {
+    double developedLength = kNotReached;
+    float lastHeight = kNotReachedSingle; // the last working height looked at, for the load test
+    bool solid = false;                   // stopped: the spring would be solid at lastHeight
+    double rateGf = kNotReached, rateN = kNotReached;
+    float firstLoadGf = kNotReachedSingle, firstLoadN = kNotReachedSingle;
+    float secondLoadGf = kNotReachedSingle, secondLoadN = kNotReachedSingle;
+    float thirdLoadGf = kNotReachedSingle;
+    double thirdLoadN = kNotReached; // converted in double, as the calculator always did
+    double limitLoad = kNotReached;  // from the last working load as shown, to two decimals
+};
+
+// Runs the steps in the calculator's order into `out`: developed length, the installed height
+// against the solid height, rate and installed load, then each working height that is given.
+// Stops (solid = true) at the first height below the solid height; throws num::CalcFault at an
+// arithmetic fault, leaving in `out` what the steps before it produced.
+void compute(const Inputs& in, Results& out);
 
 // Developed wire length n·π·D with π = 3.1416, rounded to 0.1 mm with ties to even.
 double developedLength(double totalCoils, float meanDiameter);

@@ -5,6 +5,8 @@
 #include "common/Numbers.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/Prompt.h"
@@ -16,26 +18,82 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
-// One input row: caption, field, unit and the required/optional mark.
-std::vector<ui::Cell> inputRow(const char* caption, int captionId, int index, const char* unit,
-                               const char* unitName, int markItem, bool required) {
-    return {ui::label(QString::fromLatin1(caption), captionId),
-            ui::edit(QStringLiteral("Text1_%1").arg(index)),
-            ui::literal(QString::fromLatin1(unitName), QString::fromLatin1(unit)),
-            ui::mark(QStringLiteral("Label23_%1").arg(markItem), required)};
-}
+using compression::Inputs;
+using compression::Results;
+using ui::Need;
 
-// One result row: caption, box in grams-force, unit, box in newtons, unit.
-std::vector<ui::Cell> resultRow(const char* caption, int captionId, const char* gfBox, const char* gfUnit,
-                                const char* nBox) {
-    const QString gf = QString::fromLatin1(gfBox);
-    const QString n = QString::fromLatin1(nBox);
-    return {ui::label(QString::fromLatin1(caption), captionId), ui::edit(gf),
-            ui::literal(QStringLiteral("Unit") + gf, QString::fromLatin1(gfUnit)), ui::edit(n),
+// The labels keep the names the window has always given them (the end height's unit is Label23_0).
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0", .captionId = 1333, .unit = "mm", .caption = "Label1",  .unitName = "Unit1_0",   .mark = "Label23_1"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .caption = "Label3",  .unitName = "Unit1_1",   .mark = "Label23_2"},
+    {.field = "Text1_2", .captionId = 1373, .unit = "T",  .caption = "Label5",  .unitName = "Unit1_2",   .mark = "Label23_3"},
+    {.field = "Text1_3", .captionId = 1331, .unit = "T",  .caption = "Label63", .unitName = "Unit1_3",   .mark = "Label23_8"},
+    {.field = "Text1_4", .captionId = 1369, .unit = "mm", .caption = "Label36", .unitName = "Unit1_4",   .mark = "Label23_7"},
+    {.field = "Text1_5", .captionId = 1372, .unit = "mm", .caption = "Label7",  .unitName = "Label23_0", .mark = "Label23_4"},
+    {.field = "Text1_6", .captionId = 1370, .unit = "mm", .need = Need::Optional, .caption = "Label22", .unitName = "Unit1_6",   .mark = "Label23_5"},
+    {.field = "Text1_7", .captionId = 1374, .unit = "mm", .need = Need::Optional, .caption = "Label56", .unitName = "Unit1_7",   .mark = "Label23_6"},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text1_0", &Inputs::wireDiameter}, {"Text1_1", &Inputs::meanDiameter},
+    {"Text1_2", &Inputs::activeCoils},  {"Text1_3", &Inputs::totalCoils},
+    {"Text1_4", &Inputs::freeHeight},   {"Text1_5", &Inputs::installedHeight},
+};
+
+// Text13 keeps the last working height looked at, for the load-test window.
+const ui::Out<Results> kShow[] = {
+    {"Text4", &Results::developedLength},      {"Text13", &Results::lastHeight},
+    {"Text8", &Results::rateGf, "0.0"},        {"Text2", &Results::rateN, "0.00"},
+    {"Text6", &Results::firstLoadGf, "0.0"},   {"Text7", &Results::firstLoadN, "0.00"},
+    {"Text11", &Results::secondLoadGf, "0.0"}, {"Text12", &Results::secondLoadN, "0.00"},
+    {"Text9", &Results::thirdLoadGf, "0.0"},   {"Text24", &Results::thirdLoadN, "0.00"},
+    {"Text27", &Results::limitLoad},
+};
+
+// The result rows beside the command buttons: a load in gf and the same in N.
+struct LoadRow {
+    const char* caption;
+    int captionId;
+    const char* gfBox;
+    const char* gfUnit;
+    const char* nBox;
+};
+
+const LoadRow kLoadRows[] = {
+    {"Label14_0", 1362, "Text8", "gf/mm, =", "Text2"},
+    {"Label11", 1363, "Text6", "gf     =", "Text7"},
+    {"Label19", 1361, "Text11", "gf     =", "Text12"},
+    {"Label33", 1364, "Text9", "gf     =", "Text24"},
+};
+
+// What the reset empties besides the inputs; the developed length and the hidden fields stay.
+const char* const kResetResults[] = {"Text2",  "Text6",  "Text7",  "Text8", "Text9",
+                                     "Text11", "Text12", "Text24", "Text27"};
+
+// The commands that need a completed calculation.
+const QStringList kAfterCalculation = {QStringLiteral("Command4"), QStringLiteral("Command5"),
+                                       QStringLiteral("Command7"), QStringLiteral("Command2")};
+
+// Boxes of the drawing sheet that copy a control's text as it stands.
+const struct {
+    int box;
+    const char* control;
+} kSheetCopies[] = {
+    {2, "Combo1"},   {6, "Text1_1"},  {8, "Text1_2"},  {9, "Text1_3"},  {12, "Text2"},   {13, "Text1_5"},
+    {23, "Text1_5"}, {14, "Text7"},   {26, "Text7"},   {15, "Text1_6"}, {24, "Text1_6"}, {16, "Text12"},
+    {27, "Text12"},  {17, "Text1_7"}, {25, "Text1_7"}, {18, "Text24"},  {28, "Text24"},
+};
+
+std::vector<ui::Cell> loadRow(const LoadRow& row) {
+    const QString gf = QString::fromLatin1(row.gfBox);
+    const QString n = QString::fromLatin1(row.nBox);
+    return {ui::label(QString::fromLatin1(row.caption), row.captionId), ui::edit(gf),
+            ui::literal(QStringLiteral("Unit") + gf, QString::fromLatin1(row.gfUnit)), ui::edit(n),
             ui::literal(QStringLiteral("Unit") + n, QStringLiteral("N"))};
 }
 
@@ -46,6 +104,14 @@ void greyBackground(QLineEdit* box) {
     box->setPalette(palette);
 }
 
+compression::Ends endsOf(const QString& listText) {
+    if (listText == StringTable::text(1381))
+        return compression::Ends::Ground;
+    if (listText == StringTable::text(1382))
+        return compression::Ends::NotGround;
+    return compression::Ends::Unknown; // the list is editable
+}
+
 } // namespace
 
 Form8::Form8() : FormBase(QStringLiteral("Form8")) {
@@ -53,45 +119,34 @@ Form8::Form8() : FormBase(QStringLiteral("Form8")) {
     auto* layout = new QVBoxLayout(this);
     buildInputFrame(layout);
     buildResultArea(layout);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow));
 
     normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command1"));
-    setEnabled({QStringLiteral("Command5"), QStringLiteral("Command7"), QStringLiteral("Command2"),
-                QStringLiteral("Command4")},
-               false);
+    setEnabled(kAfterCalculation, false);
     connectCommands();
     // Fields keep the widths of a form of about 8010 x 6405 twips; the window does not grow.
-    for (QLineEdit* input : inputArray(QStringLiteral("Text1")))
-        input->setFixedWidth(ui::twips(1350));
-    for (const char* list : {"Combo1", "Combo2"})
-        comboBox(QString::fromLatin1(list))->setFixedWidth(ui::twips(2400));
-    for (const char* box :
-         {"Text8", "Text2", "Text6", "Text7", "Text11", "Text12", "Text9", "Text24", "Text4", "Text27"})
-        field(QString::fromLatin1(box))->setFixedWidth(ui::twips(1100));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    comboBox(QStringLiteral("Combo2"))->setFixedWidth(ui::twips(2400));
+    normalparts::fixWidths(this, QStringLiteral("Text1"),
+                           {QStringLiteral("Text8"), QStringLiteral("Text2"), QStringLiteral("Text6"),
+                            QStringLiteral("Text7"), QStringLiteral("Text11"), QStringLiteral("Text12"),
+                            QStringLiteral("Text9"), QStringLiteral("Text24"), QStringLiteral("Text4"),
+                            QStringLiteral("Text27")});
 }
 
 void Form8::buildInputFrame(QBoxLayout* layout) {
     QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame1"), 1366);
     layout->addWidget(frame);
     auto* row = new QHBoxLayout(frame);
-    ui::grid(
-        frame,
-        {
-            {ui::label(QStringLiteral("Label9"), 1375),
-             ui::spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)),
-                          3)},
-            {ui::label(QStringLiteral("Label34"), 1367),
-             ui::spanning(
-                 ui::combo(QStringLiteral("Combo2"), {StringTable::text(1381), StringTable::text(1382)}), 3)},
-            inputRow("Label1", 1333, 0, "mm", "Unit1_0", 1, true),
-            inputRow("Label3", 1332, 1, "mm", "Unit1_1", 2, true),
-            inputRow("Label5", 1373, 2, "T", "Unit1_2", 3, true),
-            inputRow("Label63", 1331, 3, "T", "Unit1_3", 8, true),
-            inputRow("Label36", 1369, 4, "mm", "Unit1_4", 7, true),
-            inputRow("Label7", 1372, 5, "mm", "Label23_0", 4, true),
-            inputRow("Label22", 1370, 6, "mm", "Unit1_6", 5, false),
-            inputRow("Label56", 1374, 7, "mm", "Unit1_7", 6, false),
-        });
+    std::vector<std::vector<ui::Cell>> rows = {
+        {ui::label(QStringLiteral("Label9"), 1375),
+         ui::spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)), 3)},
+        {ui::label(QStringLiteral("Label34"), 1367),
+         ui::spanning(ui::combo(QStringLiteral("Combo2"), {StringTable::text(1381), StringTable::text(1382)}),
+                      3)},
+    };
+    for (auto& input : ui::inputRows(kInputs))
+        rows.push_back(std::move(input));
+    ui::grid(frame, rows);
 
     auto* side = new QVBoxLayout;
     row->addLayout(side);
@@ -102,7 +157,7 @@ void Form8::buildInputFrame(QBoxLayout* layout) {
 
     // The shear modulus and the last working height, for the load-test window.
     for (const char* name : {"Text3", "Text13"})
-        ui::makeEdit(frame, QString::fromLatin1(name))->hide();
+        normalparts::hiddenField(frame, QString::fromLatin1(name));
 }
 
 void Form8::buildResultArea(QBoxLayout* layout) {
@@ -121,15 +176,13 @@ void Form8::buildResultArea(QBoxLayout* layout) {
 
     QGroupBox* frame = ui::makeFrame(this, QStringLiteral("Frame2"), 1360);
     row->addWidget(frame, 1);
-    ui::grid(frame, {
-                        resultRow("Label14_0", 1362, "Text8", "gf/mm, =", "Text2"),
-                        resultRow("Label11", 1363, "Text6", "gf     =", "Text7"),
-                        resultRow("Label19", 1361, "Text11", "gf     =", "Text12"),
-                        resultRow("Label33", 1364, "Text9", "gf     =", "Text24"),
-                        {ui::label(QStringLiteral("Label16"), 1476), ui::edit(QStringLiteral("Text4")),
-                         ui::label(QStringLiteral("Label14_5"), 1365), ui::edit(QStringLiteral("Text27")),
-                         ui::literal(QStringLiteral("UnitText27"), QStringLiteral("N"))},
-                    });
+    std::vector<std::vector<ui::Cell>> rows;
+    for (const LoadRow& load : kLoadRows)
+        rows.push_back(loadRow(load));
+    rows.push_back({ui::label(QStringLiteral("Label16"), 1476), ui::edit(QStringLiteral("Text4")),
+                    ui::label(QStringLiteral("Label14_5"), 1365), ui::edit(QStringLiteral("Text27")),
+                    ui::literal(QStringLiteral("UnitText27"), QStringLiteral("N"))});
+    ui::grid(frame, rows);
     label(QStringLiteral("Label14_0"))->setStyleSheet(QStringLiteral("color: #0000ff"));
     for (const char* name : {"Text8", "Text2", "Text27"})
         greyBackground(field(QString::fromLatin1(name)));
@@ -146,137 +199,60 @@ void Form8::connectCommands() {
 }
 
 void Form8::calculate() {
-    Spring spring{};
-    spring.g = num::single(springMaterialModulus(SpringMaterialRows::All, text(QStringLiteral("Combo1"))));
-    setSingle(QStringLiteral("Text3"), spring.g);
-
-    if (!requireFilled({{QStringLiteral("Text1_0"), 1333},
-                        {QStringLiteral("Text1_1"), 1332},
-                        {QStringLiteral("Text1_2"), 1373},
-                        {QStringLiteral("Text1_3"), 1331},
-                        {QStringLiteral("Text1_4"), 1369},
-                        {QStringLiteral("Text1_5"), 1372}}))
+    // The modulus is looked up and kept for the load-test window before anything is checked.
+    const float g =
+        num::single(springMaterialModulus(SpringMaterialRows::All, text(QStringLiteral("Combo1"))));
+    setSingle(QStringLiteral("Text3"), g);
+    if (!ui::requireFilled(this, kInputs))
         return;
 
-    spring.d = num::single(number(QStringLiteral("Text1_0")));
-    spring.meanDiameter = num::single(number(QStringLiteral("Text1_1")));
-    spring.activeCoils = num::single(number(QStringLiteral("Text1_2")));
-    spring.freeHeight = num::single(number(QStringLiteral("Text1_4")));
-    const float h1 = num::single(number(QStringLiteral("Text1_5")));
-    const double totalCoils = number(QStringLiteral("Text1_3"));
+    Inputs in = ui::read(this, kRead);
+    in.shearModulus = g;
+    in.ends = endsOf(text(QStringLiteral("Combo2")));
+    for (auto [field, height] :
+         {std::pair{"Text1_6", &Inputs::secondHeight}, {"Text1_7", &Inputs::thirdHeight}})
+        if (!isEmpty(QString::fromLatin1(field)))
+            in.*height = number(QString::fromLatin1(field));
 
-    setNumber(QStringLiteral("Text4"), compression::developedLength(totalCoils, spring.meanDiameter));
-    setSingle(QStringLiteral("Text13"), h1);
-    const float f1 = num::single(double(spring.freeHeight) - double(h1));
-
-    // The end-type list is editable; a text that is neither entry defines no solid height.
-    const QString endType = text(QStringLiteral("Combo2"));
-    if (endType != StringTable::text(1381) && endType != StringTable::text(1382))
-        throw num::CalcFault("unknown end type");
-    spring.solidHeight = compression::solidHeight(totalCoils, spring.d, endType == StringTable::text(1381));
-    if (spring.solidHeight > h1) {
+    Results r;
+    try {
+        compression::compute(in, r);
+    } catch (const num::CalcFault&) {
+        ui::showReached(this, r, kShow); // what was worked out before the fault stays shown
+        throw;
+    }
+    ui::showReached(this, r, kShow);
+    if (r.solid) {
         prompt::inform(this, StringTable::text(1380));
         return;
     }
-
-    const double rateGf = compression::rateGf(spring.g, spring.d, spring.meanDiameter, spring.activeCoils);
-    setNumber(QStringLiteral("Text8"), rateGf, u"0.0");
-    setNumber(QStringLiteral("Text2"), compression::rateN(rateGf), u"0.00");
-
-    const float p1 = compression::loadGf(spring.g, f1, spring.d, spring.meanDiameter, spring.activeCoils);
-    setSingle(QStringLiteral("Text6"), p1, u"0.0");
-    setSingle(QStringLiteral("Text7"), compression::loadN(p1), u"0.00");
-
-    if (!workingLoad(spring, QStringLiteral("Text1_6"), QStringLiteral("Text11"), QStringLiteral("Text12"),
-                     false))
-        return;
-    if (!workingLoad(spring, QStringLiteral("Text1_7"), QStringLiteral("Text9"), QStringLiteral("Text24"),
-                     true))
-        return;
-
-    setEnabled({QStringLiteral("Command4"), QStringLiteral("Command5"), QStringLiteral("Command7"),
-                QStringLiteral("Command2")},
-               true);
-}
-
-bool Form8::workingLoad(const Spring& spring, const QString& heightField, const QString& loadGfField,
-                        const QString& loadNField, bool loadNInDouble) {
-    if (isEmpty(heightField))
-        return true;
-    const float h = num::single(number(heightField));
-    setSingle(QStringLiteral("Text13"), h);
-    if (spring.solidHeight > h) {
-        prompt::inform(this, StringTable::text(1380));
-        return false;
-    }
-    const float f = num::single(double(spring.freeHeight) - double(h));
-    const float p = compression::loadGf(spring.g, f, spring.d, spring.meanDiameter, spring.activeCoils);
-    setSingle(loadGfField, p, u"0.0");
-    if (loadNInDouble)
-        setNumber(loadNField, double(p) * 9.8 / 1000, u"0.00");
-    else
-        setSingle(loadNField, compression::loadN(p), u"0.00");
-    // The limit load comes from the load as shown, already rounded to two decimals.
-    setNumber(QStringLiteral("Text27"), limitLoad(num::strictOrFault(text(loadNField))));
-    return true;
+    setEnabled(kAfterCalculation, true);
 }
 
 void Form8::reset() {
-    clearFields({QStringLiteral("Text1_0"), QStringLiteral("Text1_1"), QStringLiteral("Text1_2"),
-                 QStringLiteral("Text1_3"), QStringLiteral("Text1_4"), QStringLiteral("Text1_5"),
-                 QStringLiteral("Text1_6"), QStringLiteral("Text1_7"), QStringLiteral("Text2"),
-                 QStringLiteral("Text6"), QStringLiteral("Text7"), QStringLiteral("Text8"),
-                 QStringLiteral("Text9"), QStringLiteral("Text11"), QStringLiteral("Text12"),
-                 QStringLiteral("Text24"), QStringLiteral("Text27")});
+    ui::resetFields(this, kInputs);
+    for (const char* box : kResetResults)
+        setText(QString::fromLatin1(box), {});
     setEnabled({QStringLiteral("Command7"), QStringLiteral("Command2"), QStringLiteral("Command4")}, false);
 }
 
 void Form8::fillDrawingSheet() {
     const double d = number(QStringLiteral("Text1_0"));
     const double meanDiameter = number(QStringLiteral("Text1_1"));
-    const double freeHeight = number(QStringLiteral("Text1_4"));
-    // Everything is worked out before the sheet is touched: coil counts that are not plain
-    // numbers stop here with the input-error message instead of leaving a half-filled sheet.
+    const QString free = num::text(number(QStringLiteral("Text1_4")));
+    // Worked out before the sheet is touched: coil counts that are not plain numbers stop here
+    // with the input-error message instead of leaving a half-filled sheet.
     const double supportCoils = (num::strictOrFault(text(QStringLiteral("Text1_3"))) -
                                  num::strictOrFault(text(QStringLiteral("Text1_2")))) /
                                 2;
-    const QString wire = num::text(d);
-    const QString outer = num::text(meanDiameter + d);
-    const QString inner = num::text(meanDiameter - d);
-    const QString free = num::text(freeHeight);
-    const QString support = num::text(supportCoils);
-
-    const std::pair<int, QString> boxes[] = {
-        {2, text(QStringLiteral("Combo1"))},
-        {3, wire},
-        {4, outer},
-        {5, inner},
-        {6, text(QStringLiteral("Text1_1"))},
-        {7, free},
-        {8, text(QStringLiteral("Text1_2"))},
-        {9, text(QStringLiteral("Text1_3"))},
-        {11, support},
-        {12, text(QStringLiteral("Text2"))},
-        {13, text(QStringLiteral("Text1_5"))},
-        {23, text(QStringLiteral("Text1_5"))},
-        {14, text(QStringLiteral("Text7"))},
-        {26, text(QStringLiteral("Text7"))},
-        {15, text(QStringLiteral("Text1_6"))},
-        {24, text(QStringLiteral("Text1_6"))},
-        {16, text(QStringLiteral("Text12"))},
-        {27, text(QStringLiteral("Text12"))},
-        {17, text(QStringLiteral("Text1_7"))},
-        {25, text(QStringLiteral("Text1_7"))},
-        {18, text(QStringLiteral("Text24"))},
-        {28, text(QStringLiteral("Text24"))},
-        {19, wire},
-        {20, free},
-        {21, outer},
-        {22, inner},
-    };
     ui::SheetFill sheet = sheets::compression();
-    for (const auto& [box, value] : boxes)
-        sheet.put(box, value);
+    for (const auto& copy : kSheetCopies)
+        sheet.put(copy.box, text(QString::fromLatin1(copy.control)));
+    sheet.put({3, 19}, num::text(d));
+    sheet.put({4, 21}, num::text(meanDiameter + d));
+    sheet.put({5, 22}, num::text(meanDiameter - d));
+    sheet.put({7, 20}, free);
+    sheet.put(11, num::text(supportCoils));
     sheet.show();
 }
 

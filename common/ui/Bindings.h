@@ -22,6 +22,7 @@
 #include "common/ui/FormBase.h"
 
 #include <QStringList>
+#include <cmath>
 #include <span>
 #include <variant>
 
@@ -72,6 +73,16 @@ template <class S> void show(FormBase* form, const S& values, std::span<const Ou
     }
 }
 
+// Writes only the mapped results that the calculation reached, in table order: a member still
+// NaN (a step left out, or one after a stop or a fault) leaves its box as it was.
+template <class S> void showReached(FormBase* form, const S& values, std::span<const Out<S>> map) {
+    for (const Out<S>& m : map) {
+        const bool reached = std::visit([&](auto member) { return !std::isnan(values.*member); }, m.member);
+        if (reached)
+            show<S>(form, values, std::span<const Out<S>>(&m, 1));
+    }
+}
+
 template <class M> QStringList controlNames(std::span<const M> map) {
     QStringList names;
     for (const M& m : map)
@@ -85,6 +96,9 @@ template <class S, std::size_t N> S read(const FormBase* form, const In<S> (&map
 }
 template <class S, std::size_t N> void show(FormBase* form, const S& values, const Out<S> (&map)[N]) {
     show<S>(form, values, std::span<const Out<S>>(map));
+}
+template <class S, std::size_t N> void showReached(FormBase* form, const S& values, const Out<S> (&map)[N]) {
+    showReached<S>(form, values, std::span<const Out<S>>(map));
 }
 template <class M, std::size_t N> QStringList controlNames(const M (&map)[N]) {
     return controlNames<M>(std::span<const M>(map));

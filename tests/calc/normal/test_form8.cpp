@@ -3,24 +3,28 @@
 
 #include "calc/normal/CompressionCalc.h"
 #include "common/CheckedMath.h"
+#include "common/Numbers.h"
 #include "platform/Folders.h"
 #include "platform/WindowCommands.h"
-#include "support/FormTest.h"
+#include "support/WindowCases.h"
 
 #include <QDir>
 #include <QImage>
+#include <cmath>
 
 namespace {
 
-struct Input {
-    const char* name;
-    const char* text;
-};
-
 // The carbon-steel spring of the worked example: d 1, D 10, Nt 10, n 12, H0 30, h1 20, h2 15.
-const std::vector<Input> kSwcSpring = {{"Combo1", "碳钢线 SWC"}, {"Text1_0", "1"},  {"Text1_1", "10"},
-                                       {"Text1_2", "10"},        {"Text1_3", "12"}, {"Text1_4", "30"},
-                                       {"Text1_5", "20"},        {"Text1_6", "15"}};
+const std::vector<ControlText> kSwcSpring = {{"Combo1", "碳钢线 SWC"}, {"Text1_0", "1"},  {"Text1_1", "10"},
+                                             {"Text1_2", "10"},        {"Text1_3", "12"}, {"Text1_4", "30"},
+                                             {"Text1_5", "20"},        {"Text1_6", "15"}};
+
+// The example spring with some texts typed over it.
+std::vector<ControlText> swcSpringWith(std::vector<ControlText> changes) {
+    std::vector<ControlText> texts = kSwcSpring;
+    texts.insert(texts.end(), changes.begin(), changes.end());
+    return texts;
+}
 
 class Form8Test : public FormTest {
 protected:
@@ -29,58 +33,41 @@ protected:
         EXPECT_NE(f, nullptr);
         return f;
     }
-    static void enter(FormBase* f, const std::vector<Input>& inputs) {
-        for (const Input& in : inputs)
-            type(f, in.name, QString::fromUtf8(in.text));
-    }
-    static void expectTexts(FormBase* f, const std::vector<Input>& expected) {
-        for (const Input& e : expected)
-            EXPECT_EQ(f->text(e.name), QString::fromUtf8(e.text)) << e.name;
-    }
+    static void enter(FormBase* f, const std::vector<ControlText>& inputs) { typeAll(f, inputs); }
     static bool enabled(FormBase* f, const char* name) { return f->button(name)->isEnabled(); }
     static QString sheetText(int box) {
         return FormRegistry::readText(QStringLiteral("Form63"), QStringLiteral("Text1_%1").arg(box));
     }
 };
 
-TEST_F(Form8Test, CarbonSteelExampleTextForText) {
-    FormBase* f = form();
-    enter(f, kSwcSpring);
-    type(f, "Text9", "earlier");
-    type(f, "Text24", "earlier too");
-    click(f, "Command1");
-
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(f, {{"Text3", "8000"},
-                    {"Text4", "377"},
-                    {"Text8", "100.0"},
-                    {"Text2", "0.98"},
-                    {"Text6", "1000.0"},
-                    {"Text7", "9.80"},
-                    {"Text11", "1500.0"},
-                    {"Text12", "14.70"},
-                    {"Text27", "18.375"},
-                    {"Text13", "15"},
-                    {"Text9", "earlier"},
-                    {"Text24", "earlier too"}});
-}
-
-TEST_F(Form8Test, ThirdWorkingHeightGivesTheLimitLoad) {
-    FormBase* f = form();
-    enter(f, kSwcSpring);
-    type(f, "Text1_7", "12");
-    click(f, "Command1");
+// Result boxes the example does not reach keep what they showed.
+const WindowCase kExamples[] = {
+    {"CarbonSteelExampleTextForText",
+     "Form8",
+     swcSpringWith({{"Text9", "earlier"}, {"Text24", "earlier too"}}),
+     {{"Text3", "8000"},
+      {"Text4", "377"},
+      {"Text8", "100.0"},
+      {"Text2", "0.98"},
+      {"Text6", "1000.0"},
+      {"Text7", "9.80"},
+      {"Text11", "1500.0"},
+      {"Text12", "14.70"},
+      {"Text27", "18.375"},
+      {"Text13", "15"},
+      {"Text9", "earlier"},
+      {"Text24", "earlier too"}}},
     // P3 = 8000 * 18 * 1000 / 8 / 10 / 1000 = 1800 gf = 17.64 N; limit 17.64 / 0.8.
-    expectTexts(f, {{"Text9", "1800.0"}, {"Text24", "17.64"}, {"Text27", "22.05"}, {"Text13", "12"}});
-}
-
-TEST_F(Form8Test, OnlyInstalledHeightLeavesLimitLoadUnwritten) {
-    FormBase* f = form();
-    enter(f, kSwcSpring);
-    type(f, "Text1_6", "");
-    click(f, "Command1");
-    expectTexts(f, {{"Text6", "1000.0"}, {"Text27", ""}, {"Text13", "20"}});
-}
+    {"ThirdWorkingHeightGivesTheLimitLoad",
+     "Form8",
+     swcSpringWith({{"Text1_7", "12"}}),
+     {{"Text9", "1800.0"}, {"Text24", "17.64"}, {"Text27", "22.05"}, {"Text13", "12"}}},
+    {"OnlyInstalledHeightLeavesLimitLoadUnwritten",
+     "Form8",
+     swcSpringWith({{"Text1_6", ""}}),
+     {{"Text6", "1000.0"}, {"Text27", ""}, {"Text13", "20"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form8, WindowExample, ::testing::ValuesIn(kExamples), caseName<WindowCase>);
 
 struct SolidHeightCase {
     const char* name;
@@ -140,19 +127,11 @@ TEST_F(Form8Test, StopAtSecondHeightKeepsRateAndFirstLoad) {
     expectTexts(f, {{"Text8", "100.0"}, {"Text7", "9.80"}, {"Text13", "11"}, {"Text11", ""}});
 }
 
-struct RequiredCase {
-    const char* name;
-    std::vector<const char*> emptied;
-    int captionId;
-};
-
 class Form8Required : public Form8Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form8Required, FirstEmptyFieldIsNamedAndNothingComputed) {
     FormBase* f = form();
-    enter(f, kSwcSpring);
-    for (const char* name : GetParam().emptied)
-        type(f, name, "");
+    enter(f, GetParam().inputs);
     click(f, "Command1");
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_EQ(prompts().lastText(), StringTable::text(1383) + StringTable::text(GetParam().captionId));
@@ -163,15 +142,17 @@ TEST_P(Form8Required, FirstEmptyFieldIsNamedAndNothingComputed) {
     EXPECT_FALSE(enabled(f, "Command4"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, Form8Required,
-                         ::testing::Values(RequiredCase{"WireDiameter", {"Text1_0"}, 1333},
-                                           RequiredCase{"MeanDiameter", {"Text1_1", "Text1_4"}, 1332},
-                                           RequiredCase{
-                                               "ActiveBeforeTotalCoils", {"Text1_2", "Text1_3"}, 1373},
-                                           RequiredCase{"TotalCoils", {"Text1_3"}, 1331},
-                                           RequiredCase{"FreeHeight", {"Text1_4"}, 1369},
-                                           RequiredCase{"InstalledHeight", {"Text1_5"}, 1372}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fields, Form8Required,
+    ::testing::Values(RequiredCase{"WireDiameter", "Form8", swcSpringWith({{"Text1_0", ""}}), 1333},
+                      RequiredCase{"MeanDiameter", "Form8", swcSpringWith({{"Text1_1", ""}, {"Text1_4", ""}}),
+                                   1332},
+                      RequiredCase{"ActiveBeforeTotalCoils", "Form8",
+                                   swcSpringWith({{"Text1_2", ""}, {"Text1_3", ""}}), 1373},
+                      RequiredCase{"TotalCoils", "Form8", swcSpringWith({{"Text1_3", ""}}), 1331},
+                      RequiredCase{"FreeHeight", "Form8", swcSpringWith({{"Text1_4", ""}}), 1369},
+                      RequiredCase{"InstalledHeight", "Form8", swcSpringWith({{"Text1_5", ""}}), 1372}),
+    caseName<RequiredCase>);
 
 TEST_F(Form8Test, RequiredMessageInEnglishHasNoBlankBetweenTexts) {
     StringTable::setLanguage(Language::EnUS);
@@ -189,18 +170,11 @@ TEST_F(Form8Test, ZeroAndBlankCountAsFilled) {
     EXPECT_EQ(prompts().lastText(), StringTable::text(1380));
 }
 
-struct FaultCase {
-    const char* name;
-    const char* field;
-    const char* text;
-};
-
 class Form8Fault : public Form8Test, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(Form8Fault, StopsWithInputErrorAndKeepsEarlierWrites) {
     FormBase* f = form();
-    enter(f, kSwcSpring);
-    type(f, GetParam().field, QString::fromUtf8(GetParam().text));
+    enter(f, GetParam().inputs);
     type(f, "Text8", "earlier");
     click(f, "Command1");
     ASSERT_EQ(prompts().requests.size(), 1);
@@ -216,13 +190,14 @@ TEST_P(Form8Fault, StopsWithInputErrorAndKeepsEarlierWrites) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, Form8Fault,
-                         ::testing::Values(FaultCase{"ZeroMeanDiameter", "Text1_1", "0"},
-                                           FaultCase{"LonePointMeanDiameter", "Text1_1", "."},
-                                           FaultCase{"ZeroActiveCoils", "Text1_2", "0"},
-                                           FaultCase{"LoneSlashActiveCoils", "Text1_2", "/"},
-                                           FaultCase{"UnknownEndType", "Combo2", "磨"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Form8Fault,
+    ::testing::Values(FaultCase{"ZeroMeanDiameter", "Form8", swcSpringWith({{"Text1_1", "0"}})},
+                      FaultCase{"LonePointMeanDiameter", "Form8", swcSpringWith({{"Text1_1", "."}})},
+                      FaultCase{"ZeroActiveCoils", "Form8", swcSpringWith({{"Text1_2", "0"}})},
+                      FaultCase{"LoneSlashActiveCoils", "Form8", swcSpringWith({{"Text1_2", "/"}})},
+                      FaultCase{"UnknownEndType", "Form8", swcSpringWith({{"Combo2", "磨"}})}),
+    caseName<FaultCase>);
 
 TEST_F(Form8Test, ZeroMeanDiameterWritesDevelopedLengthBeforeStopping) {
     FormBase* f = form();
@@ -438,6 +413,128 @@ TEST(CompressionCalc, SolidHeightByEndType) {
     EXPECT_EQ(compression::solidHeight(10.5, 0.8f, true), 8.0f);
     EXPECT_EQ(compression::developedLength(12, 10), 377.0);
     EXPECT_EQ(compression::developedLength(10.5, 8), 263.9); // 263.8944
+}
+
+// The calculation without its window, as the boxes show its results.
+struct ComputeCase {
+    const char* name;
+    compression::Inputs in;
+    bool solid;
+    std::vector<std::pair<const char*, QString>> shown; // result, text as its box shows it
+};
+
+compression::Inputs exampleSpring() {
+    compression::Inputs in;
+    in.shearModulus = 8000;
+    in.wireDiameter = 1;
+    in.meanDiameter = 10;
+    in.activeCoils = 10;
+    in.totalCoils = 12;
+    in.freeHeight = 30;
+    in.installedHeight = 20;
+    in.ends = compression::Ends::Ground;
+    in.secondHeight = 15;
+    return in;
+}
+
+compression::Inputs exampleWith(void (*change)(compression::Inputs&)) {
+    compression::Inputs in = exampleSpring();
+    change(in);
+    return in;
+}
+
+QString shown(const compression::Results& r, const char* result) {
+    const std::string name = result;
+    if (name == "developedLength")
+        return num::text(r.developedLength);
+    if (name == "lastHeight")
+        return num::textSingle(r.lastHeight);
+    if (name == "rateGf")
+        return num::format(r.rateGf, u"0.0");
+    if (name == "rateN")
+        return num::format(r.rateN, u"0.00");
+    if (name == "firstLoadGf")
+        return num::formatSingle(r.firstLoadGf, u"0.0");
+    if (name == "firstLoadN")
+        return num::formatSingle(r.firstLoadN, u"0.00");
+    if (name == "secondLoadGf")
+        return num::formatSingle(r.secondLoadGf, u"0.0");
+    if (name == "secondLoadN")
+        return num::formatSingle(r.secondLoadN, u"0.00");
+    if (name == "thirdLoadGf")
+        return num::formatSingle(r.thirdLoadGf, u"0.0");
+    if (name == "thirdLoadN")
+        return num::format(r.thirdLoadN, u"0.00");
+    if (name == "limitLoad")
+        return num::text(r.limitLoad);
+    ADD_FAILURE() << "no result " << name;
+    return {};
+}
+
+TEST(CompressionCompute, WorkedExamplesAsShown) {
+    const ComputeCase cases[] = {
+        {"Example",
+         exampleSpring(),
+         false,
+         {{"developedLength", "377"},
+          {"rateGf", "100.0"},
+          {"rateN", "0.98"},
+          {"firstLoadGf", "1000.0"},
+          {"firstLoadN", "9.80"},
+          {"secondLoadGf", "1500.0"},
+          {"secondLoadN", "14.70"},
+          {"limitLoad", "18.375"},
+          {"lastHeight", "15"}}},
+        {"ThirdHeight",
+         exampleWith([](compression::Inputs& in) { in.thirdHeight = 12; }),
+         false,
+         {{"thirdLoadGf", "1800.0"}, {"thirdLoadN", "17.64"}, {"limitLoad", "22.05"}, {"lastHeight", "12"}}},
+        {"SolidAtInstalledHeight",
+         exampleWith([](compression::Inputs& in) { in.installedHeight = 11.4f; }),
+         true,
+         {{"developedLength", "377"}, {"lastHeight", "11.4"}}},
+        {"GroundEndsOnTheSolidHeight",
+         exampleWith([](compression::Inputs& in) {
+             in.installedHeight = 11.5f;
+             in.secondHeight.reset();
+         }),
+         false,
+         {{"firstLoadGf", "1850.0"}, {"lastHeight", "11.5"}}},
+        {"SolidAtSecondHeight",
+         exampleWith([](compression::Inputs& in) { in.secondHeight = 11; }),
+         true,
+         {{"rateGf", "100.0"}, {"firstLoadN", "9.80"}, {"lastHeight", "11"}}},
+    };
+    for (const ComputeCase& c : cases) {
+        compression::Results r;
+        compression::compute(c.in, r);
+        EXPECT_EQ(r.solid, c.solid) << c.name;
+        for (const auto& [result, text] : c.shown)
+            EXPECT_EQ(shown(r, result), text) << c.name << " " << result;
+    }
+}
+
+TEST(CompressionCompute, StepsAfterAStopOrFaultAreNotReached) {
+    compression::Results stopped;
+    compression::compute(exampleWith([](compression::Inputs& in) { in.secondHeight = 11; }), stopped);
+    EXPECT_TRUE(std::isnan(stopped.secondLoadGf));
+    EXPECT_TRUE(std::isnan(stopped.limitLoad));
+
+    compression::Results faulted;
+    EXPECT_THROW(
+        compression::compute(
+            exampleWith([](compression::Inputs& in) { in.ends = compression::Ends::Unknown; }), faulted),
+        num::CalcFault);
+    EXPECT_EQ(faulted.developedLength, 377.0);
+    EXPECT_EQ(faulted.lastHeight, 20.0f);
+    EXPECT_TRUE(std::isnan(faulted.rateGf));
+
+    compression::Results zeroDiameter;
+    EXPECT_THROW(
+        compression::compute(exampleWith([](compression::Inputs& in) { in.meanDiameter = 0; }), zeroDiameter),
+        num::CalcFault);
+    EXPECT_EQ(zeroDiameter.developedLength, 0.0);
+    EXPECT_TRUE(std::isnan(zeroDiameter.rateGf));
 }
 
 } // namespace
