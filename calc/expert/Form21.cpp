@@ -10,7 +10,7 @@
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
 #include "common/ui/Prompt.h"
-#include "common/ui/ReachedResults.h"
+#include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 
 #include <QGridLayout>

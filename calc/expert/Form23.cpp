@@ -8,7 +8,7 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
-#include "common/ui/ReachedResults.h"
+#include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 
 #include <QGridLayout>

@@ -24,7 +24,7 @@ inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN(
 
 // Runs the core, then shows what it reached with the given function (also after a fault), then
 // passes the fault on to the window's fault handling (text 1035). For windows that show their
-// results from several tables (see ReachedResults.h).
+// results from several tables (see Verdicts.h).
 template <class Step, class Show> void computeThenShow(Step&& step, Show&& showResults) {
     std::exception_ptr fault;
     try {
