@@ -14,9 +14,9 @@
 // before they are used.
 
 #include "common/FatigueLife.h"
+#include "common/NotReached.h"
 #include "common/SpringChecks.h"
 
-#include <limits>
 #include <optional>
 
 namespace endforms {
@@ -25,8 +25,8 @@ struct EndForm;
 
 namespace compressionexpert {
 
-inline constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float kNotReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 struct Inputs {
     const endforms::EndForm* endForm = nullptr; // needed: without it there is no solid height
@@ -43,56 +43,56 @@ struct Inputs {
 };
 
 struct Geometry {
-    double developedLength = kNotReached;
-    double solidHeight = kNotReached; // as read back from its shortest text
-    double maxDeflection = kNotReached;
-    float pitch = kNotReachedSingle;
+    double developedLength = notReached;
+    double solidHeight = notReached; // as read back from its shortest text
+    double maxDeflection = notReached;
+    float pitch = notReachedSingle;
     std::optional<bool> pitchOk;
-    double helixAngle = kNotReached;
+    double helixAngle = notReached;
     std::optional<bool> helixAngleOk;
 };
 
 // At the installed height h1.
 struct Installed {
-    double rate = kNotReached; // N/mm, four-decimal fixed point
-    float load = kNotReachedSingle;
-    double tolerance = kNotReached; // of the load, as a fraction
-    float solidLoad = kNotReachedSingle;
-    double naturalFrequency = kNotReached;
-    double forcedFrequency = kNotReached;
+    double rate = notReached; // N/mm, four-decimal fixed point
+    float load = notReachedSingle;
+    double tolerance = notReached; // of the load, as a fraction
+    float solidLoad = notReachedSingle;
+    double naturalFrequency = notReached;
+    double forcedFrequency = notReached;
     std::optional<bool> resonanceOk;
-    float springIndex = kNotReachedSingle;
+    float springIndex = notReachedSingle;
     std::optional<bool> springIndexOk; // stays empty where the wire has no index range
-    float activeCoils = kNotReachedSingle;
+    float activeCoils = notReachedSingle;
     std::optional<bool> activeCoilsOk;
-    float stress = kNotReachedSingle;
+    float stress = notReachedSingle;
 };
 
 // With a tensile strength and coefficient: the allowable stress, the safety factor, the test
 // load with its deflection (the solid load and the maximum deflection when the spring goes solid
 // first) and the fatigue life.
 struct Strength {
-    float allowableStress = kNotReachedSingle;
-    float safetyFactor = kNotReachedSingle;
+    float allowableStress = notReachedSingle;
+    float safetyFactor = notReachedSingle;
     std::optional<bool> safetyOk;
-    double testLoad = kNotReached;           // below the solid load
-    float solidTestLoad = kNotReachedSingle; // at or past it
-    float testDeflection = kNotReachedSingle;
-    double solidTestDeflection = kNotReached;
+    double testLoad = notReached;           // below the solid load
+    float solidTestLoad = notReachedSingle; // at or past it
+    float testDeflection = notReachedSingle;
+    double solidTestDeflection = notReached;
     std::optional<bool> characteristicOk;
     std::optional<fatigue::Life> life;
 };
 
 // At a working height (h2 or h3).
 struct Working {
-    float load = kNotReachedSingle;
-    double limitLoad = kNotReached;
-    double tolerance = kNotReached;
-    float stress = kNotReachedSingle;
-    double stressRatio = kNotReached; // tau1 over this stress
-    float deformationRatio = kNotReachedSingle;
+    float load = notReachedSingle;
+    double limitLoad = notReached;
+    double tolerance = notReached;
+    float stress = notReachedSingle;
+    double stressRatio = notReached; // tau1 over this stress
+    float deformationRatio = notReachedSingle;
     std::optional<bool> deformationOk;
-    float slenderness = kNotReachedSingle; // h2 only
+    float slenderness = notReachedSingle; // h2 only
     std::optional<springchecks::SlendernessVerdicts> slendernessPassed;
     Strength strength;
 };

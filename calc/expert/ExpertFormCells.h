@@ -1,7 +1,7 @@
 #pragma once
 // Cells the expert calculators build their control tables from: captions, units, result boxes,
-// blue links, dark red headings and the numbered input rows with their required marks; and the
-// input frame with its sketch that Form22 and Form23 share.
+// blue links, dark red headings, the declared input rows with the cells a window puts in place
+// of the table's own; and the input frame with its sketch that Form22 and Form23 share.
 
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
@@ -34,18 +34,6 @@ inline ui::Cell link(const char* name, int textId) {
 // The dark red title of a group of checks, across the group's columns.
 inline ui::Cell heading(const char* name, int textId, int columnSpan = 4) {
     return ui::colored(caption(name, textId, columnSpan), QStringLiteral("#800000"));
-}
-
-// The mark beside an input saying whether the calculation needs it.
-inline ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
-
-// One input row: caption, field Text1_<index>, unit caption and the required/optional mark.
-inline std::vector<ui::Cell> inputRow(const char* captionName, int captionId, int index, ui::Cell unitCell,
-                                      ui::Cell markCell, const QString& defaultText = {}) {
-    return {caption(captionName, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
-            std::move(unitCell), std::move(markCell)};
 }
 
 // A cell of a declared input row that the window puts in place of the one its field table

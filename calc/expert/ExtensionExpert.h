@@ -13,14 +13,14 @@
 // divisor or an overflow throws num::CalcFault.
 
 #include "common/FatigueLife.h"
+#include "common/NotReached.h"
 
-#include <limits>
 #include <optional>
 
 namespace extensionexpert {
 
-inline constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float kNotReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 struct Inputs {
     float g = 0, d = 0, D = 0, n = 0; // kgf/mm², mm, mm, active coils
@@ -36,37 +36,37 @@ struct Inputs {
 
 // The checks at a working length.
 struct Checks {
-    float safetyFactor = kNotReachedSingle;
+    float safetyFactor = notReachedSingle;
     std::optional<bool> belowAllowable;
     std::optional<fatigue::Life> life;
-    float testLoad = kNotReachedSingle; // N
-    float testDeflection = kNotReachedSingle;
-    float deformationRatio = kNotReachedSingle;
-    float lengthAtTestLoad = kNotReachedSingle;
+    float testLoad = notReachedSingle; // N
+    float testDeflection = notReachedSingle;
+    float deformationRatio = notReachedSingle;
+    float lengthAtTestLoad = notReachedSingle;
     std::optional<bool> deformationOk;
 };
 
 // Load bands in gf: the lowest load of each as a single, the highest from its double value.
 struct Results {
-    float initialTension = kNotReachedSingle;  // gf
-    float initialTensionN = kNotReachedSingle; // N, from the tension as shown
-    float rate = kNotReachedSingle;            // gf/mm
-    float rateN = kNotReachedSingle;           // N/mm
-    float low1 = kNotReachedSingle;
-    double high1 = kNotReached;
-    float slenderness = kNotReachedSingle; // free length over wire diameter
-    float springIndex = kNotReachedSingle;
+    float initialTension = notReachedSingle;  // gf
+    float initialTensionN = notReachedSingle; // N, from the tension as shown
+    float rate = notReachedSingle;            // gf/mm
+    float rateN = notReachedSingle;           // N/mm
+    float low1 = notReachedSingle;
+    double high1 = notReached;
+    float slenderness = notReachedSingle; // free length over wire diameter
+    float springIndex = notReachedSingle;
     std::optional<bool> springIndexOk;
-    float wahl = kNotReachedSingle;
-    float stress1 = kNotReachedSingle;
-    float low2 = kNotReachedSingle;
-    double high2 = kNotReached;
-    float stress2 = kNotReachedSingle;
-    float allowableStress = kNotReachedSingle;
+    float wahl = notReachedSingle;
+    float stress1 = notReachedSingle;
+    float low2 = notReachedSingle;
+    double high2 = notReached;
+    float stress2 = notReachedSingle;
+    float allowableStress = notReachedSingle;
     Checks checks2;
-    float low3 = kNotReachedSingle;
-    double high3 = kNotReached;
-    float stress3 = kNotReachedSingle;
+    float low3 = notReachedSingle;
+    double high3 = notReached;
+    float stress3 = notReachedSingle;
     Checks checks3;
     bool thirdLengthDone = false; // the whole calculation ran: print and export may follow
 };

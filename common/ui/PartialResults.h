@@ -11,16 +11,16 @@
 //   ui::computeThenShow(this, [&] { compute(in, r); }, r, kShow);
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/ui/Bindings.h"
 
 #include <exception>
-#include <limits>
 #include <utility>
 
 namespace ui {
 
-inline constexpr double notReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float notReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 // Runs the core, then shows what it reached with the given function (also after a fault), then
 // passes the fault on to the window's fault handling (text 1035). For windows that show their

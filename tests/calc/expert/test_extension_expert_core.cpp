@@ -31,7 +31,8 @@ Inputs workedSpring() {
             .coefficient = 0.3f,
             .strengthGiven = true,
             .H0Strict = 50,
-            .L2Strict = 70};
+            .L2Strict = 70,
+            .L3Strict = std::nullopt};
 }
 
 void withThirdLength(Inputs& in) {
