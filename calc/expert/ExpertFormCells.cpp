@@ -11,8 +11,9 @@
 
 namespace expertui {
 
-std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead) {
-    std::vector<std::vector<ui::Cell>> rows = ui::inputRows(fields);
+std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead,
+                                             bool withMarks) {
+    std::vector<std::vector<ui::Cell>> rows = ui::inputRows(fields, withMarks);
     for (CellInstead& c : instead) {
         std::size_t i = 0;
         while (i < fields.size() && std::strcmp(fields[i].field, c.field) != 0)

@@ -46,7 +46,8 @@ struct CellInstead {
 };
 
 // The rows of ui::inputRows with those cells replaced.
-std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead);
+std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead,
+                                             bool withMarks = true);
 
 // Lays out the input rows on the left of the frame and the sketch Image2 at the top of a column
 // on its right, and returns that column: the caller adds the buttons at its foot afterwards,

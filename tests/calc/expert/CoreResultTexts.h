@@ -1,7 +1,8 @@
 #pragma once
 // Results of an expert calculation core as the window would show them, for table tests
 // straight against compute(): a number with a box's pattern (or in its shortest form), a
-// verdict as "OK"/"NG", and "NaN" / "none" for what the calculation did not reach.
+// verdict as "OK"/"NG", another finding as "yes"/"no", and "NaN" / "none" for what the
+// calculation did not reach.
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
@@ -48,6 +49,14 @@ template <class R> struct ResultTexts {
         return [value](const R& r) {
             const std::optional<bool> ok = value(r);
             return !ok ? QStringLiteral("none") : *ok ? QStringLiteral("OK") : QStringLiteral("NG");
+        };
+    }
+
+    // A yes/no finding that is not a verdict: "yes", "no", or "none" when not reached.
+    static Shown flag(std::function<std::optional<bool>(const R&)> value) {
+        return [value](const R& r) {
+            const std::optional<bool> yes = value(r);
+            return !yes ? QStringLiteral("none") : *yes ? QStringLiteral("yes") : QStringLiteral("no");
         };
     }
 
