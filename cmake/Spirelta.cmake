@@ -27,6 +27,37 @@ function(spirelta_library name dir)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
+# A calculator folder: its calculation cores (the named files, each a .cpp and/or .h) form
+# <name>_core, which links only the widget-free common library, so a core that includes a
+# widget header does not compile; the windows and everything else form <name>, which links the
+# cores and the window runtime.
+function(spirelta_calc_library name dir)
+  cmake_parse_arguments(arg "" "" "CORE" ${ARGN})
+  set(core_srcs)
+  foreach(stem ${arg_CORE})
+    set(found FALSE)
+    foreach(ext cpp h)
+      if(EXISTS ${dir}/${stem}.${ext})
+        list(APPEND core_srcs ${dir}/${stem}.${ext})
+        set(found TRUE)
+      endif()
+    endforeach()
+    if(NOT found)
+      message(FATAL_ERROR "${name}: no core file ${stem}.cpp or ${stem}.h in ${dir}")
+    endif()
+  endforeach()
+  add_library(${name}_core STATIC ${core_srcs})
+  target_include_directories(${name}_core PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name}_core PUBLIC common)
+
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  list(REMOVE_ITEM srcs ${core_srcs})
+  add_library(${name} STATIC ${srcs})
+  spirelta_refresh_moc_on_new_files(${name} "${srcs}")
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${name}_core platform)
+endfunction()
+
 # Window libraries register their windows from static initialisers, so the
 # linker must keep every object of them.
 function(spirelta_link_windows target)

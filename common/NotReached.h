@@ -1,7 +1,7 @@
 #pragma once
-// A result that a calculation has not reached: the steps of a core fill their results in
-// order, each starting as NaN, so that after a fault (or a step left out) the window shows
-// only what was worked out and every other box keeps its text.
+// A result that a calculation has not reached: a step after a fault or a stop, or one left out.
+// Cores start such results as NaN and fill them in order; the window shows only what was reached.
+// CheckedMath never lets a NaN through as a real result, so the two cannot be confused.
 
 #include <limits>
 

@@ -8,18 +8,13 @@
 
 #include <cmath>
 
-namespace bufferdesign {
-
-namespace {
+namespace bufferdesigner {
 
 using designmath::cube;
 using designmath::fourth;
 using num::single;
 
-} // namespace
-
-Design design(const Inputs& in) {
-    Design out;
+void compute(const Inputs& in, Results& out) {
     const double c = in.springIndex;
     const double tau = in.allowableStress;
     const double g = in.shearModulus;
@@ -59,7 +54,6 @@ Design design(const Inputs& in) {
     out.safetyFactor = single(num::div(tau, out.maxShearStress));
     // With D = C d and Pmax from the same d, C and K this is always about 1.0053: "OK".
     out.safetyOk = out.safetyFactor > 1.0f;
-    return out;
 }
 
-} // namespace bufferdesign
+} // namespace bufferdesigner

@@ -5,10 +5,12 @@
 //
 // Units are those of the window: masses in kg, forces in kgf, stresses and moduli in kgf/mm2,
 // lengths in mm, the speed in m/s. Values are single precision, each step evaluated in double
-// and rounded when stored. Every value is worked out before anything is shown, so a fault
-// (num::CalcFault) leaves the window as it was.
+// and rounded when stored. The one verdict is decided by the last step, so after a fault
+// (num::CalcFault) the window shows nothing new.
 
-namespace bufferdesign {
+#include <optional>
+
+namespace bufferdesigner {
 
 struct Inputs {
     float emptyCarMass = 0;    // Q1, kg
@@ -20,7 +22,7 @@ struct Inputs {
     float impactSpeed = 0;     // v, m/s
 };
 
-struct Design {
+struct Results {
     float springForce = 0;  // P, kgf
     float allowedForce = 0; // Pmax, kgf, of the chosen wire
     float wireDiameter = 0; // whole millimetres
@@ -29,11 +31,11 @@ struct Design {
     float solidHeight = 0, pitch = 0, freeHeight = 0;
     float rate = 0; // kgf/mm
     float maxShearStress = 0, safetyFactor = 0;
-    bool safetyOk = false;
+    std::optional<bool> safetyOk;
 };
 
 // Throws num::CalcFault for C = 0 or 1, f = 0, [tau] = 0, a negative root, G = 0 or an
 // overflow.
-Design design(const Inputs& in);
+void compute(const Inputs& in, Results& out);
 
-} // namespace bufferdesign
+} // namespace bufferdesigner

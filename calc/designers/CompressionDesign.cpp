@@ -6,22 +6,14 @@
 #include "common/SpringChecks.h"
 #include "common/SpringDesign.h"
 
-namespace compressiondesign {
+namespace compressiondesigner {
 
-namespace {
-
+using designmath::asShown;
 using designmath::cube;
 using designmath::fourth;
 using num::single;
 
-// A value as the pattern shows it, read back: later steps judge the displayed figure.
-float asShown(float value, QStringView pattern) {
-    return single(num::lenient(num::formatSingle(value, pattern)));
-}
-
-} // namespace
-
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;
     const double tau = in.allowableStress;
     const double c = in.springIndex;
@@ -86,4 +78,4 @@ void design(const Inputs& in, Design& out) {
     out.safetyOk = out.safetyFactor > 1.0f;
 }
 
-} // namespace compressiondesign
+} // namespace compressiondesigner

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace compressiondesign {
+namespace compressiondesigner {
 
 struct Inputs {
     float shearModulus = 0;    // G, N/mm2
@@ -24,7 +24,7 @@ struct Inputs {
     std::optional<float> chosenWireDiameter;
 };
 
-struct Design {
+struct Results {
     float wahlFactor = 0;
     float wireDiameter = 0;
     float meanDiameter = 0, innerDiameter = 0, outerDiameter = 0;
@@ -45,6 +45,6 @@ struct Design {
 
 // Runs every step into `out`; throws num::CalcFault at the first arithmetic fault, leaving in
 // `out` what the steps before it produced.
-void design(const Inputs& in, Design& out);
+void compute(const Inputs& in, Results& out);
 
-} // namespace compressiondesign
+} // namespace compressiondesigner

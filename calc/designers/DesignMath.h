@@ -14,6 +14,11 @@ inline double fourth(double x) {
     return x * x * x * x;
 }
 
+// A value as the pattern shows it, read back: later steps judge the displayed figure.
+inline float asShown(float value, QStringView pattern) {
+    return num::single(num::lenient(num::formatSingle(value, pattern)));
+}
+
 // Up to 7 mm a wire diameter keeps its decimals; above, it becomes the next whole size.
 inline float wholeSizeAboveSeven(float wireDiameter) {
     return wireDiameter > 7.0f ? num::single(springdesign::wholePartPlusOne(wireDiameter)) : wireDiameter;

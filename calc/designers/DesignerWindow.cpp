@@ -2,21 +2,28 @@
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "platform/ExcelWorkbookOpener.h"
 #include "platform/WindowCommands.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace designer {
 
-QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::function<void()> reset,
-                    std::function<report::DesignReport()> designReport) {
-    auto* bar = new QWidget(form);
+QVBoxLayout* DesignerForm::startPage(QWidget* parent, int titleId, QGroupBox* inputs) {
+    setWindowTitle(StringTable::text(titleId));
+    auto* column = new QVBoxLayout(parent);
+    column->addWidget(inputs);
+
+    auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("CommandRow"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -27,38 +34,49 @@ QWidget* commandRow(FormBase* form, std::function<void()> calculate, std::functi
                                        {"Command3", 1406},
                                        {"Command8", 1315}})
         row->addWidget(ui::makeButton(bar, QString::fromLatin1(name), textId));
+    column->addWidget(bar);
 
-    form->setDefaultButton(form->button(QStringLiteral("Command1")));
-    form->onClick(QStringLiteral("Command1"), std::move(calculate));
-    form->onClick(QStringLiteral("Command4"), std::move(reset));
-    form->onClick(QStringLiteral("Command5"), [form] { windowcommands::printForm(form); });
-    form->onClick(QStringLiteral("Command2"), [form] { windowcommands::savePageSnapshot(form); });
-    form->onClick(QStringLiteral("Command3"), [form, designReport = std::move(designReport)] {
-        report::saveAs(form, report::designReportText(designReport()));
-    });
-    form->onClick(QStringLiteral("Command8"), [form] { form->close(); });
-    return bar;
+    setDefaultButton(button(QStringLiteral("Command1")));
+    onClick(QStringLiteral("Command1"), [this] { calculate(); });
+    onClick(QStringLiteral("Command4"), [this] { reset(); });
+    onClick(QStringLiteral("Command5"), [this] { windowcommands::printForm(this); });
+    onClick(QStringLiteral("Command2"), [this] { windowcommands::savePageSnapshot(this); });
+    onClick(QStringLiteral("Command3"),
+            [this] { report::saveAs(this, report::designReportText(designReport())); });
+    onClick(QStringLiteral("Command8"), [this] { close(); });
+
+    attachInputArray(QStringLiteral("Text1"));
+    setFirstField(field(QStringLiteral("Text1_0")));
+    return column;
 }
 
-QString line(const FormBase* form, std::initializer_list<const char*> controls) {
-    QString text;
-    for (const char* name : controls)
-        text += form->text(QString::fromLatin1(name));
-    return text;
+QGroupBox* inputFrame(FormBase* form, std::vector<std::vector<ui::Cell>> rows, QWidget* sketch,
+                      const char* arrowNote) {
+    QGroupBox* frame = ui::makeFrame(form, QStringLiteral("Frame1"), 1366);
+    auto* row = new QHBoxLayout(frame);
+    auto* left = new QWidget(frame);
+    row->addWidget(left, 0, Qt::AlignTop);
+    if (arrowNote)
+        rows.push_back({ui::label(QString::fromLatin1(arrowNote), 1935, 4)});
+    ui::grid(left, rows);
+    if (arrowNote)
+        form->label(QString::fromLatin1(arrowNote))->setWordWrap(true);
+    for (QLineEdit* input : form->inputArray(QStringLiteral("Text1")))
+        input->setFixedWidth(ui::twips(855));
+    row->addWidget(sketch, 0, Qt::AlignTop);
+    return frame;
 }
 
-ui::Cell unit(const char* name, const QString& text) {
-    return ui::unit(QString::fromLatin1(name), text);
+QGroupBox* resultFrame(FormBase* form, std::initializer_list<std::vector<ui::Cell>> rows, int boxTwips) {
+    QGroupBox* frame = ui::makeFrame(form, QStringLiteral("Frame2"), 1936);
+    ui::grid(frame, rows);
+    for (QLineEdit* box : frame->findChildren<QLineEdit*>())
+        box->setFixedWidth(ui::twips(boxTwips));
+    return frame;
 }
 
 ui::Cell query(const char* name) {
     return ui::colored(ui::label(QString::fromLatin1(name), 2149), QStringLiteral("#0000ff"));
-}
-
-void readInputs(const FormBase* form, std::initializer_list<float*> values) {
-    int index = 0;
-    for (float* value : values)
-        *value = num::single(form->number(QStringLiteral("Text1_%1").arg(index++)));
 }
 
 std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
@@ -68,32 +86,54 @@ std::optional<float> chosenWireDiameter(const FormBase* form, const char* box) {
     return num::single(num::strictOrFault(form->text(name)));
 }
 
-void designShowingVerdicts(const std::function<void()>& design, const std::function<void()>& showVerdicts) {
-    try {
-        design();
-    } catch (const num::CalcFault&) {
-        showVerdicts();
-        throw;
-    }
-    showVerdicts();
+void showEchoes(FormBase* form, std::span<const Echo> echoes) {
+    for (const Echo& e : echoes)
+        form->setText(QString::fromLatin1(e.label),
+                      form->text(QString::fromLatin1(e.box)) + QString::fromUtf8(e.suffix));
 }
 
-void showResults(FormBase* form, std::initializer_list<Result> results) {
-    for (const Result& r : results) {
-        const QString box = QString::fromLatin1(r.box);
-        form->setSingle(box, r.value, QString::fromLatin1(r.pattern));
-        if (r.echo)
-            form->setText(QString::fromLatin1(r.echo), form->text(box) + QString::fromUtf8(r.echoSuffix));
-    }
+QStringList reportLines(const FormBase* form, std::span<const Line> lines) {
+    QStringList texts;
+    for (const Line& l : lines)
+        texts.append(form->text(QString::fromLatin1(l.caption)) + form->text(QString::fromLatin1(l.box)) +
+                     (l.unitLabel ? form->text(QString::fromLatin1(l.unitLabel)) : QString()) +
+                     QString::fromUtf8(l.suffix));
+    return texts;
 }
 
-void clearInputsAndResults(FormBase* form, int lastInput, int lastResult) {
-    QStringList names;
-    for (int i = 0; i <= lastInput; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int i = 2; i <= lastResult; ++i)
-        names << QStringLiteral("Text%1").arg(i);
-    form->clearFields(names);
+QStringList inputLines(const FormBase* form, ui::InputFields inputs) {
+    QStringList texts;
+    for (const ui::InputField& f : inputs)
+        texts.append(form->text(f.captionName()) + form->text(QString::fromLatin1(f.field)) +
+                     (*f.unit ? form->text(f.unitLabelName()) : QString()));
+    return texts;
+}
+
+void declareNames(FormBase* form, ui::InputFields inputs, std::span<const Echo> echoes,
+                  std::span<const Line> report, QStringList more) {
+    for (const ui::InputField& f : inputs) {
+        more << QString::fromLatin1(f.field) << f.captionName();
+        if (*f.unit)
+            more << f.unitLabelName();
+    }
+    for (const Echo& e : echoes)
+        more << QString::fromLatin1(e.label) << QString::fromLatin1(e.box);
+    for (const Line& l : report) {
+        more << QString::fromLatin1(l.caption) << QString::fromLatin1(l.box);
+        if (l.unitLabel)
+            more << QString::fromLatin1(l.unitLabel);
+    }
+    form->declare(more);
+}
+
+void clearInputsAndResults(FormBase* form, ui::InputFields inputs, const QStringList& boxes) {
+    ui::resetFields(form, inputs);
+    form->clearFields(boxes);
+}
+
+void redTexts(FormBase* form, std::initializer_list<const char*> boxes) {
+    for (const char* box : boxes)
+        form->field(QString::fromLatin1(box))->setStyleSheet(QStringLiteral("color: #ff0000"));
 }
 
 void setHints(FormBase* form, std::initializer_list<std::pair<const char*, const char*>> hints) {

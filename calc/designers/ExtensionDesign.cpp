@@ -6,17 +6,13 @@
 #include "common/SpringChecks.h"
 #include "common/SpringDesign.h"
 
-namespace extensiondesign {
-
-namespace {
+namespace extensiondesigner {
 
 using designmath::cube;
 using designmath::fourth;
 using num::single;
 
-} // namespace
-
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double g = in.shearModulus;
     const double tau = in.allowableStress;
     const double c = in.springIndex;
@@ -72,4 +68,4 @@ void design(const Inputs& in, Design& out) {
     out.freeLength = single((n + 1.0) * d + 2.0 * double(out.innerDiameter));
 }
 
-} // namespace extensiondesign
+} // namespace extensiondesigner

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace extensiondesign {
+namespace extensiondesigner {
 
 struct Inputs {
     float shearModulus = 0;    // G, N/mm2
@@ -23,7 +23,7 @@ struct Inputs {
     std::optional<float> chosenWireDiameter;
 };
 
-struct Design {
+struct Results {
     double wahlFactor = 0;
     float wireDiameter = 0;
     float meanDiameter = 0, innerDiameter = 0, outerDiameter = 0;
@@ -40,6 +40,6 @@ struct Design {
 };
 
 // Runs every step into `out`; throws num::CalcFault at the first arithmetic fault.
-void design(const Inputs& in, Design& out);
+void compute(const Inputs& in, Results& out);
 
-} // namespace extensiondesign
+} // namespace extensiondesigner

@@ -6,17 +6,13 @@
 
 #include <cmath>
 
-namespace torsiondesign {
-
-namespace {
+namespace torsiondesigner {
 
 using designmath::cube;
 using designmath::fourth;
 using num::single;
 
-} // namespace
-
-void design(const Inputs& in, Design& out) {
+void compute(const Inputs& in, Results& out) {
     const double e = in.youngsModulus;
     const double sigma = in.allowableStress;
     const double r = in.leverArm;
@@ -40,6 +36,7 @@ void design(const Inputs& in, Design& out) {
 
     out.meanDiameter = single(outerLimit - d);
     out.innerDiameter = single(outerLimit - d - d);
+    out.outerDiameter = in.outerDiameterLimit;
     const double meanD = out.meanDiameter;
 
     // Whole coils that fit under the height limit, plus the fraction the free angle gives.
@@ -60,11 +57,11 @@ void design(const Inputs& in, Design& out) {
     out.freeHeightOk = out.freeHeight < in.freeHeightLimit;
 
     const float impliedAngle = single(freeAngle - double(out.correctedAngle));
-    out.impliedWorkingAngle = single(num::lenient(num::formatSingle(impliedAngle, u"0")));
+    out.impliedWorkingAngle = designmath::asShown(impliedAngle, u"0");
     out.angleOk = out.impliedWorkingAngle == in.workingAngle;
 
     out.rate = single(num::div(fourth(d) * e, meanD * 3667.0 * n));
     out.actualTorque = single(double(out.rate) * double(out.torsionAngle));
 }
 
-} // namespace torsiondesign
+} // namespace torsiondesigner

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace torsiondesign {
+namespace torsiondesigner {
 
 struct Inputs {
     float youngsModulus = 0;      // E, N/mm2
@@ -24,10 +24,11 @@ struct Inputs {
     std::optional<float> chosenWireDiameter;
 };
 
-struct Design {
+struct Results {
     float torque = 0;
     float wireDiameter = 0;
     float meanDiameter = 0, innerDiameter = 0;
+    float outerDiameter = 0; // the limit, which the design keeps
     float activeCoils = 0;
     float torsionAngle = 0;    // a1
     float correctionAngle = 0; // B'
@@ -43,6 +44,6 @@ struct Design {
 };
 
 // Runs every step into `out`; throws num::CalcFault at the first arithmetic fault.
-void design(const Inputs& in, Design& out);
+void compute(const Inputs& in, Results& out);
 
-} // namespace torsiondesign
+} // namespace torsiondesigner

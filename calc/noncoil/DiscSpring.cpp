@@ -1,7 +1,7 @@
 #include "calc/noncoil/DiscSpring.h"
 
 #include "common/CheckedMath.h"
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 #include <cmath>
 
@@ -68,7 +68,7 @@ bool workingHeightAllowed(const Inputs& in) {
 }
 
 void compute(const Inputs& in, Results& out) {
-    const double nr = ui::notReached;
+    const double nr = num::notReached;
     out = {nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, {}};
     const double f = in.freeHeight - in.workingHeight;
     const double h0 = in.freeHeight - in.t;

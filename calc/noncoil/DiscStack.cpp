@@ -1,8 +1,8 @@
 #include "calc/noncoil/DiscStack.h"
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/StringTable.h"
-#include "common/ui/PartialResults.h"
 
 namespace disc {
 
@@ -23,7 +23,7 @@ Combination stackCombination(const QString& combinationText) {
 }
 
 void computeStack(const StackInputs& in, StackResults& out) {
-    const double nr = ui::notReached;
+    const double nr = num::notReached;
     out = {nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, {}};
     const double t = in.t, outer = in.outer;
     out.c = num::div(outer, in.inner);

@@ -3,7 +3,7 @@
 // with its solid length, index, Wahl factor, stress and ratios. Results fill in the order the
 // window writes them; a fault leaves the later ones not reached (PartialResults.h).
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,16 +28,16 @@ struct Inputs {
 };
 
 struct Results {
-    double assembledDeflection = ui::notReached;
-    double assembledForce = ui::notReached; // gf
-    double compressedDeflection = ui::notReached;
-    double compressedForce = ui::notReached; // gf
-    double solidLength = ui::notReached;
-    double index = ui::notReached;
-    double wahl = ui::notReached;
-    double maxStress = ui::notReached; // kgf/mm²
-    double stressRatio = ui::notReached;
-    double forceRatio = ui::notReached;
+    double assembledDeflection = num::notReached;
+    double assembledForce = num::notReached; // gf
+    double compressedDeflection = num::notReached;
+    double compressedForce = num::notReached; // gf
+    double solidLength = num::notReached;
+    double index = num::notReached;
+    double wahl = num::notReached;
+    double maxStress = num::notReached; // kgf/mm²
+    double stressRatio = num::notReached;
+    double forceRatio = num::notReached;
 };
 
 void compute(const Inputs& in, Results& r);

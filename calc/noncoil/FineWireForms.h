@@ -3,7 +3,7 @@
 // moduli and results are held in single precision and the arithmetic runs in double; a result
 // not reached because of a fault stays NaN (PartialResults.h).
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace finewire {
 
@@ -17,9 +17,9 @@ struct CirclipInputs {
 };
 
 struct Results {
-    float rate = ui::notReachedSingle;   // kgf/mm
-    float load = ui::notReachedSingle;   // kgf
-    float stress = ui::notReachedSingle; // kgf/mm²
+    float rate = num::notReachedSingle;   // kgf/mm
+    float load = num::notReachedSingle;   // kgf
+    float stress = num::notReachedSingle; // kgf/mm²
 };
 
 void circlip(const CirclipInputs& in, Results& r);
@@ -44,10 +44,10 @@ struct BalanceBarInputs {
 };
 
 struct BalanceBarResults {
-    float deflection = ui::notReachedSingle; // one side, mm
-    float torsion = ui::notReachedSingle;    // kgf/mm²
-    float bending = ui::notReachedSingle;
-    float maxShear = ui::notReachedSingle;
+    float deflection = num::notReachedSingle; // one side, mm
+    float torsion = num::notReachedSingle;    // kgf/mm²
+    float bending = num::notReachedSingle;
+    float maxShear = num::notReachedSingle;
 };
 
 void balanceBar(const BalanceBarInputs& in, BalanceBarResults& r);

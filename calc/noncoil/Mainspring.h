@@ -3,7 +3,7 @@
 // and the check of a given strip in a given barrel. Results fill step by step; a fault part
 // way leaves the later ones not reached (PartialResults.h).
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace mainspring {
 
@@ -16,19 +16,19 @@ struct DesignInputs {
 };
 
 struct DesignResults {
-    double theoreticalTorque = ui::notReached;
-    double thickness = ui::notReached;
-    double arborRadius = ui::notReached;
-    double workingLength = ui::notReached;
-    double innerEnd = ui::notReached;
-    double outerEnd = ui::notReached;
-    double totalLength = ui::notReached;
-    double barrelRadius = ui::notReached;
-    double maxTurns = ui::notReached;
-    double woundTurns = ui::notReached;
-    double windingTurns = ui::notReached;
-    double freeTurns = ui::notReached;
-    double releasedTurns = ui::notReached;
+    double theoreticalTorque = num::notReached;
+    double thickness = num::notReached;
+    double arborRadius = num::notReached;
+    double workingLength = num::notReached;
+    double innerEnd = num::notReached;
+    double outerEnd = num::notReached;
+    double totalLength = num::notReached;
+    double barrelRadius = num::notReached;
+    double maxTurns = num::notReached;
+    double woundTurns = num::notReached;
+    double windingTurns = num::notReached;
+    double freeTurns = num::notReached;
+    double releasedTurns = num::notReached;
 };
 
 void design(const DesignInputs& in, DesignResults& r);
@@ -42,15 +42,15 @@ struct CheckInputs {
 };
 
 struct CheckResults {
-    double limitTorque = ui::notReached;
-    double maxTorque = ui::notReached;
-    double minTorque = ui::notReached;
-    double effectiveLength = ui::notReached;
-    double totalLength = ui::notReached;
-    double torquePerTurn = ui::notReached;
-    double woundDiameter = ui::notReached;
-    double releasedDiameter = ui::notReached;
-    double turns = ui::notReached;
+    double limitTorque = num::notReached;
+    double maxTorque = num::notReached;
+    double minTorque = num::notReached;
+    double effectiveLength = num::notReached;
+    double totalLength = num::notReached;
+    double torquePerTurn = num::notReached;
+    double woundDiameter = num::notReached;
+    double releasedDiameter = num::notReached;
+    double turns = num::notReached;
 };
 
 void check(const CheckInputs& in, CheckResults& r);

@@ -1,8 +1,8 @@
 #include "calc/noncoil/RubberSpringCore.h"
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/StringTable.h"
-#include "common/ui/PartialResults.h"
 
 namespace rubber {
 
@@ -41,7 +41,7 @@ QString verdict(double first, double second, double limit) {
 }
 
 void computeCompression(const CompressionInputs& in, CompressionResults& out) {
-    const double nr = ui::notReached;
+    const double nr = num::notReached;
     out = {nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, nr, {}, {}};
     const double h = in.height;
     out.allowableStress = in.limits.stress;
@@ -82,7 +82,7 @@ void computeCompression(const CompressionInputs& in, CompressionResults& out) {
 }
 
 void computeShear(const ShearInputs& in, ShearResults& out) {
-    const double nr = ui::notReached;
+    const double nr = num::notReached;
     out = {nr, nr, nr, nr, nr, nr, nr, nr, {}};
     out.allowableStress = in.limits.stress;
     out.allowableDeformation = in.limits.deformation;

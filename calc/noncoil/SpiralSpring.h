@@ -3,7 +3,7 @@
 // given strip. Every result starts as not reached (NaN) and is filled step by step, so a
 // fault part way leaves the later results unknown (PartialResults.h).
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace spiral {
 
@@ -18,12 +18,12 @@ struct DesignInputs {
 };
 
 struct DesignResults {
-    double thickness = ui::notReached;
-    double length = ui::notReached;
-    double innerRadius = ui::notReached;
-    double outerRadius = ui::notReached;
-    double pitch = ui::notReached;
-    double freeTurns = ui::notReached;
+    double thickness = num::notReached;
+    double length = num::notReached;
+    double innerRadius = num::notReached;
+    double outerRadius = num::notReached;
+    double pitch = num::notReached;
+    double freeTurns = num::notReached;
 };
 
 void design(const DesignInputs& in, DesignResults& r);
@@ -39,14 +39,14 @@ struct CheckInputs {
 
 // The core values hold the outer end fixed, the external ones let it turn.
 struct CheckResults {
-    double stiffnessCore = ui::notReached; // N.mm per degree
-    double stiffnessOuter = ui::notReached;
-    double torqueCore = ui::notReached;
-    double torqueOuter = ui::notReached;
-    double limitTorqueCore = ui::notReached;
-    double limitTorqueOuter = ui::notReached;
-    double limitAngleCore = ui::notReached;
-    double limitAngleOuter = ui::notReached;
+    double stiffnessCore = num::notReached; // N.mm per degree
+    double stiffnessOuter = num::notReached;
+    double torqueCore = num::notReached;
+    double torqueOuter = num::notReached;
+    double limitTorqueCore = num::notReached;
+    double limitTorqueOuter = num::notReached;
+    double limitAngleCore = num::notReached;
+    double limitAngleOuter = num::notReached;
 };
 
 void check(const CheckInputs& in, CheckResults& r);

@@ -2,7 +2,7 @@
 // Strips coiled on a drum: the constant-force spring pulled off its coil and the
 // constant-torque spring running from its input drum onto an output drum.
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace drum {
 
@@ -14,8 +14,8 @@ struct Inputs {
 };
 
 struct Results {
-    double load = ui::notReached;   // constant force N, or constant torque N.mm
-    double stress = ui::notReached; // bending stress, N/mm²
+    double load = num::notReached;   // constant force N, or constant torque N.mm
+    double stress = num::notReached; // bending stress, N/mm²
 };
 
 void constantForce(const Inputs& in, Results& r);

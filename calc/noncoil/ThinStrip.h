@@ -3,7 +3,7 @@
 // bent into a U) and the cantilever strip. The material names are design texts, the same in
 // every language.
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,11 +28,11 @@ struct CurledInputs {
 };
 
 struct CurledResults {
-    double ratio1 = ui::notReached;      // L1 / R
-    double ratio2 = ui::notReached;      // L2 / R
-    double load = ui::notReached;        // gf
-    double stress = ui::notReached;      // gf/mm²
-    float safety = ui::notReachedSingle; // stress in % of the allowable, held in single
+    double ratio1 = num::notReached;      // L1 / R
+    double ratio2 = num::notReached;      // L2 / R
+    double load = num::notReached;        // gf
+    double stress = num::notReached;      // gf/mm²
+    float safety = num::notReachedSingle; // stress in % of the allowable, held in single
 };
 
 void curled(const CurledInputs& in, CurledResults& r);
@@ -45,13 +45,13 @@ struct CantileverInputs {
 };
 
 struct CantileverResults {
-    double inertia = ui::notReached; // mm^4
-    double modulus = ui::notReached; // mm³
-    double rate = ui::notReached;    // gf/mm
-    double load = ui::notReached;    // gf
-    double loadNewton = ui::notReached;
-    double stress = ui::notReached; // kgf/mm²
-    double safety = ui::notReached; // %
+    double inertia = num::notReached; // mm^4
+    double modulus = num::notReached; // mm³
+    double rate = num::notReached;    // gf/mm
+    double load = num::notReached;    // gf
+    double loadNewton = num::notReached;
+    double stress = num::notReached; // kgf/mm²
+    double safety = num::notReached; // %
 };
 
 void cantilever(const CantileverInputs& in, CantileverResults& r);

@@ -2,7 +2,7 @@
 
 #include "calc/noncoil/WaveSpring.h"
 #include "common/CheckedMath.h"
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace wavewasher {
 
@@ -30,7 +30,7 @@ QStringList materialNames() {
 }
 
 void compute(const Inputs& in, Results& out) {
-    out = {ui::notReachedSingle, ui::notReachedSingle};
+    out = {num::notReachedSingle, num::notReachedSingle};
     const float meanDiameter = num::toSingle((double(in.outer) + in.inner) / 2);
     const float width = num::toSingle((double(in.outer) - in.inner) / 2);
     out.load = num::toSingle(wave::closedRingLoad(in.e, width, in.t, in.waves, in.deflection, meanDiameter));

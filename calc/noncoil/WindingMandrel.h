@@ -3,7 +3,7 @@
 // back after winding, so the mandrel is smaller than the inner diameter by a factor that grows
 // with (d + D1) / d and with σb / E. Values are held in single precision.
 
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace mandrel {
 
@@ -15,7 +15,7 @@ struct Inputs {
 };
 
 struct Results {
-    float diameter = ui::notReachedSingle; // D0, mm
+    float diameter = num::notReachedSingle; // D0, mm
 };
 
 void compute(const Inputs& in, Results& r);

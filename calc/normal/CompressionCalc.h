@@ -6,7 +6,8 @@
 // figures users know digit for digit. Every division goes through the checked helpers: a
 // mean diameter or coil count of 0 stops the calculation instead of showing "inf".
 
-#include <limits>
+#include "common/NotReached.h"
+
 #include <optional>
 
 namespace compression {
@@ -29,19 +30,19 @@ struct Inputs {
 
 // A result not reached (a step after a fault, after a stop, or a working height left empty) stays
 // NaN and its box keeps its text.
-inline constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
-inline constexpr float kNotReachedSingle = std::numeric_limits<float>::quiet_NaN();
+using num::notReached;
+using num::notReachedSingle;
 
 struct Results {
-    double developedLength = kNotReached;
-    float lastHeight = kNotReachedSingle; // the last working height looked at, for the load test
-    bool solid = false;                   // stopped: the spring would be solid at lastHeight
-    double rateGf = kNotReached, rateN = kNotReached;
-    float firstLoadGf = kNotReachedSingle, firstLoadN = kNotReachedSingle;
-    float secondLoadGf = kNotReachedSingle, secondLoadN = kNotReachedSingle;
-    float thirdLoadGf = kNotReachedSingle;
-    double thirdLoadN = kNotReached; // converted in double, as the calculator always did
-    double limitLoad = kNotReached;  // from the last working load as shown, to two decimals
+    double developedLength = notReached;
+    float lastHeight = notReachedSingle; // the last working height looked at, for the load test
+    bool solid = false;                  // stopped: the spring would be solid at lastHeight
+    double rateGf = notReached, rateN = notReached;
+    float firstLoadGf = notReachedSingle, firstLoadN = notReachedSingle;
+    float secondLoadGf = notReachedSingle, secondLoadN = notReachedSingle;
+    float thirdLoadGf = notReachedSingle;
+    double thirdLoadN = notReached; // converted in double, as the calculator always did
+    double limitLoad = notReached;  // from the last working load as shown, to two decimals
 };
 
 // Runs the steps in the calculator's order into `out`: developed length, the installed height

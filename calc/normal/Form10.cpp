@@ -1,13 +1,17 @@
 #include "calc/normal/Form10.h"
 
+#include "calc/normal/ExtensionCalc.h"
 #include "calc/normal/ExtensionSpreadsheetExport.h"
 #include "calc/normal/NormalFormParts.h"
+#include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringFormulas.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 
 #include <QGridLayout>
@@ -16,19 +20,53 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+using extension::Inputs;
+using extension::Results;
+using ui::Need;
 
 const QString kGramsForce = QStringLiteral("gf");
 const QString kNewtons = QStringLiteral("N");
 
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0", .captionId = 1333, .unit = "mm", .caption = "Label15", .unitName = "Label14",   .mark = "Label23_1"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .caption = "Label13", .unitName = "Label12",   .mark = "Label23_2"},
+    {.field = "Text1_2", .captionId = 1373, .unit = "T",  .caption = "Label16", .unitName = "Label11",   .mark = "Label23_3"},
+    {.field = "Text1_3", .captionId = 1369, .unit = "mm", .caption = "Label40", .unitName = "Label2",    .mark = "Label23_4"},
+    {.field = "Text1_4", .captionId = 1507, .unit = "mm", .caption = "Label1",  .unitName = "Label23_0", .mark = "Label23_7"},
+    {.field = "Text1_5", .captionId = 1508, .unit = "mm", .need = Need::Optional, .caption = "Label37", .unitName = "Label35", .mark = "Label23_5"},
+    {.field = "Text1_6", .captionId = 1509, .unit = "mm", .need = Need::Optional, .caption = "Label25", .unitName = "Label24", .mark = "Label23_6"},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text1_0", &Inputs::d},          {"Text1_1", &Inputs::meanDiameter}, {"Text1_2", &Inputs::coils},
+    {"Text1_3", &Inputs::freeLength}, {"Text1_4", &Inputs::length1},      {"Text1_5", &Inputs::length2},
+    {"Text1_6", &Inputs::length3},
+};
+
+// Text22 keeps the last working length reached, for the load-test window.
+const ui::Out<Results> kShow[] = {
+    {"Text22", &Results::lastLength},      {"Text19", &Results::tension, "0.0"},
+    {"Text9", &Results::tensionN, "0.0"},  {"Text21", &Results::rate, "0.0"},
+    {"Text10", &Results::rateN, "0.00"},   {"Text20", &Results::least1, "0.0"},
+    {"Text6", &Results::greatest1, "0.0"}, {"Text2", &Results::least2, "0.0"},
+    {"Text7", &Results::greatest2, "0.0"}, {"Text11", &Results::least3, "0.0"},
+    {"Text8", &Results::greatest3, "0.0"},
+};
+
 // The unit labels of the six load boxes.
-const QStringList& loadUnitLabels() {
-    static const QStringList labels = {QStringLiteral("Label52"), QStringLiteral("Label17"),
-                                       QStringLiteral("Label19"), QStringLiteral("Label4"),
-                                       QStringLiteral("Label39"), QStringLiteral("Label41")};
-    return labels;
-}
+const QStringList kLoadUnitLabels = {"Label52", "Label17", "Label19", "Label4", "Label39", "Label41"};
+
+// Emptied by the reset besides the inputs; the last working length stays for the load test.
+const QStringList kResetBoxes = {"Text2",  "Text6",  "Text7",  "Text8",  "Text9", "Text10",
+                                 "Text11", "Text12", "Text19", "Text20", "Text21"};
+
+const QStringList kResultButtons = {"Command1", "Command2", "Command4", "Command7", "Command11"};
 
 } // namespace
 
@@ -47,14 +85,10 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     normalparts::hiddenField(this, QStringLiteral("Text12"));
     normalparts::hiddenField(this, QStringLiteral("Text22"));
     layout->addStretch();
-    normalparts::fixWidths(
-        this, QStringLiteral("Text1"),
-        {"Text21", "Text10", "Text19", "Text9", "Text20", "Text6", "Text2", "Text7", "Text11", "Text8"});
+    normalparts::fixWidths(this, QStringLiteral("Text1"), ui::controlNames(kShow));
 
     normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command6"));
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command4"),
-                QStringLiteral("Command7"), QStringLiteral("Command11")},
-               false);
+    setEnabled(kResultButtons, false);
 
     onClick(QStringLiteral("Command6"), [this] { calculate(); });
     onClick(QStringLiteral("Command2"), [] { FormRegistry::show(QStringLiteral("Form17")); });
@@ -68,37 +102,19 @@ Form10::Form10() : FormBase(QStringLiteral("Form10")) {
     // Command4 (Save As) fills the spreadsheet template; Label5 (the "max" caption of the h3
     // row) opens the tensile-strength workbook.
     ExtensionSpreadsheetExport::connect(this);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kLoadUnitLabels +
+            kResetBoxes + kResultButtons);
 }
 
 void Form10::buildInputFrame() {
-    normalparts::addInputFrame(
-        this,
-        {
-            {ui::label("Label9", 1375),
-             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
-             ui::button("Command3", 1371)},
-            {ui::label("Label15", 1333), ui::edit("Text1_0"), ui::literal("Label14", "mm"),
-             ui::mark("Label23_1", true)},
-            {ui::label("Label13", 1332), ui::edit("Text1_1"), ui::literal("Label12", "mm"),
-             ui::mark("Label23_2", true)},
-            {ui::label("Label16", 1373), ui::edit("Text1_2"), ui::literal("Label11", "T"),
-             ui::mark("Label23_3", true)},
-            {ui::label("Label40", 1369), ui::edit("Text1_3"), ui::literal("Label2", "mm"),
-             ui::mark("Label23_4", true)},
-            {ui::label("Label1", 1507), ui::edit("Text1_4"), ui::literal("Label23_0", "mm"),
-             ui::mark("Label23_7", true)},
-            {ui::label("Label37", 1508), ui::edit("Text1_5"), ui::literal("Label35", "mm"),
-             ui::mark("Label23_5", false)},
-            {ui::label("Label25", 1509), ui::edit("Text1_6"), ui::literal("Label24", "mm"),
-             ui::mark("Label23_6", false)},
-        },
-        {
-            {ui::button("Command6", 1357), ui::button("Command2", 1356), ui::button("Command11", 1321),
-             ui::button("Command5", 1315)},
-            {ui::button("Command8", 1359), ui::button("Command4", 1406), ui::button("Command1", 1358),
-             ui::button("Command7", 1355)},
-        },
-        {"Image1", ":/pictures/normal/form10.svg", 300});
+    normalparts::addInputFrame(this, normalparts::inputTable({"Label9", 1375, "Command3"}, kInputs),
+                               {
+                                   {ui::button("Command6", 1357), ui::button("Command2", 1356),
+                                    ui::button("Command11", 1321), ui::button("Command5", 1315)},
+                                   {ui::button("Command8", 1359), ui::button("Command4", 1406),
+                                    ui::button("Command1", 1358), ui::button("Command7", 1355)},
+                               },
+                               {"Image1", ":/pictures/normal/form10.svg", 300});
 }
 
 void Form10::buildResultFrame() {
@@ -132,7 +148,7 @@ void Form10::buildResultFrame() {
 }
 
 void Form10::setLoadUnit(const QString& unit) {
-    for (const QString& name : loadUnitLabels())
+    for (const QString& name : kLoadUnitLabels)
         setText(name, unit);
 }
 
@@ -140,61 +156,34 @@ void Form10::calculate() {
     const float g =
         num::single(springMaterialModulus(SpringMaterialRows::All, text(QStringLiteral("Combo1"))));
     setSingle(QStringLiteral("Text12"), g);
-    if (!requireFilled({{QStringLiteral("Text1_0"), 1333},
-                        {QStringLiteral("Text1_1"), 1332},
-                        {QStringLiteral("Text1_2"), 1373},
-                        {QStringLiteral("Text1_3"), 1369},
-                        {QStringLiteral("Text1_4"), 1507}}))
+    if (!ui::requireFilled(this, kInputs))
         return;
     setLoadUnit(kGramsForce);
 
-    auto input = [this](int index) { return num::single(number(QStringLiteral("Text1_%1").arg(index))); };
-    const float d = input(0), meanDiameter = input(1), coils = input(2), freeLength = input(3);
-    const float length1 = input(4), length2 = input(5), length3 = input(6);
-    setSingle(QStringLiteral("Text22"), length1);
-
-    // Beyond this length the spring is likely to take a set.
-    const double springIndex = num::div(meanDiameter, d);
-    const double longest = (1 - num::div(1, springIndex)) * (double(meanDiameter) * 0.5 * coils) + freeLength;
-    setText(QStringLiteral("Label20"),
-            StringTable::text(2260) + num::format(longest, u"0.0") + StringTable::text(2261));
-
-    const float extension1 = num::single(double(length1) - freeLength);
-    const float extension2 = num::single(double(length2) - freeLength);
-    const float extension3 = num::single(double(length3) - freeLength);
-
-    const float tension = num::single(springs::initialTension(g, d, meanDiameter, 3.1416, 1000));
-    setSingle(QStringLiteral("Text19"), tension, u"0.0");
-    setNumber(QStringLiteral("Text9"), number(QStringLiteral("Text19")) * 9.8 / 1000, u"0.0");
-
-    const double dSquared = double(d) * d;
-    const double meanCubed = double(meanDiameter) * meanDiameter * meanDiameter;
-    const float rate = num::single(num::div(num::div(dSquared * dSquared * g * 1000 / 8, meanCubed), coils));
-    setSingle(QStringLiteral("Text21"), rate, u"0.0");
-    setNumber(QStringLiteral("Text10"), double(rate) * 9.8 / 1000, u"0.00");
-
-    auto writeBand = [&](float extension, const QString& leastBox, const QString& greatestBox) {
-        const springs::LoadBand band = springs::extensionLoadBand(rate, extension, tension);
-        setNumber(leastBox, band.least, u"0.0");
-        setNumber(greatestBox, band.greatest, u"0.0");
-    };
-    writeBand(extension1, QStringLiteral("Text20"), QStringLiteral("Text6"));
-    if (!isEmpty(QStringLiteral("Text1_5"))) {
-        setSingle(QStringLiteral("Text22"), length2);
-        writeBand(extension2, QStringLiteral("Text2"), QStringLiteral("Text7"));
+    Inputs in = ui::read(this, kRead);
+    in.g = g;
+    in.hasLength2 = !isEmpty(QStringLiteral("Text1_5"));
+    in.hasLength3 = !isEmpty(QStringLiteral("Text1_6"));
+    Results r;
+    try {
+        extension::compute(in, r);
+    } catch (const num::CalcFault&) {
+        showResults(r); // what was worked out before the fault stays shown
+        throw;
     }
-    if (!isEmpty(QStringLiteral("Text1_6"))) {
-        setSingle(QStringLiteral("Text22"), length3);
-        writeBand(extension3, QStringLiteral("Text11"), QStringLiteral("Text8"));
-    }
+    showResults(r);
+    setEnabled(kResultButtons, true);
+}
 
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command4"),
-                QStringLiteral("Command7"), QStringLiteral("Command11")},
-               true);
+void Form10::showResults(const extension::Results& r) {
+    ui::showReached(this, r, kShow);
+    if (!std::isnan(r.longest))
+        setText(QStringLiteral("Label20"),
+                StringTable::text(2260) + num::format(r.longest, u"0.0") + StringTable::text(2261));
 }
 
 void Form10::switchLoadsToNewtons() {
-    const bool alreadyNewtons = std::all_of(loadUnitLabels().begin(), loadUnitLabels().end(),
+    const bool alreadyNewtons = std::all_of(kLoadUnitLabels.begin(), kLoadUnitLabels.end(),
                                             [this](const QString& name) { return text(name) == kNewtons; });
     if (alreadyNewtons)
         return;
@@ -217,8 +206,8 @@ void Form10::switchLoadsToNewtons() {
 }
 
 void Form10::reset() {
-    clearFields(
-        normalparts::inputsAndBoxes(QStringLiteral("Text1"), 6, {2, 6, 7, 8, 9, 10, 11, 12, 19, 20, 21}));
+    ui::resetFields(this, kInputs);
+    clearFields(kResetBoxes);
     setLoadUnit(kGramsForce);
     setText(QStringLiteral("Label20"), QString());
     setEnabled({QStringLiteral("Command2"), QStringLiteral("Command11"), QStringLiteral("Command7")}, false);

@@ -4,6 +4,10 @@
 
 #include "common/ui/FormBase.h"
 
+namespace extension {
+struct Results;
+}
+
 class Form10 : public FormBase {
     Q_OBJECT
 public:
@@ -13,6 +17,7 @@ private:
     void buildInputFrame();
     void buildResultFrame();
     void calculate();
+    void showResults(const extension::Results& r);
     void switchLoadsToNewtons();
     void reset();
     void fillDrawingSheet();

@@ -1,13 +1,17 @@
 #include "calc/normal/Form13.h"
 
+#include "calc/normal/ConicalCalc.h"
 #include "calc/normal/ConicalLoadSketch.h"
 #include "calc/normal/NormalFormParts.h"
+#include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringFormulas.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 
 #include <QGroupBox>
@@ -15,18 +19,49 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
+using conical::Inputs;
+using conical::Results;
+
 const QString kRed = QStringLiteral("#ff0000");
 
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text10_0", .captionId = 1333, .unit = "mm", .caption = "Label15", .mark = "Label20"},
+    {.field = "Text10_1", .captionId = 1520, .unit = "mm", .caption = "Label1",  .mark = "Label21"},
+    {.field = "Text10_2", .captionId = 1521, .unit = "mm", .caption = "Label2",  .mark = "Label22"},
+    {.field = "Text10_3", .captionId = 1373, .unit = "T",  .caption = "Label18", .mark = "Label23"},
+    {.field = "Text10_4", .captionId = 1369, .unit = "mm", .caption = "Label3",  .mark = "Label25"},
+    {.field = "Text10_5", .captionId = 1518, .unit = "mm", .caption = "Label4",  .mark = "Label26"},
+    {.field = "Text10_6", .captionId = 1519, .unit = "mm", .need = ui::Need::Plain, .caption = "Label54", .unitName = "Label55"},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text10_0", &Inputs::d},     {"Text10_1", &Inputs::smallOuter}, {"Text10_2", &Inputs::largeOuter},
+    {"Text10_3", &Inputs::coils}, {"Text10_4", &Inputs::freeHeight}, {"Text10_5", &Inputs::height1},
+};
+
+// The contact and solid points also stand in the sketch labels, as their boxes show them.
+const ui::Out<Results> kShow[] = {
+    {"Text8", &Results::rate, "0.000"},        {"Text12", &Results::contactLoad, "0.0"},
+    {"Label24", &Results::contactLoad, "0.0"}, {"Text13", &Results::contactHeight},
+    {"Label40", &Results::contactHeight},      {"Text14", &Results::solidLoad, "0.0"},
+    {"Label28", &Results::solidLoad, "0.0"},   {"Text15", &Results::solidHeight, "0.0"},
+    {"Label14", &Results::solidHeight, "0.0"}, {"Text16", &Results::load1, "0.00"},
+    {"Text1", &Results::load1Gf, "0.0"},       {"Text17", &Results::load2, "0.00"},
+    {"Text2", &Results::load2Gf, "0.00"},
+};
+
+// Emptied by the reset besides the inputs; the modulus stays for the load test.
+const QStringList kResetBoxes = {"Text1",  "Text2",  "Text8",  "Text12", "Text13",
+                                 "Text14", "Text15", "Text16", "Text17"};
+
 // The buttons whose action needs a result.
-const QStringList& resultButtons() {
-    static const QStringList buttons = {QStringLiteral("Command2"), QStringLiteral("Command3"),
-                                        QStringLiteral("Command4"), QStringLiteral("Command6"),
-                                        QStringLiteral("Command5")};
-    return buttons;
-}
+const QStringList kResultButtons = {"Command2", "Command3", "Command4", "Command6", "Command5"};
 
 } // namespace
 
@@ -43,7 +78,7 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
                            {"Text8", "Text1", "Text16", "Text2", "Text13", "Text12", "Text15", "Text14"});
 
     normalparts::setUpInputArray(this, QStringLiteral("Text10"), QStringLiteral("Command1"));
-    setEnabled(resultButtons(), false);
+    setEnabled(kResultButtons, false);
 
     onClick(QStringLiteral("Command1"), [this] { calculate(); });
     onClick(QStringLiteral("Command4"), [] { FormRegistry::show(QStringLiteral("Form18")); });
@@ -53,33 +88,18 @@ Form13::Form13() : FormBase(QStringLiteral("Form13")) {
     onClick(QStringLiteral("Command5"), [this] { fillDrawingSheet(); });
     onClick(QStringLiteral("Command7"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form11")); });
     onClick(QStringLiteral("Command8"), [this] { close(); });
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes +
+            kResultButtons);
 }
 
 void Form13::buildInputFrame() {
+    std::vector<std::vector<ui::Cell>> rows = normalparts::inputTable({"Label9", 1544, "Command7"}, kInputs);
+    rows.insert(rows.begin() + 1, {{ui::label("Label16", 1329, 4)}, {ui::label("Label12", 1324, 4)}});
+    // The unit of h2 receives the solid-height note: red, and across the mark column.
+    rows.back()[2] = ui::colored(ui::spanning(rows.back()[2], 2), kRed);
+    rows.back().pop_back();
     normalparts::addInputFrame(
-        this,
-        {
-            {ui::label("Label9", 1544),
-             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
-             ui::button("Command7", 1371)},
-            {ui::label("Label16", 1329, 4)},
-            {ui::label("Label12", 1324, 4)},
-            {ui::label("Label15", 1333), ui::edit("Text10_0"), ui::literal("UnitText10_0", "mm"),
-             ui::mark("Label20", true)},
-            {ui::label("Label1", 1520), ui::edit("Text10_1"), ui::literal("UnitText10_1", "mm"),
-             ui::mark("Label21", true)},
-            {ui::label("Label2", 1521), ui::edit("Text10_2"), ui::literal("UnitText10_2", "mm"),
-             ui::mark("Label22", true)},
-            {ui::label("Label18", 1373), ui::edit("Text10_3"), ui::literal("UnitText10_3", "T"),
-             ui::mark("Label23", true)},
-            {ui::label("Label3", 1369), ui::edit("Text10_4"), ui::literal("UnitText10_4", "mm"),
-             ui::mark("Label25", true)},
-            {ui::label("Label4", 1518), ui::edit("Text10_5"), ui::literal("UnitText10_5", "mm"),
-             ui::mark("Label26", true)},
-            // Wide enough for the solid-height note it receives.
-            {ui::label("Label54", 1519), ui::edit("Text10_6"),
-             ui::colored(ui::literal("Label55", "mm", 2), kRed)},
-        },
+        this, rows,
         {{ui::button("Command1", 1357), ui::button("Command4", 1356), ui::button("Command2", 1321),
           ui::button("Command3", 1358), ui::button("Command6", 1359), ui::button("Command5", 1355),
           ui::button("Command8", 1315)}},
@@ -110,98 +130,54 @@ void Form13::buildResultFrame() {
     columns->addStretch();
 }
 
-void Form13::setMaterialModulus() {
+void Form13::calculate() {
     // A material that matches no row has no modulus: the calculation then stops at its first
     // division instead of computing a spring of the previous material.
-    shearModulus_ = 0;
-    const QString material = text(QStringLiteral("Combo1"));
-    for (const SpringMaterial& row : springMaterialRows(SpringMaterialRows::All)) {
-        if (row.name() == material) {
-            shearModulus_ = num::single(row.g);
-            return;
-        }
-    }
-}
-
-void Form13::calculate() {
-    setMaterialModulus();
-    setSingle(QStringLiteral("Text5"), shearModulus_);
+    const float g =
+        num::single(springMaterialModulus(SpringMaterialRows::All, text(QStringLiteral("Combo1"))));
+    setSingle(QStringLiteral("Text5"), g);
 
     // An empty required field still sets the F1 captions, as if F1 and Fz were both 0.
-    float load1 = 0, contactLoad = 0;
-    const bool filled = requireFilled({{QStringLiteral("Text10_0"), 1333},
-                                       {QStringLiteral("Text10_1"), 1520},
-                                       {QStringLiteral("Text10_2"), 1521},
-                                       {QStringLiteral("Text10_3"), 1373},
-                                       {QStringLiteral("Text10_4"), 1369},
-                                       {QStringLiteral("Text10_5"), 1518}});
+    Results r;
+    const bool filled = ui::requireFilled(this, kInputs);
     if (filled) {
-        auto input = [this](int index) {
-            return num::single(number(QStringLiteral("Text10_%1").arg(index)));
-        };
-        const float g = shearModulus_;
-        const float d = input(0), smallOuter = input(1), largeOuter = input(2), coils = input(3);
-        const float freeHeight = input(4), height1 = input(5);
-
-        const float r1 = springs::conicalCoilRadius(smallOuter, d);
-        const float r2 = springs::conicalCoilRadius(largeOuter, d);
-        const float rate = springs::conicalRateBeforeContact(g, d, r1, r2, coils);
-        setSingle(QStringLiteral("Text8"), rate, u"0.000");
-
-        // Two end coils of height d; the rest of the free height is shared by the active coils.
-        const float pitch = num::single(num::div(double(freeHeight) - 2.0 * d, coils));
-        const float spacing = springs::conicalContactSpacing(d, r1, r2, coils);
-
-        contactLoad = springs::conicalClosingLoad(g, d, pitch, spacing, r2);
-        setSingle(QStringLiteral("Text12"), contactLoad, u"0.0");
-        setText(QStringLiteral("Label24"), text(QStringLiteral("Text12")));
-
-        const float contactHeight = num::single(double(freeHeight) - num::div(contactLoad, rate));
-        const float contactHeightShown = num::single(num::lenient(num::formatSingle(contactHeight, u"0.0")));
-        setSingle(QStringLiteral("Text13"), contactHeightShown);
-        setText(QStringLiteral("Label40"), text(QStringLiteral("Text13")));
-
-        const float solidLoad = springs::conicalClosingLoad(g, d, pitch, spacing, r1);
-        setSingle(QStringLiteral("Text14"), solidLoad, u"0.0");
-        setText(QStringLiteral("Label28"), text(QStringLiteral("Text14")));
-
-        const float solidHeight = springs::conicalSolidHeight(spacing, coils, d);
-        setSingle(QStringLiteral("Text15"), solidHeight, u"0.0");
-        setText(QStringLiteral("Label14"), text(QStringLiteral("Text15")));
-        setText(QStringLiteral("Label55"),
-                StringTable::text(2262) + num::formatSingle(solidHeight, u"0.0") + QStringLiteral("mm"));
-
-        load1 = num::single((double(freeHeight) - height1) * rate);
-        setSingle(QStringLiteral("Text16"), load1, u"0.00");
-        setNumber(QStringLiteral("Text1"), double(load1) / 9.8 * 1000, u"0.0");
-
-        if (!isEmpty(QStringLiteral("Text10_6"))) {
-            const float height2 = input(6);
-            if (height2 < solidHeight) {
-                setText(QStringLiteral("Text17"), StringTable::text(2263));
-            } else {
-                const float load2 = num::single((double(freeHeight) - height2) * rate);
-                setSingle(QStringLiteral("Text17"), load2, u"0.00");
-                setNumber(QStringLiteral("Text2"), double(load2) / 9.8 * 1000, u"0.00");
-                // Beyond the first contact the spring is stiffer: the load shown is a lower bound.
-                const bool beyondContact = load2 > contactLoad;
-                setText(QStringLiteral("Label48"), StringTable::text(beyondContact ? 2264 : 2265));
-                setText(QStringLiteral("Label13"), StringTable::text(beyondContact ? 2269 : 2266));
-            }
+        Inputs in = ui::read(this, kRead);
+        in.g = g;
+        if (!isEmpty(QStringLiteral("Text10_6")))
+            in.height2 = number(QStringLiteral("Text10_6"));
+        try {
+            conical::compute(in, r);
+        } catch (const num::CalcFault&) {
+            showResults(r); // what was worked out before the fault stays shown
+            throw;
         }
+        showResults(r);
     }
 
-    const bool beyondContact = load1 > contactLoad;
-    setText(QStringLiteral("Label50"), StringTable::text(beyondContact ? 2267 : 2268));
-    setText(QStringLiteral("Label19"), StringTable::text(beyondContact ? 2269 : 2266));
+    setText(QStringLiteral("Label50"), StringTable::text(r.load1BeyondContact ? 2267 : 2268));
+    setText(QStringLiteral("Label19"), StringTable::text(r.load1BeyondContact ? 2269 : 2266));
     // Buttons that act on results open only once there are results.
     if (filled)
-        setEnabled(resultButtons(), true);
+        setEnabled(kResultButtons, true);
+}
+
+void Form13::showResults(const conical::Results& r) {
+    ui::showReached(this, r, kShow);
+    if (!std::isnan(r.solidHeight))
+        setText(QStringLiteral("Label55"),
+                StringTable::text(2262) + num::formatSingle(r.solidHeight, u"0.0") + QStringLiteral("mm"));
+    if (r.second == conical::SecondHeight::BelowSolidHeight)
+        setText(QStringLiteral("Text17"), StringTable::text(2263));
+    if (r.second == conical::SecondHeight::Loaded) {
+        setText(QStringLiteral("Label48"), StringTable::text(r.load2BeyondContact ? 2264 : 2265));
+        setText(QStringLiteral("Label13"), StringTable::text(r.load2BeyondContact ? 2269 : 2266));
+    }
 }
 
 void Form13::reset() {
-    clearFields(normalparts::inputsAndBoxes(QStringLiteral("Text10"), 6, {1, 2, 8, 12, 13, 14, 15, 16, 17}));
-    setEnabled(resultButtons(), false);
+    ui::resetFields(this, kInputs);
+    clearFields(kResetBoxes);
+    setEnabled(kResultButtons, false);
 }
 
 void Form13::fillDrawingSheet() {

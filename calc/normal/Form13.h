@@ -4,6 +4,10 @@
 
 #include "common/ui/FormBase.h"
 
+namespace conical {
+struct Results;
+}
+
 class Form13 : public FormBase {
     Q_OBJECT
 public:
@@ -13,11 +17,7 @@ private:
     void buildInputFrame();
     void buildResultFrame();
     void calculate();
-    void setMaterialModulus();
+    void showResults(const conical::Results& r);
     void reset();
     void fillDrawingSheet();
-
-    // Shear modulus of the last material that matched a list entry; a typed name that
-    // matches nothing keeps it.
-    float shearModulus_ = 0;
 };

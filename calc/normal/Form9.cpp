@@ -1,16 +1,20 @@
 #include "calc/normal/Form9.h"
 
 #include "calc/normal/NormalFormParts.h"
+#include "calc/normal/TorsionCalc.h"
+#include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringFormulas.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/LabelClick.h"
+#include "common/ui/SheetFill.h"
 #include "platform/ContactLinks.h"
 #include "platform/WindowCommands.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +23,51 @@
 
 namespace {
 
-const QString kDegree = QStringLiteral("。");
+using torsion::Inputs;
+using torsion::Results;
+using ui::Need;
+
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0", .captionId = 1333, .unit = "mm", .caption = "Label16", .mark = "Label23_1"},
+    {.field = "Text1_1", .captionId = 1332, .unit = "mm", .caption = "Label17", .unitName = "Label23_0", .mark = "Label23_2"},
+    {.field = "Text1_2", .captionId = 1373, .unit = "T",  .caption = "Label18", .mark = "Label23_3"},
+    {.field = "Text1_3", .captionId = 1496, .unit = "。", .caption = "Label19", .mark = "Label23_4"},
+    {.field = "Text1_4", .captionId = 1497, .unit = "。", .need = Need::Optional, .caption = "Label9", .mark = "Label23_5"},
+    {.field = "Text1_5", .captionId = 1498, .unit = "。", .need = Need::Optional, .caption = "Label64", .mark = "Label23_6"},
+    {.field = "Text1_6", .captionId = 1494, .unit = "mm", .caption = "Label30", .mark = "Label23_7"},
+    {.field = "Text1_7", .captionId = 1495, .unit = "mm", .caption = "Label15", .mark = "Label23_9"},
+    {.field = "Text1_8", .captionId = 1493, .unit = "mm", .need = Need::Optional, .caption = "Label42_0", .mark = "Label23_10"},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text1_0", &Inputs::d},      {"Text1_1", &Inputs::meanDiameter}, {"Text1_2", &Inputs::coils},
+    {"Text1_3", &Inputs::angle1}, {"Text1_4", &Inputs::angle2},       {"Text1_6", &Inputs::leg1},
+    {"Text1_7", &Inputs::leg2},
+};
+
+// Text27 keeps the last twist angle reached, for the load-test window.
+const ui::Out<Results> kShow[] = {
+    {"Text27", &Results::lastAngle},          {"Text8", &Results::index, "0.00"},
+    {"Text7", &Results::curvature, "0.00"},   {"Text3", &Results::rate, "0.000"},
+    {"Text13", &Results::load1, "0.000"},     {"Text10", &Results::load1N, "0.000"},
+    {"Text12", &Results::torque1, "0.000"},   {"Text9", &Results::torque1N, "0.000"},
+    {"Text21", &Results::bodyLength, "0.00"}, {"Text2", &Results::load2, "0.000"},
+    {"Text5", &Results::load2N, "0.000"},     {"Text19", &Results::torque2, "0.000"},
+    {"Text20", &Results::torque2N, "0.000"},  {"Text22", &Results::innerDiameter, "0.00"},
+    {"Text17", &Results::load3, "0.000"},     {"Text18", &Results::load3N, "0.000"},
+    {"Text4", &Results::torque3, "0.000"},    {"Text6", &Results::torque3N, "0.000"},
+};
+
+// Emptied by the reset besides the inputs; the index and the curvature factor stay.
+const QStringList kResetBoxes = {"Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text9",
+                                 "Text10", "Text11", "Text12", "Text13", "Text17", "Text18",
+                                 "Text19", "Text20", "Text21", "Text22"};
+
+// Print, load test, drawing and reset open once there are results; the reset closes all but print.
+const QStringList kResultButtons = {"Command1", "Command2", "Command7", "Command10"};
+
 } // namespace
 
 Form9::Form9() : FormBase(QStringLiteral("Form9")) {
@@ -32,15 +80,10 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     normalparts::hiddenField(this, QStringLiteral("Text11"));
     normalparts::hiddenField(this, QStringLiteral("Text27"));
     layout->addStretch();
-    normalparts::fixWidths(this, QStringLiteral("Text1"),
-                           {"Text12", "Text9", "Text19", "Text20", "Text4", "Text6", "Text13", "Text10",
-                            "Text2", "Text5", "Text17", "Text18", "Text3", "Text8", "Text7", "Text21",
-                            "Text22"});
+    normalparts::fixWidths(this, QStringLiteral("Text1"), ui::controlNames(kShow));
 
     normalparts::setUpInputArray(this, QStringLiteral("Text1"), QStringLiteral("Command4"));
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command7"),
-                QStringLiteral("Command10")},
-               false);
+    setEnabled(kResultButtons, false);
 
     onClick(QStringLiteral("Command4"), [this] { calculate(); });
     onClick(QStringLiteral("Command10"), [this] { reset(); });
@@ -50,35 +93,16 @@ Form9::Form9() : FormBase(QStringLiteral("Form9")) {
     onClick(QStringLiteral("Command7"), [this] { fillDrawingSheet(); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form22")); });
-    normalparts::onLabelClick(label(QStringLiteral("Label4")), [] { contactlinks::composePublisherMail(); });
+    ui::onLabelClick(
+        label(QStringLiteral("Label4")), [] { contactlinks::composePublisherMail(); },
+        ui::ClickRule::AnyLeftRelease);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kRead) + ui::controlNames(kShow) + kResetBoxes +
+            kResultButtons);
 }
 
 void Form9::buildInputFrame() {
     normalparts::addInputFrame(
-        this,
-        {
-            {ui::label("Label28", 1375),
-             ui::spanning(ui::combo("Combo1", springMaterialNames(SpringMaterialRows::All)), 2),
-             ui::button("Command3", 1371)},
-            {ui::label("Label16", 1333), ui::edit("Text1_0"), ui::literal("UnitText1_0", "mm"),
-             ui::mark("Label23_1", true)},
-            {ui::label("Label17", 1332), ui::edit("Text1_1"), ui::literal("Label23_0", "mm"),
-             ui::mark("Label23_2", true)},
-            {ui::label("Label18", 1373), ui::edit("Text1_2"), ui::literal("UnitText1_2", "T"),
-             ui::mark("Label23_3", true)},
-            {ui::label("Label19", 1496), ui::edit("Text1_3"), ui::literal("UnitText1_3", kDegree),
-             ui::mark("Label23_4", true)},
-            {ui::label("Label9", 1497), ui::edit("Text1_4"), ui::literal("UnitText1_4", kDegree),
-             ui::mark("Label23_5", false)},
-            {ui::label("Label64", 1498), ui::edit("Text1_5"), ui::literal("UnitText1_5", kDegree),
-             ui::mark("Label23_6", false)},
-            {ui::label("Label30", 1494), ui::edit("Text1_6"), ui::literal("UnitText1_6", "mm"),
-             ui::mark("Label23_7", true)},
-            {ui::label("Label15", 1495), ui::edit("Text1_7"), ui::literal("UnitText1_7", "mm"),
-             ui::mark("Label23_9", true)},
-            {ui::label("Label42_0", 1493), ui::edit("Text1_8"), ui::literal("UnitText1_8", "mm"),
-             ui::mark("Label23_10", false)},
-        },
+        this, normalparts::inputTable({"Label28", 1375, "Command3"}, kInputs),
         {{ui::button("Command4", 1357), ui::button("Command10", 1321), ui::button("Command2", 1356),
           ui::button("Command1", 1358), ui::button("Command6", 1359),
           normalparts::literalButton("Command7", QStringLiteral("出图")), ui::button("Command5", 1315)}},
@@ -100,12 +124,9 @@ void Form9::buildResultFrame() {
     auto row = [](const char* caption, int textId, const char* kgfBox, const char* kgfUnit,
                   const char* newtonBox, const char* newtonUnit) {
         const QString box = QString::fromLatin1(kgfBox);
-        return std::vector<ui::Cell>{ui::label(caption, textId),
-                                     ui::result(box),
-                                     ui::literal("Unit" + box, kgfUnit),
-                                     ui::literal("Equals" + box, "="),
-                                     ui::result(newtonBox),
-                                     ui::literal("Unit" + QString::fromLatin1(newtonBox), newtonUnit)};
+        return std::vector<ui::Cell>{ui::label(caption, textId), ui::result(box),
+                                     ui::unitOf(box, kgfUnit),   ui::literal("Equals" + box, "="),
+                                     ui::result(newtonBox),      ui::unitOf(newtonBox, newtonUnit)};
     };
     ui::grid(loads, {
                         row("Label20", 1489, "Text12", "Kgf.mm", "Text9", "N.mm"),
@@ -120,8 +141,8 @@ void Form9::buildResultFrame() {
                  {ui::label("Label13", 1485), ui::result("Text3"), ui::literal("Label14_2", "Kg.mm/deg")},
                  {ui::label("Label1", 1419), ui::result("Text8"), ui::literal("Label4", "(4~16)")},
                  {ui::label("Label36", 1418), ui::result("Text7")},
-                 {ui::label("Label71", 1491), ui::result("Text21"), ui::literal("UnitText21", "mm")},
-                 {ui::label("Label72", 1492), ui::result("Text22"), ui::literal("UnitText22", "mm")},
+                 {ui::label("Label71", 1491), ui::result("Text21"), ui::unitOf("Text21", "mm")},
+                 {ui::label("Label72", 1492), ui::result("Text22"), ui::unitOf("Text22", "mm")},
              });
     field(QStringLiteral("Text8"))->setToolTip(QStringLiteral("建议4~16"));
 }
@@ -130,69 +151,30 @@ void Form9::calculate() {
     const double modulus =
         springMaterialModulus(SpringMaterialRows::All, text(QStringLiteral("Combo1")), Modulus::E);
     setNumber(QStringLiteral("Text11"), modulus);
-    if (!requireFilled({{QStringLiteral("Text1_0"), 1333},
-                        {QStringLiteral("Text1_1"), 1332},
-                        {QStringLiteral("Text1_2"), 1373},
-                        {QStringLiteral("Text1_3"), 1496},
-                        {QStringLiteral("Text1_6"), 1494},
-                        {QStringLiteral("Text1_7"), 1495}}))
+    if (!ui::requireFilled(this, kInputs))
         return;
 
-    auto input = [this](int index) { return num::single(number(QStringLiteral("Text1_%1").arg(index))); };
-    const float e = num::single(modulus);
-    const float d = input(0), meanDiameter = input(1), coils = input(2);
-    const float angle1 = input(3), angle2 = input(4);
-    const float leg1 = input(6), leg2 = input(7);
-    setSingle(QStringLiteral("Text27"), angle1);
-    const float arm = isEmpty(QStringLiteral("Text1_8")) ? leg1 : input(8);
+    Inputs in = ui::read(this, kRead);
+    in.e = num::single(modulus);
+    in.hasAngle2 = !isEmpty(QStringLiteral("Text1_4"));
+    for (auto [field, value] : {std::pair{"Text1_5", &Inputs::angle3}, {"Text1_8", &Inputs::arm}})
+        if (!isEmpty(QString::fromLatin1(field)))
+            in.*value = number(QString::fromLatin1(field));
 
-    const float index = num::single(num::div(meanDiameter, d));
-    setSingle(QStringLiteral("Text8"), index, u"0.00");
-    setSingle(QStringLiteral("Text7"), num::single(springs::curvatureFactor(index)), u"0.00");
-    const float rate = springs::torsionSpringRateSingle(e, d, meanDiameter, coils, leg1, leg2);
-    setSingle(QStringLiteral("Text3"), rate, u"0.000");
-
-    // The N-based values multiply what the kgf-based boxes show, three decimals and all.
-    auto inNewtons = [this](const QString& shown, const QString& box) {
-        setNumber(box, number(shown) * 9.8, u"0.000");
-    };
-    setSingle(QStringLiteral("Text13"), num::single(num::div(double(rate) * angle1, arm)), u"0.000");
-    inNewtons(QStringLiteral("Text13"), QStringLiteral("Text10"));
-    setSingle(QStringLiteral("Text12"), num::single(double(angle1) * rate), u"0.000");
-    inNewtons(QStringLiteral("Text12"), QStringLiteral("Text9"));
-
-    // This window has no free-angle field: the free angle is 0.
-    const double freeAngle = 0;
-    setSingle(QStringLiteral("Text21"), num::single((freeAngle / 360 + coils + 1 + angle2 / 360.0) * d),
-              u"0.00");
-
-    if (!isEmpty(QStringLiteral("Text1_4"))) {
-        setSingle(QStringLiteral("Text27"), angle2);
-        setSingle(QStringLiteral("Text2"), num::single(num::div(double(angle2) * rate, arm)), u"0.000");
-        inNewtons(QStringLiteral("Text2"), QStringLiteral("Text5"));
-        setSingle(QStringLiteral("Text19"), num::single(double(angle2) * rate), u"0.000");
-        inNewtons(QStringLiteral("Text19"), QStringLiteral("Text20"));
-        const double shrink = num::div(double(angle2) * meanDiameter / 360, freeAngle / 360 + coils);
-        setSingle(QStringLiteral("Text22"), num::single((double(meanDiameter) - d) - shrink - 0.1), u"0.00");
+    Results r;
+    try {
+        torsion::compute(in, r);
+    } catch (const num::CalcFault&) {
+        ui::showReached(this, r, kShow); // what was worked out before the fault stays shown
+        throw;
     }
-
-    if (!isEmpty(QStringLiteral("Text1_5"))) {
-        const float angle3 = input(5);
-        setSingle(QStringLiteral("Text17"), num::single(num::div(double(rate) * angle3, arm)), u"0.000");
-        setNumber(QStringLiteral("Text18"), num::div(double(rate) * 9.8 * angle3, arm), u"0.000");
-        setSingle(QStringLiteral("Text27"), angle3);
-        setSingle(QStringLiteral("Text4"), num::single(double(rate) * angle3), u"0.000");
-        inNewtons(QStringLiteral("Text4"), QStringLiteral("Text6"));
-    }
-
-    setEnabled({QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command10"),
-                QStringLiteral("Command7")},
-               true);
+    ui::showReached(this, r, kShow);
+    setEnabled(kResultButtons, true);
 }
 
 void Form9::reset() {
-    clearFields(normalparts::inputsAndBoxes(QStringLiteral("Text1"), 8,
-                                            {2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18, 19, 20, 21, 22}));
+    ui::resetFields(this, kInputs);
+    clearFields(kResetBoxes);
     setEnabled({QStringLiteral("Command7"), QStringLiteral("Command10"), QStringLiteral("Command2")}, false);
 }
 

@@ -1,8 +1,8 @@
 #include "calc/normal/NormalFormParts.h"
 
+#include "common/SpringMaterials.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/LabelClick.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,10 +27,6 @@ ui::Cell literalButton(const char* name, const QString& caption) {
     return cell;
 }
 
-void onLabelClick(QLabel* label, std::function<void()> action) {
-    ui::onLabelClick(label, std::move(action), ui::ClickRule::AnyLeftRelease);
-}
-
 void fixWidths(FormBase* form, const QString& inputArray, const QStringList& results) {
     for (QLineEdit* input : form->inputArray(inputArray))
         input->setFixedWidth(ui::twips(1350));
@@ -38,6 +34,16 @@ void fixWidths(FormBase* form, const QString& inputArray, const QStringList& res
         form->field(name)->setFixedWidth(ui::twips(1100));
     form->comboBox(QStringLiteral("Combo1"))->setFixedWidth(ui::twips(2400));
     form->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::vector<std::vector<ui::Cell>> inputTable(const MaterialRow& materials, ui::InputFields fields) {
+    std::vector<std::vector<ui::Cell>> rows = ui::inputRows(fields);
+    rows.insert(
+        rows.begin(),
+        {ui::label(QString::fromLatin1(materials.caption), materials.captionId),
+         ui::spanning(ui::combo(QStringLiteral("Combo1"), springMaterialNames(SpringMaterialRows::All)), 2),
+         ui::button(QString::fromLatin1(materials.expertButton), 1371)});
+    return rows;
 }
 
 void addInputFrame(FormBase* form, const std::vector<std::vector<ui::Cell>>& fields,
@@ -62,15 +68,6 @@ void setUpInputArray(FormBase* form, const QString& array, const QString& calcul
     form->attachInputArray(array);
     form->setFirstField(form->field(array + QStringLiteral("_0")));
     form->setDefaultButton(form->button(calculateButton));
-}
-
-QStringList inputsAndBoxes(const QString& array, int last, std::initializer_list<int> boxes) {
-    QStringList names;
-    for (int i = 0; i <= last; ++i)
-        names << QStringLiteral("%1_%2").arg(array).arg(i);
-    for (int box : boxes)
-        names << QStringLiteral("Text%1").arg(box);
-    return names;
 }
 
 } // namespace normalparts

@@ -1,14 +1,14 @@
 #include "calc/sections/EggCoil.h"
 
 #include "common/CheckedMath.h"
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 #include <cmath>
 
 namespace eggcoil {
 
 void compute(const Inputs& in, Results& out) {
-    const float nr = ui::notReachedSingle;
+    const float nr = num::notReachedSingle;
     out = {nr, nr, nr, nr, nr, nr, nr, nr, nr};
     const double d = in.d, n = in.activeCoils, length = in.length, f = in.deflection;
     out.rate = num::toSingle(num::div(num::div(num::div(in.g * std::pow(d, 4) / 8, n), std::pow(length, 3)),

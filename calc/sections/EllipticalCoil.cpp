@@ -1,8 +1,8 @@
 #include "calc/sections/EllipticalCoil.h"
 
 #include "common/CheckedMath.h"
+#include "common/NotReached.h"
 #include "common/Numbers.h"
-#include "common/ui/PartialResults.h"
 
 #include <cmath>
 #include <iterator>
@@ -46,7 +46,7 @@ bool fits(const Inputs& in) {
 }
 
 void compute(const Inputs& in, Results& out) {
-    out = {ui::notReachedSingle, ui::notReached, ui::notReached, ui::notReachedSingle, ui::notReached};
+    out = {num::notReachedSingle, num::notReached, num::notReached, num::notReachedSingle, num::notReached};
     const double d = in.d;
     const float r = axisRatio(in);
     const double meanLength = double(in.outerLength) - d;

@@ -1,12 +1,12 @@
 #include "calc/sections/EllipticalSectionTorsion.h"
 
 #include "common/CheckedMath.h"
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 namespace ellipticaltorsion {
 
 void compute(const Inputs& in, Results& out) {
-    out = {ui::notReached, ui::notReached, ui::notReached};
+    out = {num::notReached, num::notReached, num::notReached};
     const double rate = num::div(
         num::div(in.e * in.axisA * in.axisA * in.axisA * in.axisB / 3670, in.meanDiameter), in.coils);
     out.rateN = num::finite(rate * 9.8);

@@ -1,7 +1,7 @@
 #include "calc/sections/HourglassSpring.h"
 
 #include "common/CheckedMath.h"
-#include "common/ui/PartialResults.h"
+#include "common/NotReached.h"
 
 #include <cmath>
 
@@ -15,7 +15,7 @@ double springRate(double g, double d, double n, double waistRadius, double endRa
 }
 
 void compute(const Inputs& in, Results& out) {
-    out = {ui::notReached, ui::notReached, ui::notReached, ui::notReached, ui::notReached, false};
+    out = {num::notReached, num::notReached, num::notReached, num::notReached, num::notReached, false};
     const double endRadius = (in.endOuter - in.d) / 2;
     const double waistRadius = (in.waistOuter - in.d) / 2;
     const double deflection = in.freeHeight - in.height1;

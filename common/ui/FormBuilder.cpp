@@ -85,6 +85,14 @@ Cell colored(Cell cell, const QString& color) {
     return cell;
 }
 
+Cell link(const QString& name, int textId, int columnSpan) {
+    return colored(label(name, textId, columnSpan), QStringLiteral("#0000ff"));
+}
+
+Cell heading(const QString& name, int textId, int columnSpan) {
+    return colored(label(name, textId, columnSpan), QStringLiteral("#800000"));
+}
+
 Cell spanning(Cell cell, int columns) {
     cell.columnSpan = columns;
     return cell;

@@ -58,6 +58,10 @@ Cell button(const QString& name, int textId, int columnSpan = 1);
 Cell widget(QWidget* w, int columnSpan = 1);
 Cell gap(int columnSpan = 1);
 Cell colored(Cell cell, const QString& color);
+// A caption that opens something when clicked, drawn blue like a link.
+Cell link(const QString& name, int textId, int columnSpan = 1);
+// The dark red title of a group of rows, across the group's columns.
+Cell heading(const QString& name, int textId, int columnSpan);
 // The cell spread over several grid columns (a list across the field, unit and mark columns).
 Cell spanning(Cell cell, int columns);
 
