@@ -1,7 +1,7 @@
 #pragma once
 // Cells the expert calculators build their control tables from: captions, units, result boxes,
-// blue links, dark red headings, the declared input rows with the cells a window puts in place
-// of the table's own; and the input frame with its sketch that Form22 and Form23 share.
+// the declared input rows with the cells a window puts in place of the table's own; and the
+// input frame with its sketch that Form22 and Form23 share.
 
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
@@ -24,16 +24,6 @@ inline ui::Cell unit(const char* name, const QString& text, int columnSpan = 1) 
 
 inline ui::Cell box(const char* name) {
     return ui::result(QString::fromLatin1(name));
-}
-
-// A caption that opens something when clicked, drawn blue like a link.
-inline ui::Cell link(const char* name, int textId) {
-    return ui::colored(caption(name, textId), QStringLiteral("#0000ff"));
-}
-
-// The dark red title of a group of checks, across the group's columns.
-inline ui::Cell heading(const char* name, int textId, int columnSpan = 4) {
-    return ui::colored(caption(name, textId, columnSpan), QStringLiteral("#800000"));
 }
 
 // A cell of a declared input row that the window puts in place of the one its field table

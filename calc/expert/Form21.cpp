@@ -173,9 +173,6 @@ ui::Cell plusMinus(const QString& fieldName) {
     return ui::literal(QStringLiteral("Sign_") + fieldName, QStringLiteral("+/-"));
 }
 
-using expertui::heading;
-using expertui::link;
-
 // The captions that verdict labels show until a calculation writes "OK" or "NG".
 ui::Cell verdict(const QString& name, const QString& designCaption, int columnSpan = 1) {
     return ui::literal(name, designCaption, columnSpan);
@@ -187,10 +184,10 @@ std::vector<std::vector<ui::Cell>> inputLayout() {
     using expertui::Column;
     std::vector<std::vector<ui::Cell>> rows =
         expertui::inputRows(kInputs, {
-                                         {"Text3", Column::Mark, link("Label15", 1407)},
-                                         {"Text1_0", Column::Mark, link("Label20", 1407)},
-                                         {"Text1_9", Column::Mark, link("Label42", 1411)},
-                                         {"Text1_10", Column::Mark, link("Label54", 1410)},
+                                         {"Text3", Column::Mark, ui::link("Label15", 1407)},
+                                         {"Text1_0", Column::Mark, ui::link("Label20", 1407)},
+                                         {"Text1_9", Column::Mark, ui::link("Label42", 1411)},
+                                         {"Text1_10", Column::Mark, ui::link("Label54", 1410)},
                                      });
     std::vector<ui::Cell> tolerance = std::move(rows.back()); // Text1_11
     rows.pop_back();
@@ -298,10 +295,10 @@ void Form21::buildResults(QGroupBox* frame) {
 
 void Form21::buildChecks(QGroupBox* frame) {
     ui::grid(frame, {
-                        {heading("Label49", 1439, 4)},
+                        {ui::heading("Label49", 1439, 4)},
                         {ui::label("Label43", 1438), ui::result("Text21"), ui::gap()},
                         {ui::label("Label40", 1401), ui::label("Label48", 1402), ui::label("Label62", 1403)},
-                        {heading("Label65", 1435, 4)},
+                        {ui::heading("Label65", 1435, 4)},
                         {ui::label("Label29", 1436), ui::result("Text17"), ui::unitOf("Text17", kStress)},
                         {ui::label("Label31", 1437), ui::result("Text18"), ui::unitOf("Text18", kStress)},
                         {ui::label("Label66", 2003), ui::result("Text15")},
@@ -309,12 +306,12 @@ void Form21::buildChecks(QGroupBox* frame) {
                         {ui::label("Label39", 1427), ui::result("Text20", "大于1 OK"),
                          verdict("Label80", "(OK/NG)")},
                         {ui::label("Label60", 1416), ui::result("Text26"), ui::label("Label59", 1415)},
-                        {heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
+                        {ui::heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
                         {ui::label("Label14_2", 1429), ui::result("Text31"), ui::unitOf("Text31", kNewton)},
                         {ui::label("Label14_6", 1428), ui::result("Text32"), ui::unitOf("Text32", kMm)},
                         {ui::label("Label51", 1414), ui::result("Text25", "建议0.2~0.8*最大变形量"),
                          verdict("Label50", "(合理/不合理)")},
-                        {heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
+                        {ui::heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
                         {ui::label("Label68", 1433), ui::result("text28", "大于10倍迫震频率OK"),
                          ui::unitOf("text28", kHertz)},
                         {ui::label("Label70", 1432), ui::result("Text29", "转速1400/60计算"),

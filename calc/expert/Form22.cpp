@@ -185,8 +185,8 @@ std::vector<std::vector<ui::Cell>> inputLayout() {
     std::vector<std::vector<ui::Cell>> rows =
         inputRows(kInputs, {{"Text1_0", Column::Unit, ui::colored(unit("Label2", "N/mm2"), "#0000ff")},
                             {"Text1_0", Column::Mark, ui::gap()},
-                            {"Text1_12", Column::Unit, link("Label58", 1411)},
-                            {"Text1_13", Column::Unit, link("Label60", 1410)}});
+                            {"Text1_12", Column::Unit, ui::link("Label58", 1411)},
+                            {"Text1_13", Column::Unit, ui::link("Label60", 1410)}});
     ui::Cell tolerance = std::move(rows.back()[1]); // Text1_11
     rows.pop_back();
     std::vector<ui::Cell>& freeAngle = rows[10]; // Text1_10
@@ -311,16 +311,16 @@ void Form22::buildChecks(QGroupBox* frame) {
     ui::grid(
         frame,
         {
-            {heading("Label1", 1553)},
+            {ui::heading("Label1", 1553, 4)},
             {ui::label(QStringLiteral("Label35"), 1554), box("Text6"), unit("Label39", kStress)},
             {ui::label(QStringLiteral("Label77"), 1555), box("Text23"), unit("Label78", kStress)},
             {ui::label(QStringLiteral("Label54"), 2436), box("Text30")},
             {ui::label(QStringLiteral("Label55"), 2437), box("Text31")},
-            {link("Label81", 1552)},
+            {ui::link("Label81", 1552)},
             {ui::label(QStringLiteral("Label80"), 2438), box("Text26")},
             {ui::label(QStringLiteral("Label85"), 1557), box("Text25"), unit("Label84", kStress)},
             {ui::label(QStringLiteral("Label79"), 1556), box("Text24"), unit("Label56", kVerdict)},
-            {heading("Label50", 1560)},
+            {ui::heading("Label50", 1560, 4)},
             {ui::label(QStringLiteral("Label32"), 1558), box("Text28"), unit("Label8", kTorque)},
             {ui::label(QStringLiteral("Label38"), 1559), box("Text29"), unit("Label33", QStringLiteral("°"))},
             {ui::label(QStringLiteral("Label53"), 1570), box("Text16"), unit("Label4", kVerdict)},

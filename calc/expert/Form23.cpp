@@ -188,8 +188,8 @@ void Form23::buildInputs(QGroupBox* frame) {
     QVBoxLayout* side =
         inputsBesideSketch(frame,
                            inputRows(kInputs, {{"Text1_0", Column::Mark, ui::gap()},
-                                               {"Text1_8", Column::Unit, link("Label47", 1411)},
-                                               {"Text1_9", Column::Unit, link("Label5", 1410)}}),
+                                               {"Text1_8", Column::Unit, ui::link("Label47", 1411)},
+                                               {"Text1_9", Column::Unit, ui::link("Label5", 1410)}}),
                            QStringLiteral(":/pictures/expert/form23-sketch.svg"), 3720);
     field(QStringLiteral("Text1_0"))->setToolTip(StringTable::text(2277));
     side->addWidget(buildButtons(frame));
@@ -239,12 +239,12 @@ void Form23::buildResults(QGroupBox* frame) {
 
 void Form23::buildChecks(QGroupBox* frame) {
     ui::grid(frame, {
-                        {heading("Label21", 1553)},
+                        {ui::heading("Label21", 1553, 4)},
                         {caption("Label54", 1436), box("Text14"), unit("Label49", kStress)},
                         {caption("Label57", 1437), box("Text15"), unit("Label56", kStress)},
                         {caption("Label66", 1993), box("Text18"), unit("Label65", kStress)},
                         {caption("Label7", 2127), box("Text5"), unit("Label27", kVerdict)},
-                        {heading("Label8", 1560)},
+                        {ui::heading("Label8", 1560, 4)},
                         {caption("Label60", 1429), box("Text16"), unit("Label61", QStringLiteral("N"))},
                         {caption("Label58", 1559), box("Text17"), unit("Label59", kMm)},
                         {caption("Label28", 1570), box("Text25"), unit("Label50", kVerdict)},
