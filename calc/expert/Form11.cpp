@@ -37,26 +37,18 @@ using expertui::Column;
 using expertui::unit;
 
 // No field carries a mark; the reset empties the modulus too.
+// clang-format off
 const ui::InputField kInputs[] = {
-    {.field = "Text10_0",
-     .captionId = 1567,
-     .unit = "kg/mm2",
-     .defaultText = "7000",
-     .caption = "Label9",
-     .unitName = "Label12"},
+    {.field = "Text10_0", .captionId = 1567, .unit = "kg/mm2", .defaultText = "7000", .caption = "Label9", .unitName = "Label12"},
     {.field = "Text10_1", .captionId = 1333, .unit = "mm", .caption = "Label15", .unitName = "Label17"},
-    {.field = "Text10_2", .captionId = 1520, .unit = "mm", .caption = "Label1", .unitName = "Label5"},
-    {.field = "Text10_3", .captionId = 1521, .unit = "mm", .caption = "Label2", .unitName = "Label6"},
-    {.field = "Text10_4", .captionId = 1373, .unit = "T", .caption = "Label18", .unitName = "Label7"},
-    {.field = "Text10_5", .captionId = 1369, .unit = "mm", .caption = "Label3", .unitName = "Label8"},
-    {.field = "Text10_6", .captionId = 2190, .unit = "mm", .caption = "Label4", .unitName = "Label27"},
-    {.field = "Text10_7",
-     .captionId = 2189,
-     .unit = "mm",
-     .need = ui::Need::Plain,
-     .caption = "Label54",
-     .unitName = "Label55"},
+    {.field = "Text10_2", .captionId = 1520, .unit = "mm", .caption = "Label1",  .unitName = "Label5"},
+    {.field = "Text10_3", .captionId = 1521, .unit = "mm", .caption = "Label2",  .unitName = "Label6"},
+    {.field = "Text10_4", .captionId = 1373, .unit = "T",  .caption = "Label18", .unitName = "Label7"},
+    {.field = "Text10_5", .captionId = 1369, .unit = "mm", .caption = "Label3",  .unitName = "Label8"},
+    {.field = "Text10_6", .captionId = 2190, .unit = "mm", .caption = "Label4",  .unitName = "Label27"},
+    {.field = "Text10_7", .captionId = 2189, .unit = "mm", .need = ui::Need::Plain, .caption = "Label54", .unitName = "Label55"},
 };
+// clang-format on
 
 const ui::In<Inputs> kRead[] = {
     {"Text10_0", &Inputs::g},          {"Text10_1", &Inputs::d},       {"Text10_2", &Inputs::smallOuter},

@@ -34,80 +34,23 @@ const QString kCoils = QStringLiteral("T");
 
 // The end-form code and the tolerance keep their texts on reset; the tolerance sits beside
 // the free height (see inputLayout).
+// clang-format off
 const ui::InputField kInputs[] = {
-    {.field = "Text3",
-     .captionId = 1367,
-     .need = ui::Need::Plain,
-     .defaultText = "YI",
-     .onReset = ui::OnReset::Keep,
-     .caption = "Label34"},
-    {.field = "Text1_0", .captionId = 1394, .unit = "N/mm²", .defaultText = "78000", .caption = "Label9"},
-    {.field = "Text1_1",
-     .captionId = 1333,
-     .unit = "mm",
-     .defaultText = "1",
-     .caption = "Label1",
-     .mark = "Label23_1"},
-    {.field = "Text1_2",
-     .captionId = 1332,
-     .unit = "mm",
-     .defaultText = "10",
-     .caption = "Label3",
-     .mark = "Label23_2"},
-    {.field = "Text1_3",
-     .captionId = 1373,
-     .unit = "T",
-     .defaultText = "4",
-     .caption = "Label5",
-     .mark = "Label23_3"},
-    {.field = "Text1_4",
-     .captionId = 1331,
-     .unit = "T",
-     .defaultText = "6",
-     .caption = "Label63",
-     .mark = "Label23_4"},
-    {.field = "Text1_5",
-     .captionId = 1369,
-     .unit = "mm",
-     .defaultText = "16",
-     .caption = "Label36",
-     .mark = "Label23_5"},
-    {.field = "Text1_6",
-     .captionId = 1372,
-     .unit = "mm",
-     .defaultText = "14",
-     .caption = "Label7",
-     .mark = "Label23_6"},
-    {.field = "Text1_7",
-     .captionId = 1370,
-     .unit = "mm",
-     .defaultText = "12",
-     .caption = "Label22",
-     .mark = "Label23_7"},
-    {.field = "Text1_8",
-     .captionId = 1374,
-     .unit = "mm",
-     .need = ui::Need::Optional,
-     .defaultText = "10",
-     .caption = "Label56",
-     .mark = "Label23_8"},
-    {.field = "Text1_9",
-     .captionId = 1412,
-     .unit = "Mpa",
-     .need = ui::Need::Plain,
-     .defaultText = "1660",
-     .caption = "Label41"},
-    {.field = "Text1_10",
-     .captionId = 1440,
-     .need = ui::Need::Plain,
-     .defaultText = "0.41",
-     .caption = "Label55"},
-    {.field = "Text1_11",
-     .unit = "mm",
-     .need = ui::Need::Plain,
-     .defaultText = "0.2",
-     .onReset = ui::OnReset::Keep},
+    {.field = "Text3",    .captionId = 1367, .need = ui::Need::Plain, .defaultText = "YI", .onReset = ui::OnReset::Keep, .caption = "Label34"},
+    {.field = "Text1_0",  .captionId = 1394, .unit = "N/mm²", .defaultText = "78000", .caption = "Label9"},
+    {.field = "Text1_1",  .captionId = 1333, .unit = "mm", .defaultText = "1",  .caption = "Label1",  .mark = "Label23_1"},
+    {.field = "Text1_2",  .captionId = 1332, .unit = "mm", .defaultText = "10", .caption = "Label3",  .mark = "Label23_2"},
+    {.field = "Text1_3",  .captionId = 1373, .unit = "T",  .defaultText = "4",  .caption = "Label5",  .mark = "Label23_3"},
+    {.field = "Text1_4",  .captionId = 1331, .unit = "T",  .defaultText = "6",  .caption = "Label63", .mark = "Label23_4"},
+    {.field = "Text1_5",  .captionId = 1369, .unit = "mm", .defaultText = "16", .caption = "Label36", .mark = "Label23_5"},
+    {.field = "Text1_6",  .captionId = 1372, .unit = "mm", .defaultText = "14", .caption = "Label7",  .mark = "Label23_6"},
+    {.field = "Text1_7",  .captionId = 1370, .unit = "mm", .defaultText = "12", .caption = "Label22", .mark = "Label23_7"},
+    {.field = "Text1_8",  .captionId = 1374, .unit = "mm", .need = ui::Need::Optional, .defaultText = "10", .caption = "Label56", .mark = "Label23_8"},
+    {.field = "Text1_9",  .captionId = 1412, .unit = "Mpa", .need = ui::Need::Plain, .defaultText = "1660", .caption = "Label41"},
+    {.field = "Text1_10", .captionId = 1440, .need = ui::Need::Plain, .defaultText = "0.41", .caption = "Label55"},
+    {.field = "Text1_11", .unit = "mm", .need = ui::Need::Plain, .defaultText = "0.2", .onReset = ui::OnReset::Keep},
 };
+// clang-format on
 
 const ui::In<Inputs> kRead[] = {
     {"Text1_0", &Inputs::G},  {"Text1_1", &Inputs::d},  {"Text1_2", &Inputs::D},
@@ -168,6 +111,9 @@ const ui::Verdict<Strength> kStrengthVerdicts[] = {
     {"Label79", &Strength::characteristicOk},
 };
 const char* const kLifeBox = "Text26";
+
+// Print, Save As and Drawing need a calculation that ran through.
+const QStringList kOutputButtons = {"Command5", "Command6", "Command7"};
 
 ui::Cell plusMinus(const QString& fieldName) {
     return ui::literal(QStringLiteral("Sign_") + fieldName, QStringLiteral("+/-"));
@@ -261,7 +207,7 @@ Form21::Form21() : FormBase(QStringLiteral("Form21")) {
     onClick(QStringLiteral("Command5"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form8")); });
     expertcells::connectExports(this); // Command6 (Save As) and Command7 (Drawing)
-    setEnabled({QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Command7")}, false);
+    setEnabled(kOutputButtons, false);
 }
 
 void Form21::buildInputs(QGroupBox* frame) {
@@ -357,7 +303,7 @@ void Form21::calculate() {
 
     Results r;
     ui::computeThenShow([&] { compute(in, r); }, [&] { show(r); });
-    setEnabled({QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Command7")}, true);
+    setEnabled(kOutputButtons, true);
 }
 
 void Form21::show(const Results& r) {
