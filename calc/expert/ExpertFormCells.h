@@ -1,7 +1,7 @@
 #pragma once
-// Cells the expert calculators build their control tables from: captions, units, result boxes,
-// the declared input rows with the cells a window puts in place of the table's own; and the
-// input frame with its sketch that Form22 and Form23 share.
+// What the expert calculators add to the builder's cells: the declared input rows with the cells
+// a window puts in place of the table's own, and the input frame with its sketch that Form22
+// and Form23 share.
 
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
@@ -13,18 +13,6 @@ class QGroupBox;
 class QVBoxLayout;
 
 namespace expertui {
-
-inline ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
-    return ui::label(QString::fromLatin1(name), textId, columnSpan);
-}
-
-inline ui::Cell unit(const char* name, const QString& text, int columnSpan = 1) {
-    return ui::unit(QString::fromLatin1(name), text, columnSpan);
-}
-
-inline ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
 
 // A cell of a declared input row that the window puts in place of the one its field table
 // gives: a link to a reference table, or a gap where a required field shows no mark.

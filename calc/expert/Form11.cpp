@@ -31,10 +31,7 @@ const QString kNewton = QStringLiteral("N");
 // The buttons that need a result: reset, print, snapshot and drawing.
 const QStringList kResultButtons = {"Command2", "Command3", "Command4", "Command6"};
 
-using expertui::box;
-using expertui::caption;
 using expertui::Column;
-using expertui::unit;
 
 // No field carries a mark; the reset empties the modulus too.
 // clang-format off
@@ -134,8 +131,8 @@ void Form11::buildInputs(QGroupBox* frame) {
     // Wide enough for the solid-height note the last two units receive.
     std::vector<std::vector<ui::Cell>> rows =
         expertui::inputRows(kInputs,
-                            {{"Text10_6", Column::Unit, unit("Label27", kMm, 3)},
-                             {"Text10_7", Column::Unit, unit("Label55", kMm, 3)}},
+                            {{"Text10_6", Column::Unit, ui::unit("Label27", kMm, 3)},
+                             {"Text10_7", Column::Unit, ui::unit("Label55", kMm, 3)}},
                             false);
     rows.front().push_back(ui::button(QStringLiteral("Command7"), 1405, 2));
     ui::grid(frame, rows);
@@ -155,22 +152,24 @@ void Form11::buildResults(QGroupBox* frame) {
     auto* columns = new QHBoxLayout(frame);
     auto* values = new QWidget(frame);
     columns->addWidget(values);
-    ui::grid(values, {
-                         {caption("Label36", 2198), box("Text8"), unit("Label35", QStringLiteral("(N/mm)"))},
-                         {caption("Label50", 2192), box("Text1"), unit("Label19", QStringLiteral("gf   =")),
-                          box("Text16"), unit("Label51", kNewton)},
-                         {caption("Label48", 2191), box("Text2"), unit("Label13", QStringLiteral("gf   =")),
-                          box("Text17"), unit("Label49", QStringLiteral("N "))},
-                         {caption("Label42", 2196), box("Text13"), unit("Label43", QStringLiteral("(mm)")),
-                          caption("Label39", 2197), box("Text12"), unit("Label38", kNewton)},
-                         {caption("Label46", 2194), box("Text15"), unit("Label47", QStringLiteral("(mm)")),
-                          caption("Label44", 2195), box("Text14"), unit("Label45", kNewton)},
-                         {caption("Label29", 2199), unit("Label30", QStringLiteral("?"), 2)},
-                         {caption("Label32", 1419), box("Text6"), unit("Label31", QStringLiteral("?")),
-                          caption("Label34", 1418), box("Text7")},
-                         {caption("Label37", 1918), box("Text9"), unit("Label33", kMm),
-                          caption("Label52", 2193), box("Text18"), unit("Label53", kNewton)},
-                     });
+    ui::grid(
+        values,
+        {
+            {ui::label("Label36", 2198), ui::result("Text8"), ui::unit("Label35", QStringLiteral("(N/mm)"))},
+            {ui::label("Label50", 2192), ui::result("Text1"), ui::unit("Label19", QStringLiteral("gf   =")),
+             ui::result("Text16"), ui::unit("Label51", kNewton)},
+            {ui::label("Label48", 2191), ui::result("Text2"), ui::unit("Label13", QStringLiteral("gf   =")),
+             ui::result("Text17"), ui::unit("Label49", QStringLiteral("N "))},
+            {ui::label("Label42", 2196), ui::result("Text13"), ui::unit("Label43", QStringLiteral("(mm)")),
+             ui::label("Label39", 2197), ui::result("Text12"), ui::unit("Label38", kNewton)},
+            {ui::label("Label46", 2194), ui::result("Text15"), ui::unit("Label47", QStringLiteral("(mm)")),
+             ui::label("Label44", 2195), ui::result("Text14"), ui::unit("Label45", kNewton)},
+            {ui::label("Label29", 2199), ui::unit("Label30", QStringLiteral("?"), 2)},
+            {ui::label("Label32", 1419), ui::result("Text6"), ui::unit("Label31", QStringLiteral("?")),
+             ui::label("Label34", 1418), ui::result("Text7")},
+            {ui::label("Label37", 1918), ui::result("Text9"), ui::unit("Label33", kMm),
+             ui::label("Label52", 2193), ui::result("Text18"), ui::unit("Label53", kNewton)},
+        });
     columns->addWidget(buildLoadDiagram(frame), 0, Qt::AlignTop);
 }
 

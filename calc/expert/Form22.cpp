@@ -123,7 +123,7 @@ const QStringList kOutputButtons = {"Command6", "Command1"};
 // the free angle and its mark.
 std::vector<std::vector<ui::Cell>> inputLayout() {
     std::vector<std::vector<ui::Cell>> rows =
-        inputRows(kInputs, {{"Text1_0", Column::Unit, ui::colored(unit("Label2", "N/mm2"), "#0000ff")},
+        inputRows(kInputs, {{"Text1_0", Column::Unit, ui::colored(ui::unit("Label2", "N/mm2"), "#0000ff")},
                             {"Text1_0", Column::Mark, ui::gap()},
                             {"Text1_12", Column::Unit, ui::link("Label58", 1411)},
                             {"Text1_13", Column::Unit, ui::link("Label60", 1410)}});
@@ -221,30 +221,32 @@ void Form22::buildResults(QGroupBox* frame) {
     const QString newton = QStringLiteral("N");
     const QString equals = QStringLiteral("=");
     const QString kgf = QStringLiteral("Kgf");
-    ui::grid(frame, {
-                        {ui::label(QStringLiteral("Label13"), 1485), box("Text3"),
-                         unit("Label14_2", QStringLiteral("N.mm/deg"))},
-                        {ui::label(QStringLiteral("Label20"), 1489), box("Text12"), unit("Label45", kTorque),
-                         unit("Label48", kPlusMinus), box("Text9")},
-                        {ui::label(QStringLiteral("Label68"), 1490), box("Text19"), unit("Label69", kTorque),
-                         unit("Label70", kPlusMinus), box("Text20")},
-                        {ui::label(QStringLiteral("Label6"), 1563), box("Text27"), unit("Label5", kTorque),
-                         unit("Label3", kPlusMinus), box("Text11")},
-                        {ui::label(QStringLiteral("Label21"), 1486), box("Text13"), unit("Label27", newton),
-                         unit("Label49", equals), box("Text10"), unit("Label46", kgf)},
-                        {ui::label(QStringLiteral("Label11"), 1487), box("Text2"), unit("Label12_0", newton),
-                         unit("Label47", equals), box("Text5"), unit("Label29", kgf)},
-                        {ui::label(QStringLiteral("Label61"), 1488), box("Text17"), unit("Label62", newton),
-                         unit("Label66", equals), box("Text18"), unit("Label63", kgf)},
-                        {ui::label(QStringLiteral("Label71"), 1491), box("Text21"), unit("Label73", kMm)},
-                        {ui::label(QStringLiteral("Label72"), 1492), box("Text22"), unit("Label74", kMm)},
-                        {ui::label(QStringLiteral("Label36"), 1418), box("Text7")},
-                        {ui::label(QStringLiteral("Label51"), 1419), box("Text4"),
-                         ui::label(QStringLiteral("Label52"), 1420)},
-                        {ui::label(QStringLiteral("Label37"), 1565), box("Text8"),
-                         unit("Label40", QStringLiteral("mm4")), ui::gap(), box("Text15"),
-                         unit("Label41", QStringLiteral("mm3"))},
-                    });
+    ui::grid(
+        frame,
+        {
+            {ui::label(QStringLiteral("Label13"), 1485), ui::result("Text3"),
+             ui::unit("Label14_2", QStringLiteral("N.mm/deg"))},
+            {ui::label(QStringLiteral("Label20"), 1489), ui::result("Text12"), ui::unit("Label45", kTorque),
+             ui::unit("Label48", kPlusMinus), ui::result("Text9")},
+            {ui::label(QStringLiteral("Label68"), 1490), ui::result("Text19"), ui::unit("Label69", kTorque),
+             ui::unit("Label70", kPlusMinus), ui::result("Text20")},
+            {ui::label(QStringLiteral("Label6"), 1563), ui::result("Text27"), ui::unit("Label5", kTorque),
+             ui::unit("Label3", kPlusMinus), ui::result("Text11")},
+            {ui::label(QStringLiteral("Label21"), 1486), ui::result("Text13"), ui::unit("Label27", newton),
+             ui::unit("Label49", equals), ui::result("Text10"), ui::unit("Label46", kgf)},
+            {ui::label(QStringLiteral("Label11"), 1487), ui::result("Text2"), ui::unit("Label12_0", newton),
+             ui::unit("Label47", equals), ui::result("Text5"), ui::unit("Label29", kgf)},
+            {ui::label(QStringLiteral("Label61"), 1488), ui::result("Text17"), ui::unit("Label62", newton),
+             ui::unit("Label66", equals), ui::result("Text18"), ui::unit("Label63", kgf)},
+            {ui::label(QStringLiteral("Label71"), 1491), ui::result("Text21"), ui::unit("Label73", kMm)},
+            {ui::label(QStringLiteral("Label72"), 1492), ui::result("Text22"), ui::unit("Label74", kMm)},
+            {ui::label(QStringLiteral("Label36"), 1418), ui::result("Text7")},
+            {ui::label(QStringLiteral("Label51"), 1419), ui::result("Text4"),
+             ui::label(QStringLiteral("Label52"), 1420)},
+            {ui::label(QStringLiteral("Label37"), 1565), ui::result("Text8"),
+             ui::unit("Label40", QStringLiteral("mm4")), ui::gap(), ui::result("Text15"),
+             ui::unit("Label41", QStringLiteral("mm3"))},
+        });
 }
 
 void Form22::buildChecks(QGroupBox* frame) {
@@ -252,19 +254,20 @@ void Form22::buildChecks(QGroupBox* frame) {
         frame,
         {
             {ui::heading("Label1", 1553, 4)},
-            {ui::label(QStringLiteral("Label35"), 1554), box("Text6"), unit("Label39", kStress)},
-            {ui::label(QStringLiteral("Label77"), 1555), box("Text23"), unit("Label78", kStress)},
-            {ui::label(QStringLiteral("Label54"), 2436), box("Text30")},
-            {ui::label(QStringLiteral("Label55"), 2437), box("Text31")},
+            {ui::label(QStringLiteral("Label35"), 1554), ui::result("Text6"), ui::unit("Label39", kStress)},
+            {ui::label(QStringLiteral("Label77"), 1555), ui::result("Text23"), ui::unit("Label78", kStress)},
+            {ui::label(QStringLiteral("Label54"), 2436), ui::result("Text30")},
+            {ui::label(QStringLiteral("Label55"), 2437), ui::result("Text31")},
             {ui::link("Label81", 1552)},
-            {ui::label(QStringLiteral("Label80"), 2438), box("Text26")},
-            {ui::label(QStringLiteral("Label85"), 1557), box("Text25"), unit("Label84", kStress)},
-            {ui::label(QStringLiteral("Label79"), 1556), box("Text24"), unit("Label56", kVerdict)},
+            {ui::label(QStringLiteral("Label80"), 2438), ui::result("Text26")},
+            {ui::label(QStringLiteral("Label85"), 1557), ui::result("Text25"), ui::unit("Label84", kStress)},
+            {ui::label(QStringLiteral("Label79"), 1556), ui::result("Text24"), ui::unit("Label56", kVerdict)},
             {ui::heading("Label50", 1560, 4)},
-            {ui::label(QStringLiteral("Label32"), 1558), box("Text28"), unit("Label8", kTorque)},
-            {ui::label(QStringLiteral("Label38"), 1559), box("Text29"), unit("Label33", QStringLiteral("°"))},
-            {ui::label(QStringLiteral("Label53"), 1570), box("Text16"), unit("Label4", kVerdict)},
-            {ui::label(QStringLiteral("Label83"), 1416), box("Text32"),
+            {ui::label(QStringLiteral("Label32"), 1558), ui::result("Text28"), ui::unit("Label8", kTorque)},
+            {ui::label(QStringLiteral("Label38"), 1559), ui::result("Text29"),
+             ui::unit("Label33", QStringLiteral("°"))},
+            {ui::label(QStringLiteral("Label53"), 1570), ui::result("Text16"), ui::unit("Label4", kVerdict)},
+            {ui::label(QStringLiteral("Label83"), 1416), ui::result("Text32"),
              ui::label(QStringLiteral("Label82"), 1415)},
         });
 }

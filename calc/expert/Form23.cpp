@@ -167,21 +167,22 @@ QWidget* Form23::buildButtons(QWidget* parent) {
 void Form23::buildResults(QGroupBox* frame) {
     QGridLayout* grid = ui::grid(
         frame, {
-                   {caption("Label45", 1503), box("Text21"), unit("Label53", QStringLiteral("g/mm   ="), 2),
-                    box("Text10"), unit("Label34", QStringLiteral("N/mm"))},
-                   {caption("Label43", 1569), box("Text19"), unit("Label51", kGf), unit("Label33", "="),
-                    box("Text9"), unit("Label10", QStringLiteral("N"))},
-                   {caption("Label44", 2147), box("Text20"), unit("Label52", kGf), caption("Label18", 1501),
-                    box("Text6"), unit("Label17", kGf)},
-                   {caption("Label3", 2148), box("Text2"), unit("Label19", kGf), caption("Label38", 1501),
-                    box("Text7"), unit("Label4", kGf)},
-                   {caption("Label46", 2274), box("Text11"), unit("Label39", kGf), caption("Label26", 1501),
-                    box("Text8"), unit("Label41", kGf)},
-                   {caption("Label30", 1419), box("Text3"), unit("Label29", QStringLiteral("?")),
-                    caption("Label6", 1418), box("Text4")},
-                   {caption("Label48", 1438), box("Text13")},
-                   {caption("Label62", 1416), box("Text26"), caption("Label63", 1415, 3)},
-                   {caption("Label20", 1502, 6)},
+                   {ui::label("Label45", 1503), ui::result("Text21"),
+                    ui::unit("Label53", QStringLiteral("g/mm   ="), 2), ui::result("Text10"),
+                    ui::unit("Label34", QStringLiteral("N/mm"))},
+                   {ui::label("Label43", 1569), ui::result("Text19"), ui::unit("Label51", kGf),
+                    ui::unit("Label33", "="), ui::result("Text9"), ui::unit("Label10", QStringLiteral("N"))},
+                   {ui::label("Label44", 2147), ui::result("Text20"), ui::unit("Label52", kGf),
+                    ui::label("Label18", 1501), ui::result("Text6"), ui::unit("Label17", kGf)},
+                   {ui::label("Label3", 2148), ui::result("Text2"), ui::unit("Label19", kGf),
+                    ui::label("Label38", 1501), ui::result("Text7"), ui::unit("Label4", kGf)},
+                   {ui::label("Label46", 2274), ui::result("Text11"), ui::unit("Label39", kGf),
+                    ui::label("Label26", 1501), ui::result("Text8"), ui::unit("Label41", kGf)},
+                   {ui::label("Label30", 1419), ui::result("Text3"), ui::unit("Label29", QStringLiteral("?")),
+                    ui::label("Label6", 1418), ui::result("Text4")},
+                   {ui::label("Label48", 1438), ui::result("Text13")},
+                   {ui::label("Label62", 1416), ui::result("Text26"), ui::label("Label63", 1415, 3)},
+                   {ui::label("Label20", 1502, 6)},
                });
     // The first band row has a second copy of its "max" caption lying exactly under the first;
     // drawn twice it would look bold, so only one is shown.
@@ -193,17 +194,18 @@ void Form23::buildResults(QGroupBox* frame) {
 }
 
 void Form23::buildChecks(QGroupBox* frame) {
-    ui::grid(frame, {
-                        {ui::heading("Label21", 1553, 4)},
-                        {caption("Label54", 1436), box("Text14"), unit("Label49", kStress)},
-                        {caption("Label57", 1437), box("Text15"), unit("Label56", kStress)},
-                        {caption("Label66", 1993), box("Text18"), unit("Label65", kStress)},
-                        {caption("Label7", 2127), box("Text5"), unit("Label27", kVerdict)},
-                        {ui::heading("Label8", 1560, 4)},
-                        {caption("Label60", 1429), box("Text16"), unit("Label61", QStringLiteral("N"))},
-                        {caption("Label58", 1559), box("Text17"), unit("Label59", kMm)},
-                        {caption("Label28", 1570), box("Text25"), unit("Label50", kVerdict)},
-                    });
+    ui::grid(frame,
+             {
+                 {ui::heading("Label21", 1553, 4)},
+                 {ui::label("Label54", 1436), ui::result("Text14"), ui::unit("Label49", kStress)},
+                 {ui::label("Label57", 1437), ui::result("Text15"), ui::unit("Label56", kStress)},
+                 {ui::label("Label66", 1993), ui::result("Text18"), ui::unit("Label65", kStress)},
+                 {ui::label("Label7", 2127), ui::result("Text5"), ui::unit("Label27", kVerdict)},
+                 {ui::heading("Label8", 1560, 4)},
+                 {ui::label("Label60", 1429), ui::result("Text16"), ui::unit("Label61", QStringLiteral("N"))},
+                 {ui::label("Label58", 1559), ui::result("Text17"), ui::unit("Label59", kMm)},
+                 {ui::label("Label28", 1570), ui::result("Text25"), ui::unit("Label50", kVerdict)},
+             });
     field(QStringLiteral("Text5"))->setToolTip(QStringLiteral("大于1 ok"));
     field(QStringLiteral("Text25"))->setToolTip(QStringLiteral("建议0.2~0.8*Lmax"));
 }
