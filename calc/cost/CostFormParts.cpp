@@ -53,6 +53,22 @@ void addContactLinks(QWidget* column, const char* webLabel, const char* mailLabe
     ui::onLabelClick(mail, [] { contactlinks::composePublisherMail(); });
 }
 
+void wireWeightWindow(FormBase* form, ui::InputFields fields, const WeightButtons& buttons,
+                      std::function<void()> calculate) {
+    form->declare(ui::fieldNames(fields));
+    form->attachInputArray(QStringLiteral("Text1"));
+    if (buttons.focusFirstField)
+        form->setFirstField(form->field(QStringLiteral("Text1_0")));
+    const QString calculateName = QString::fromLatin1(buttons.calculate);
+    form->setDefaultButton(form->button(calculateName));
+    form->onClick(calculateName, std::move(calculate));
+    form->onClick(QString::fromLatin1(buttons.reset), [form, fields, results = buttons.results] {
+        ui::resetFields(form, fields);
+        form->clearFields(results);
+    });
+    form->onClick(QString::fromLatin1(buttons.exit), [form] { form->close(); });
+}
+
 void fillList(FormBase* form, const QString& list, const QStringList& items, int selected) {
     QComboBox* box = form->comboBox(list);
     box->clear();

@@ -7,6 +7,8 @@
 #include "common/ui/FormBuilder.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -32,6 +34,19 @@ ui::Cell literalButton(const char* name, const char* caption);
 
 // Two labels that open the publisher's web page and a new mail to the publisher.
 void addContactLinks(QWidget* column, const char* webLabel, const char* mailLabel);
+
+// The keys and buttons of a weight window: the Down arrow walks the Text1 array, the calculate
+// button ("=") is the default button, the reset puts the fields back as declared and empties
+// the result boxes, and the exit button closes. The fields are declared.
+struct WeightButtons {
+    const char* calculate;
+    const char* reset;
+    const char* exit;
+    QStringList results;          // emptied by the reset
+    bool focusFirstField = false; // Text1_0 has the focus when the window is shown
+};
+void wireWeightWindow(FormBase* form, ui::InputFields fields, const WeightButtons& buttons,
+                      std::function<void()> calculate);
 
 // Fills a material list and selects one of its items.
 void fillList(FormBase* form, const QString& list, const QStringList& items, int selected);

@@ -4,31 +4,38 @@
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
-#include "common/StringTable.h"
 #include "common/ui/FieldNavigation.h"
-#include "common/ui/FormBuilder.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 
-#include <QVBoxLayout>
-
 namespace {
+
+using ui::Need;
+
+// Free texts: nothing is required, every character is accepted.
+const ui::InputField kFields[] = {
+    {.field = "Text1_0",
+     .captionId = 2058,
+     .need = Need::Plain,
+     .defaultText = "Sample Customer Ltd.",
+     .caption = "Label1_0"},
+    {.field = "Text1_1",
+     .captionId = 2057,
+     .need = Need::Plain,
+     .defaultText = "spring-123456",
+     .caption = "Label1_1"},
+    {.field = "Text1_2",
+     .captionId = 2056,
+     .need = Need::Plain,
+     .defaultText = "SP-0001",
+     .caption = "Label1_2"},
+};
 
 class Form118 : public CostWizardStep {
 public:
     Form118() : CostWizardStep(QStringLiteral("Form118"), 1) {
-        setWindowTitle(StringTable::text(2055));
-        auto* fields = new QWidget(this);
-        ui::grid(
-            fields,
-            {
-                {ui::label("Label1_0", 2058), ui::edit("Text1_0", QStringLiteral("Sample Customer Ltd."))},
-                {ui::label("Label1_1", 2057), ui::edit("Text1_1", QStringLiteral("spring-123456"))},
-                {ui::label("Label1_2", 2056), ui::edit("Text1_2", QStringLiteral("SP-0001"))},
-            });
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(fields);
-        page->addLayout(makeConfirmCancel([this] { confirm(); }));
-        // Free text: the Down arrow moves on, every character is accepted.
+        buildPage(2055, ui::inputRows(kFields, false), ui::fieldNames(kFields), [this] { confirm(); });
+        // The Down arrow moves on to the next text.
         FieldNavigation::attach(this, QStringLiteral("Text1"));
         setFirstField(field(QStringLiteral("Text1_0")));
     }

@@ -5,11 +5,8 @@
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
-#include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
-
-#include <QVBoxLayout>
 
 namespace {
 
@@ -30,13 +27,7 @@ const ui::InputField kFields[] = {
 class Form119 : public CostWizardStep {
 public:
     Form119() : CostWizardStep(QStringLiteral("Form119"), 2) {
-        setWindowTitle(StringTable::text(2054));
-        auto* fields = new QWidget(this);
-        ui::grid(fields, ui::inputRows(kFields, false));
-        auto* page = new QVBoxLayout(this);
-        page->addWidget(fields);
-        page->addLayout(makeConfirmCancel([this] { confirm(); }));
-        declare(ui::fieldNames(kFields));
+        buildPage(2054, ui::inputRows(kFields, false), ui::fieldNames(kFields), [this] { confirm(); });
         attachInputArray(QStringLiteral("Text1"));
         setFirstField(field(QStringLiteral("Text1_0")));
     }

@@ -1,40 +1,66 @@
 #include "calc/cost/Form120.h"
 
+#include "calc/cost/CostFormParts.h"
 #include "calc/cost/CostWizardCore.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/WireDensityTable.h"
 #include "common/Numbers.h"
-#include "common/StringTable.h"
-#include "common/ui/FormBuilder.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
 
 #include <QComboBox>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 
+using ui::Need;
+
 const auto kMaterials = WireDensityTable::Variant::Full;
+
+// The unit price may not be empty (its own message); the weight is shown, not typed.
+const ui::InputField kFields[] = {
+    {.field = "Text1_0",
+     .captionId = 2062,
+     .defaultText = "30",
+     .messageId = 2242,
+     .caption = "Label5",
+     .unitName = "Label8_1"},
+    {.field = "Text1_1",
+     .captionId = 2061,
+     .need = Need::Plain,
+     .defaultText = "2",
+     .caption = "Label3",
+     .unitName = "Label8_2"},
+    {.field = "Text1_2", .captionId = 2259, .need = Need::Plain, .caption = "Label4", .unitName = "Label8_0"},
+    {.field = "Text1_3",
+     .captionId = 2060,
+     .unit = "%",
+     .need = Need::Plain,
+     .defaultText = "5",
+     .caption = "Label17",
+     .unitName = "Label7_4"},
+};
+const costparts::UnitText kUnitTexts[] = {{"Text1_0", 1461}, {"Text1_1", 1461}, {"Text1_2", 1463}};
+
+// What Confirm reads; the weight is the one the last tick computed.
+struct Typed {
+    float price = 0;
+    float freight = 0;
+    float lossPercent = 0;
+};
+const ui::In<Typed> kRead[] = {
+    {"Text1_0", &Typed::price},
+    {"Text1_1", &Typed::freight},
+    {"Text1_3", &Typed::lossPercent},
+};
 
 } // namespace
 
 Form120::Form120() : CostWizardStep(QStringLiteral("Form120"), 3) {
-    setWindowTitle(StringTable::text(1375));
-    auto* fields = new QWidget(this);
-    ui::grid(fields, {
-                         {ui::label("Label1", 1646), ui::combo("Combo1")},
-                         {ui::label("Label5", 2062), ui::edit("Text1_0", QStringLiteral("30")),
-                          ui::label("Label8_1", 1461)},
-                         {ui::label("Label3", 2061), ui::edit("Text1_1", QStringLiteral("2")),
-                          ui::label("Label8_2", 1461)},
-                         {ui::label("Label4", 2259), ui::result("Text1_2"), ui::label("Label8_0", 1463)},
-                         {ui::label("Label17", 2060), ui::edit("Text1_3", QStringLiteral("5")),
-                          ui::literal("Label7_4", QStringLiteral("%"))},
-                     });
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(fields);
-    page->addLayout(makeConfirmCancel([this] { confirm(); }));
+    std::vector<std::vector<ui::Cell>> rows = costparts::fieldRows(kFields, kUnitTexts);
+    rows[2][1] = ui::result(QStringLiteral("Text1_2")); // read only: the timer writes it
+    rows.insert(rows.begin(), {ui::label("Label1", 1646), ui::combo("Combo1")});
+    buildPage(1375, rows, ui::fieldNames(kFields) << QStringLiteral("Combo1"), [this] { confirm(); });
 
     // Any text may be typed into the list; one that names no material keeps the last density.
     QComboBox* materials = comboBox(QStringLiteral("Combo1"));
@@ -63,15 +89,12 @@ void Form120::weigh() {
 
 void Form120::confirm() {
     using namespace costwizard;
-    if (isEmpty(QStringLiteral("Text1_0"))) {
-        prompt::inform(this, StringTable::text(2242));
+    if (!costparts::requireCaptionAlone(this, kFields))
         return;
-    }
-    const auto v = readNumbers({{"Text1_0", 2062}, {"Text1_1", 2061}, {"Text1_3", 2060}});
-    if (!v)
+    const std::optional<Typed> in = readNumbers(kRead, kFields);
+    if (!in)
         return;
-    const float price = (*v)[0], freight = (*v)[1], loss = (*v)[2];
-    const double cost = materialCost(price, freight, CostPieceWeight, loss);
+    const double cost = materialCost(in->price, in->freight, CostPieceWeight, in->lossPercent);
     const QString report = materialSection(CostReport2,
                                            {.material = text(QStringLiteral("Combo1")),
                                             .price = text(QStringLiteral("Text1_0")),
@@ -79,9 +102,9 @@ void Form120::confirm() {
                                             .weight = text(QStringLiteral("Text1_2")),
                                             .loss = text(QStringLiteral("Text1_3"))},
                                            cost);
-    CostMaterialPrice = price;
-    CostFreight = freight;
-    CostLossPercent = loss;
+    CostMaterialPrice = in->price;
+    CostFreight = in->freight;
+    CostLossPercent = in->lossPercent;
     CostReport3 = report;
     handToHub(report);
 }

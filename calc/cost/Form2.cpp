@@ -54,18 +54,14 @@ Form2::Form2() : FormBase(QStringLiteral("Form2")) {
         label(QString::fromLatin1(help))->setWordWrap(true);
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
     button(QStringLiteral("Command2"))->setToolTip(QStringLiteral("去报价看看"));
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command1",
+                                 .reset = "Command4",
+                                 .exit = "Command5",
+                                 .results = {QStringLiteral("Text5")},
+                                 .focusFirstField = true},
+                                [this] { calculate(); });
     onClick(QStringLiteral("Command2"), [this] { quote(); });
-    onClick(QStringLiteral("Command4"), [this] {
-        ui::resetFields(this, kFields);
-        setText(QStringLiteral("Text5"), {});
-    });
-    onClick(QStringLiteral("Command5"), [this] { close(); });
 }
 
 void Form2::calculate() {

@@ -48,16 +48,12 @@ Form3::Form3() : FormBase(QStringLiteral("Form3")) {
     label(QStringLiteral("Label13"))->setWordWrap(true);
     costparts::addContactLinks(column, "Label20", "Label22");
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        ui::resetFields(this, kFields);
-        setText(QStringLiteral("Text5"), {});
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command1",
+                                 .reset = "Command2",
+                                 .exit = "Command3",
+                                 .results = {QStringLiteral("Text5")}},
+                                [this] { calculate(); });
 }
 
 void Form3::calculate() {

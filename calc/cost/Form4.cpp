@@ -7,6 +7,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -38,16 +39,12 @@ Form4::Form4() : FormBase(QStringLiteral("Form4")) {
                      });
     costparts::addContactLinks(column, "Label20", "Label22");
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        ui::resetFields(this, kFields);
-        clearFields({QStringLiteral("Text6"), QStringLiteral("Text7")});
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command1",
+                                 .reset = "Command2",
+                                 .exit = "Command3",
+                                 .results = {QStringLiteral("Text6"), QStringLiteral("Text7")}},
+                                [this] { calculate(); });
 }
 
 void Form4::calculate() {
@@ -66,13 +63,8 @@ void Form4::calculate() {
         if (out.weight)
             setSingle(QStringLiteral("Text7"), *out.weight, u"0.0000");
     };
-    try {
-        wireweights::serpentine(in, out);
-    } catch (const num::CalcFault&) {
-        showResults(); // the length worked out before the fault stays written
-        throw;
-    }
-    showResults();
+    // The length worked out before a fault stays written.
+    ui::computeThenShow([&] { wireweights::serpentine(in, out); }, showResults);
 }
 
 SPIRELTA_REGISTER_FORM(Form4)

@@ -35,17 +35,13 @@ Form40::Form40() : FormBase(QStringLiteral("Form40")) {
                      });
     costparts::addContactLinks(column, "Label20", "Label22");
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setFirstField(field(QStringLiteral("Text1_0")));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command4"), [this] {
-        ui::resetFields(this, kFields);
-        setText(QStringLiteral("Text5"), {});
-    });
-    onClick(QStringLiteral("Command5"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command1",
+                                 .reset = "Command4",
+                                 .exit = "Command5",
+                                 .results = {QStringLiteral("Text5")},
+                                 .focusFirstField = true},
+                                [this] { calculate(); });
 }
 
 void Form40::calculate() {

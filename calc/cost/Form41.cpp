@@ -7,6 +7,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "platform/WindowCommands.h"
 
 namespace {
@@ -89,13 +90,8 @@ void Form41::calculate() {
         if (out.nickelPrice)
             setNumber(QStringLiteral("Text1_10"), *out.nickelPrice, u"0.000");
     };
-    try {
-        shaftcost::partCosts(in, out);
-    } catch (const num::CalcFault&) {
-        showCosts(); // every output worked out before the fault stays written
-        throw;
-    }
-    showCosts();
+    // Every output worked out before a fault stays written.
+    ui::computeThenShow([&] { shaftcost::partCosts(in, out); }, showCosts);
 }
 
 void Form41::quote() {

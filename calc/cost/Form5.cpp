@@ -47,16 +47,12 @@ Form5::Form5() : FormBase(QStringLiteral("Form5")) {
     ui::grid(column, {{ui::label("Label1", 1467)}, {ui::label("Label11", 1482)}});
     label(QStringLiteral("Label11"))->setWordWrap(true);
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials), 1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command10")));
-    onClick(QStringLiteral("Command10"), [this] { calculate(); });
-    onClick(QStringLiteral("Command7"), [this] {
-        ui::resetFields(this, kFields);
-        setText(QStringLiteral("Text13"), {});
-    });
-    onClick(QStringLiteral("Command6_0"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command10",
+                                 .reset = "Command7",
+                                 .exit = "Command6_0",
+                                 .results = {QStringLiteral("Text13")}},
+                                [this] { calculate(); });
 }
 
 void Form5::calculate() {

@@ -39,16 +39,12 @@ Form6::Form6() : FormBase(QStringLiteral("Form6")) {
                      });
     costparts::fillList(this, QStringLiteral("Combo1"), WireDensityTable::names(kMaterials, kMaterialRows),
                         1);
-    declare(ui::fieldNames(kFields));
-
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command10")));
-    onClick(QStringLiteral("Command10"), [this] { calculate(); });
-    onClick(QStringLiteral("Command7"), [this] {
-        ui::resetFields(this, kFields);
-        setText(QStringLiteral("Text13"), {});
-    });
-    onClick(QStringLiteral("Command6_0"), [this] { close(); });
+    costparts::wireWeightWindow(this, kFields,
+                                {.calculate = "Command10",
+                                 .reset = "Command7",
+                                 .exit = "Command6_0",
+                                 .results = {QStringLiteral("Text13")}},
+                                [this] { calculate(); });
 }
 
 void Form6::calculate() {

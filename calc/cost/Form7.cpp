@@ -6,6 +6,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -98,13 +99,8 @@ void Form7::calculate() {
     in.weight = money("Text19_4");
     in.secondary = money("Text19_5");
     springquotation::Prices prices;
-    try {
-        springquotation::price(in, prices);
-    } catch (const num::CalcFault&) {
-        showPrices(prices); // what was worked out before the fault stays written
-        throw;
-    }
-    showPrices(prices);
+    // What was worked out before a fault stays written.
+    ui::computeThenShow([&] { springquotation::price(in, prices); }, [&] { showPrices(prices); });
     button(QStringLiteral("Command2"))->setEnabled(true);
 }
 

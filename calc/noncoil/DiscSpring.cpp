@@ -1,5 +1,6 @@
 #include "calc/noncoil/DiscSpring.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "common/CheckedMath.h"
 #include "common/NotReached.h"
 
@@ -8,28 +9,17 @@
 namespace disc {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {
+constexpr noncoil::NamedModulus kMaterials[] = {
     {"60Si2MnA", 206000}, {"50CrVA", 206000}, {"17-7", 203400}, {"x718", 200000}, {"x750", 214000},
 };
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 Parameters parametersForRatio(double c, double e) {

@@ -62,17 +62,16 @@ Form36::Form36() : FormBase(QStringLiteral("Form36")) {
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
     // Indexes 0-4 and 6-10: Down counts the ten elements, so 9 and 10 wrap to 0.
-    attachInputArray(QStringLiteral("Text1"), ui::DownRule::ElementCount);
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this,
-                    {"Text1_7", "Command2", "Command1", "Text1_3", "Text1_2", "Text1_1", "Text1_0", "Text1_6",
-                     "Text1_8", "Text1_9", "Text1_10", "Combo1", "Combo2", "Combo3", "Text1_4"});
-    field(QStringLiteral("Text1_7"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        ui::resetFields(this, kInputs);
-        ui::resetFields(this, kResults);
-    });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_7", "Command2", "Command1", "Text1_3", "Text1_2", "Text1_1",
+                                       "Text1_0", "Text1_6", "Text1_8", "Text1_9", "Text1_10", "Combo1",
+                                       "Combo2", "Combo3", "Text1_4"},
+                          .down = ui::DownRule::ElementCount,
+                          .reset =
+                              [this] {
+                                  ui::resetFields(this, kInputs);
+                                  ui::resetFields(this, kResults);
+                              }});
 }
 
 void Form36::calculate() {

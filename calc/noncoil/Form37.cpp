@@ -5,6 +5,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -78,29 +79,17 @@ Form37::Form37() : FormBase(QStringLiteral("Form37")) {
         setText(QString::fromLatin1(unit), StringTable::text(1599));
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this,
-                    {"Text1_9",  "Text1_8",  "Text1_6",  "Text1_0",  "Text1_1",  "Text1_2",  "Text1_3",
-                     "Text1_4",  "Text1_5",  "Command1", "Command2", "Text1_7",  "Combo1",   "Text1_10",
-                     "Text1_11", "Text1_12", "Text1_13", "Text1_14", "Text1_15", "Text1_16", "Text1_17"});
-    field(QStringLiteral("Text1_9"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_9",  "Text1_8",  "Text1_6",  "Text1_0",  "Text1_1",  "Text1_2",
+                                       "Text1_3",  "Text1_4",  "Text1_5",  "Command1", "Command2", "Text1_7",
+                                       "Combo1",   "Text1_10", "Text1_11", "Text1_12", "Text1_13", "Text1_14",
+                                       "Text1_15", "Text1_16", "Text1_17"}});
 }
 
 void Form37::calculate() {
-    DesignInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    DesignResults r;
-    ui::computeThenShow(
-        this, [&] { mainspring::design(in, r); }, r, kShow);
+    DesignInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &mainspring::design, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form37)

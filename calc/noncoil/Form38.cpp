@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -48,28 +49,17 @@ Form38::Form38() : FormBase(QStringLiteral("Form38")) {
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
     // Indexes 0-2, 4 and 5: Down counts the five elements, so 4 and 5 wrap to 0.
-    attachInputArray(QStringLiteral("Text1"), ui::DownRule::ElementCount);
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Combo1", "Text1_0", "Text1_1", "Text1_2", "Text1_4", "Text1_5", "Command1",
-                           "Command2", "Command3"});
-    comboBox(QStringLiteral("Combo1"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Combo1", "Text1_0", "Text1_1", "Text1_2", "Text1_4", "Text1_5",
+                                       "Command1", "Command2", "Command3"},
+                          .down = ui::DownRule::ElementCount,
+                          .exitButton = true});
 }
 
 void Form38::calculate() {
-    drum::Inputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    drum::Results r;
-    ui::computeThenShow(
-        this, [&] { drum::constantForce(in, r); }, r, kShow);
+    drum::Inputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &drum::constantForce, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form38)

@@ -3,6 +3,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "calc/noncoil/ThinStrip.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -64,29 +65,18 @@ Form39::Form39() : FormBase(QStringLiteral("Form39")) {
                            .fixedCaptions = {{"Label1_7", "R1(L1/R)："}, {"Label1_11", "R2(L2/R)："}}});
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
-                           "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"});
-    field(QStringLiteral("Text1_0"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(
+        this, {.calculate = [this] { calculate(); },
+               .tabOrder = {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
+                            "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"}});
 }
 
 // The compression wizard's test deflection is not written here: it is a length in mm that
 // belongs to the wizard, and a percentage stored there would be wrong data.
 void Form39::calculate() {
-    CurledInputs in;
-    in.m = thinstrip::material(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    CurledResults r;
-    ui::computeThenShow(
-        this, [&] { thinstrip::curled(in, r); }, r, kShow);
+    CurledInputs start;
+    start.m = thinstrip::material(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &thinstrip::curled, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form39)

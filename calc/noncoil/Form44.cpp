@@ -3,6 +3,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "calc/noncoil/ThinStrip.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -67,27 +68,16 @@ Form44::Form44() : FormBase(QStringLiteral("Form44")) {
                            .sameRow = {"Text1_8"}});
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
-                           "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"});
-    field(QStringLiteral("Text1_0"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(
+        this, {.calculate = [this] { calculate(); },
+               .tabOrder = {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Command1",
+                            "Command2", "Text1_6", "Text1_7", "Text1_8", "Text1_9", "Text1_10", "Combo1"}});
 }
 
 void Form44::calculate() {
-    CantileverInputs in;
-    in.m = thinstrip::material(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    CantileverResults r;
-    ui::computeThenShow(
-        this, [&] { thinstrip::cantilever(in, r); }, r, kShow);
+    CantileverInputs start;
+    start.m = thinstrip::material(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &thinstrip::cantilever, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form44)

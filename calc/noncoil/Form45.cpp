@@ -3,6 +3,7 @@
 #include "calc/noncoil/DiscStack.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <cmath>
-#include <exception>
 
 namespace {
 
@@ -131,33 +131,19 @@ void Form45::switchPicture() {
 }
 
 void Form45::calculate() {
-    const double e = disc::materialModulus(text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
+    StackInputs start{};
+    start.e = disc::materialModulus(text(QStringLiteral("Combo1")));
+    start.typeText = text(QStringLiteral("Combo2"));
+    start.combinationText = text(QStringLiteral("Combo3"));
+    const std::optional<StackResults> r =
+        ui::calculate(this, kInputs, kRead, start, &disc::computeStack, kShowDisc);
+    if (!r)
         return;
-    StackInputs in = ui::read(this, kRead);
-    in.e = e;
-    in.typeText = text(QStringLiteral("Combo2"));
-    in.combinationText = text(QStringLiteral("Combo3"));
-    StackResults r;
-    std::exception_ptr fault;
-    try {
-        disc::computeStack(in, r);
-    } catch (const num::CalcFault&) {
-        fault = std::current_exception();
-    }
-    try {
-        ui::show(this, r, kShowDisc); // stops at the first result not reached
-    } catch (const num::CalcFault&) {
-        if (!fault)
-            throw;
-    }
-    if (fault)
-        std::rethrow_exception(fault);
     // A combination that is neither list text leaves the stack's load as it was.
-    if (std::isfinite(r.stackLoad))
-        ui::show(this, r, kShowStack);
-    ui::show(this, r, kShowStresses);
-    setText(QStringLiteral("Text1_21"), r.verdict);
+    if (std::isfinite(r->stackLoad))
+        ui::show(this, *r, kShowStack);
+    ui::show(this, *r, kShowStresses);
+    setText(QStringLiteral("Text1_21"), r->verdict);
 }
 
 SPIRELTA_REGISTER_FORM(Form45)

@@ -3,6 +3,7 @@
 #include "calc/noncoil/FineWireForce.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
@@ -133,14 +134,9 @@ Form52::Form52() : FormBase(QStringLiteral("Form52")) {
 }
 
 void Form52::calculate() {
-    Inputs in;
-    in.g = finewireforce::gradeModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Results r;
-    ui::computeThenShow(
-        this, [&] { finewireforce::compute(in, r); }, r, kShow);
+    Inputs start;
+    start.g = finewireforce::gradeModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &finewireforce::compute, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form52)

@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -66,29 +67,17 @@ Form71::Form71() : FormBase(QStringLiteral("Form71")) {
          .buttons = {{"Command1", 1357}, {"Command2", 1321}}});
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_4", "Combo3", "Combo1", "Command2", "Command1", "Text1_3", "Text1_2",
-                           "Text1_1", "Text1_0", "Text1_11", "Text1_5", "Text1_7", "Text1_6", "Text1_8",
-                           "Text1_9", "Text1_10", "Text1_12"});
-    field(QStringLiteral("Text1_4"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_4", "Combo3", "Combo1", "Command2", "Command1", "Text1_3",
+                                       "Text1_2", "Text1_1", "Text1_0", "Text1_11", "Text1_5", "Text1_7",
+                                       "Text1_6", "Text1_8", "Text1_9", "Text1_10", "Text1_12"}});
 }
 
 void Form71::calculate() {
-    CheckInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    in = ui::read(this, kRead, in);
-    in.lifeFactor = strip::fixedServiceLifeFactor(text(QStringLiteral("Combo3")));
-    CheckResults r;
-    ui::computeThenShow(
-        this, [&] { spiral::check(in, r); }, r, kShow);
+    CheckInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    start.lifeFactor = strip::fixedServiceLifeFactor(text(QStringLiteral("Combo3")));
+    ui::calculate(this, kInputs, kRead, start, &spiral::check, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form71)

@@ -5,6 +5,7 @@
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -74,28 +75,16 @@ Form72::Form72() : FormBase(QStringLiteral("Form72")) {
     setText(QStringLiteral("Unit_Text1_13"), StringTable::text(1599));
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_7", "Command2", "Command1", "Text1_5", "Text1_4", "Text1_3", "Text1_2",
-                           "Text1_1", "Text1_0", "Text1_6", "Text1_8", "Text1_9", "Combo1", "Text1_10",
-                           "Text1_11", "Text1_12", "Text1_13"});
-    field(QStringLiteral("Text1_7"))->setFocus();
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_7", "Command2", "Command1", "Text1_5", "Text1_4", "Text1_3",
+                                       "Text1_2", "Text1_1", "Text1_0", "Text1_6", "Text1_8", "Text1_9",
+                                       "Combo1", "Text1_10", "Text1_11", "Text1_12", "Text1_13"}});
 }
 
 void Form72::calculate() {
-    CheckInputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    in = ui::read(this, kRead, in);
-    CheckResults r;
-    ui::computeThenShow(
-        this, [&] { mainspring::check(in, r); }, r, kShow);
+    CheckInputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &mainspring::check, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form72)

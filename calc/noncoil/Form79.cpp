@@ -4,6 +4,7 @@
 #include "calc/noncoil/StripSteel.h"
 #include "calc/noncoil/StripWindowLayout.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -47,28 +48,17 @@ Form79::Form79() : FormBase(QStringLiteral("Form79")) {
                      .buttons = {{"Command1", 1357}, {"Command2", 1321}, {"Command3", 1315}}});
     declare(ui::controlNames(kRead) + ui::controlNames(kShow));
 
-    attachInputArray(QStringLiteral("Text1"));
-    setDefaultButton(button(QStringLiteral("Command1")));
-    ui::setTabOrder(this, {"Text1_3", "Text1_2", "Text1_1", "Text1_0", "Combo1", "Command3", "Command2",
-                           "Command1", "Text1_5", "Text1_4"});
-    setFirstField(field(QStringLiteral("Text1_0")));
-    onClick(QStringLiteral("Command1"), [this] { calculate(); });
-    onClick(QStringLiteral("Command2"), [this] {
-        for (QLineEdit* box : inputArray(QStringLiteral("Text1")))
-            box->clear();
-    });
-    onClick(QStringLiteral("Command3"), [this] { close(); });
+    stripwin::wire(this, {.calculate = [this] { calculate(); },
+                          .tabOrder = {"Text1_3", "Text1_2", "Text1_1", "Text1_0", "Combo1", "Command3",
+                                       "Command2", "Command1", "Text1_5", "Text1_4"},
+                          .exitButton = true,
+                          .firstField = "Text1_0"});
 }
 
 void Form79::calculate() {
-    drum::Inputs in;
-    in.e = strip::steelModulus(text(QStringLiteral("Combo1")));
-    in = ui::read(this, kRead, in);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    drum::Results r;
-    ui::computeThenShow(
-        this, [&] { drum::constantTorque(in, r); }, r, kShow);
+    drum::Inputs start;
+    start.e = strip::steelModulus(text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &drum::constantTorque, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form79)

@@ -3,6 +3,7 @@
 #include "calc/noncoil/FineWireForms.h"
 #include "common/SpringMaterials.h"
 #include "common/ui/ArrayCalculator.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
@@ -79,16 +80,11 @@ Form80::Form80() : FormBase(QStringLiteral("Form80")) {
 }
 
 void Form80::calculate() {
-    BalanceBarInputs in;
+    BalanceBarInputs start;
     const QString material = text(QStringLiteral("Combo1"));
-    in.g = springMaterialModulus(SpringMaterialRows::Short, material, Modulus::G);
-    in.e = springMaterialModulus(SpringMaterialRows::Short, material, Modulus::E);
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    in = ui::read(this, kRead, in);
-    BalanceBarResults r;
-    ui::computeThenShow(
-        this, [&] { finewire::balanceBar(in, r); }, r, kShow);
+    start.g = springMaterialModulus(SpringMaterialRows::Short, material, Modulus::G);
+    start.e = springMaterialModulus(SpringMaterialRows::Short, material, Modulus::E);
+    ui::calculate(this, kInputs, kRead, start, &finewire::balanceBar, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form80)

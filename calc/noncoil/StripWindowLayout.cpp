@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -109,6 +110,26 @@ void build(FormBase* form, const Layout& layout) {
         top->addWidget(
             ui::makePicture(form, QStringLiteral("Image1"), QString::fromLatin1(layout.picture), 260), 0,
             Qt::AlignTop);
+}
+
+void wire(FormBase* form, Wiring wiring) {
+    form->attachInputArray(QStringLiteral("Text1"), wiring.down);
+    form->setDefaultButton(form->button(QStringLiteral("Command1")));
+    ui::setTabOrder(form, wiring.tabOrder);
+    if (wiring.firstField)
+        form->setFirstField(form->field(QString::fromLatin1(wiring.firstField)));
+    else
+        form->control(wiring.tabOrder.first())->setFocus();
+    form->onClick(QStringLiteral("Command1"), std::move(wiring.calculate));
+    if (!wiring.reset) {
+        wiring.reset = [form] {
+            for (QLineEdit* box : form->inputArray(QStringLiteral("Text1")))
+                box->clear();
+        };
+    }
+    form->onClick(QStringLiteral("Command2"), std::move(wiring.reset));
+    if (wiring.exitButton)
+        form->onClick(QStringLiteral("Command3"), [form] { form->close(); });
 }
 
 } // namespace stripwin

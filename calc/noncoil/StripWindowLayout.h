@@ -5,8 +5,10 @@
 // buttons is data; the window keeps its own calculation.
 
 #include "common/ui/FieldTable.h"
+#include "common/ui/InputArrayNavigation.h"
 
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -42,5 +44,19 @@ struct Layout {
 
 // Builds the controls; the window then wires its buttons and keys.
 void build(FormBase* form, const Layout& layout);
+
+// How a strip window's keys and buttons behave: the Down arrow walks the Text1 array, Enter
+// presses Calculate (Command1), Tab follows the given order and the first control in it has the
+// focus, Command2 empties every box of the array unless the window resets otherwise, and
+// Command3, where the window has it, closes.
+struct Wiring {
+    std::function<void()> calculate;
+    QStringList tabOrder;
+    ui::DownRule down = ui::DownRule::NextIndex;
+    std::function<void()> reset = {};
+    bool exitButton = false;
+    const char* firstField = nullptr; // focused when the window is shown, instead of the first in tabOrder
+};
+void wire(FormBase* form, Wiring wiring);
 
 } // namespace stripwin

@@ -1,5 +1,6 @@
 #include "calc/noncoil/ThinStrip.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "common/CheckedMath.h"
 
 #include <array>
@@ -26,17 +27,12 @@ constexpr std::array<Row, 8> kRows{{
 } // namespace
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Row& r : kRows)
-        names.append(QString::fromLatin1(r.name));
-    return names;
+    return noncoil::namesOf(kRows);
 }
 
 Material material(const QString& text) {
-    for (const Row& r : kRows)
-        if (text == QLatin1String(r.name))
-            return r.m;
-    return {};
+    const Row* r = noncoil::rowNamed(kRows, text);
+    return r ? r->m : Material{};
 }
 
 void curled(const CurledInputs& in, CurledResults& r) {

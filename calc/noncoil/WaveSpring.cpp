@@ -1,5 +1,6 @@
 #include "calc/noncoil/WaveSpring.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
@@ -9,11 +10,7 @@
 namespace wave {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {
+constexpr noncoil::NamedModulus kMaterials[] = {
     {"SWC", 21000},  {"65Mn", 21000},         {"SUS304", 19000},
     {"17-7", 21000}, {"inconelX 750", 21800}, {"inconel 718", 20400},
 };
@@ -24,18 +21,11 @@ float s(double value) {
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 float waveFactor(float waves) {

@@ -1,5 +1,6 @@
 #include "calc/noncoil/WaveWasher.h"
 
+#include "calc/noncoil/MaterialRows.h"
 #include "calc/noncoil/WaveSpring.h"
 #include "common/CheckedMath.h"
 #include "common/NotReached.h"
@@ -7,26 +8,16 @@
 namespace wavewasher {
 
 namespace {
-struct Material {
-    const char* name;
-    double e;
-};
-constexpr Material kMaterials[] = {{"65Mn", 206000}, {"SUS304", 181000}, {"InconelX750", 214000}};
+constexpr noncoil::NamedModulus kMaterials[] = {
+    {"65Mn", 206000}, {"SUS304", 181000}, {"InconelX750", 214000}};
 } // namespace
 
 double materialModulus(const QString& listText) {
-    for (const Material& m : kMaterials) {
-        if (listText == QLatin1String(m.name))
-            return m.e;
-    }
-    return 0;
+    return noncoil::modulusNamed(kMaterials, listText);
 }
 
 QStringList materialNames() {
-    QStringList names;
-    for (const Material& m : kMaterials)
-        names.append(QString::fromLatin1(m.name));
-    return names;
+    return noncoil::namesOf(kMaterials);
 }
 
 void compute(const Inputs& in, Results& out) {

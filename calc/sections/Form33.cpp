@@ -5,7 +5,9 @@
 #include "common/WireShearModulusTable.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -58,14 +60,9 @@ Form33::Form33() : FormBase(QStringLiteral("Form33")) {
 }
 
 void Form33::calculate() {
-    const double g = wireshear::modulus(wireshear::Column::SquareWire, text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { squarewire::compute(in, r); }, kShown);
+    Inputs start{};
+    start.g = wireshear::modulus(wireshear::Column::SquareWire, text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &squarewire::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form33)

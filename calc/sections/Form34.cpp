@@ -9,6 +9,7 @@
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/Prompt.h"
 
 #include <QLabel>
@@ -139,8 +140,8 @@ void Form34::calculate() {
     if (!isEmpty(QStringLiteral("Text1_9")))
         in.tensileStrength = number(QStringLiteral("Text1_9"));
     Results r;
-    ui::computeAndShow(
-        this, r, [&] { rectangularwire::compute(in, r); }, kShown);
+    ui::computeThenShow(
+        this, [&] { rectangularwire::compute(in, r); }, r, kShown);
     if (r.solidAboveWorking) {
         prompt::inform(this, StringTable::text(2471) + num::text(r.solid));
         return;

@@ -7,6 +7,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/PictureWithLabels.h"
 
 #include <QVBoxLayout>
@@ -142,13 +143,7 @@ void Form35::calculate() {
         if (r.beyondContact)
             setText(QStringLiteral("Label1_7"), StringTable::text(*r.beyondContact ? 2267 : 2268));
     };
-    try {
-        equalpitchbarrel::compute(in, r);
-    } catch (const num::CalcFault&) {
-        show();
-        throw;
-    }
-    show();
+    ui::computeThenShow([&] { equalpitchbarrel::compute(in, r); }, show);
 }
 
 SPIRELTA_REGISTER_FORM(Form35)

@@ -5,7 +5,9 @@
 #include "common/SpringMaterials.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -62,16 +64,10 @@ Form43::Form43() : FormBase(QStringLiteral("Form43")) {
 }
 
 void Form43::calculate() {
-    const double e =
-        springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")), Modulus::E);
+    Inputs start{};
+    start.e = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")), Modulus::E);
     // This window reads its inputs before it tests them.
-    Inputs in = ui::read(this, kRead);
-    in.e = e;
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { rectangulartorsion::compute(in, r); }, kShown);
+    ui::calculate(this, kInputs, kRead, start, &rectangulartorsion::compute, kShown, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form43)

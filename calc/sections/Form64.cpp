@@ -5,7 +5,9 @@
 #include "common/WireShearModulusTable.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -59,14 +61,9 @@ Form64::Form64() : FormBase(QStringLiteral("Form64")) {
 }
 
 void Form64::calculate() {
-    const double g = wireshear::modulus(wireshear::Column::FlatWire, text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { flatwire::compute(in, r); }, kShown);
+    Inputs start{};
+    start.g = wireshear::modulus(wireshear::Column::FlatWire, text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &flatwire::compute, kShown);
 }
 
 SPIRELTA_REGISTER_FORM(Form64)

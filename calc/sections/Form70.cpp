@@ -4,7 +4,9 @@
 #include "calc/sections/WireSectionFrame.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 
 namespace {
 
@@ -69,15 +71,10 @@ Form70::Form70() : FormBase(QStringLiteral("Form70")) {
 }
 
 void Form70::calculate() {
-    const double g = torsionbar::materialModulus(text(QStringLiteral("Combo1")));
+    Inputs start{};
+    start.g = torsionbar::materialModulus(text(QStringLiteral("Combo1")));
     // This window reads its inputs before it tests them.
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { torsionbar::compute(in, r); }, kShown);
+    ui::calculate(this, kInputs, kRead, start, &torsionbar::compute, kShown, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form70)

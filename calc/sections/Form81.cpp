@@ -6,8 +6,10 @@
 #include "common/StringTable.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/Prompt.h"
 
 #include <QGroupBox>
@@ -97,15 +99,10 @@ Form81::Form81() : FormBase(QStringLiteral("Form81")) {
 }
 
 void Form81::calculate() {
-    const double g = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        this, r, [&] { squarecoil::compute(in, r); }, kShown);
-    if (!r.coilsFit)
+    Inputs start{};
+    start.g = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")));
+    const std::optional<Results> r = ui::calculate(this, kInputs, kRead, start, &squarecoil::compute, kShown);
+    if (r && !r->coilsFit)
         prompt::inform(this, StringTable::text(2405));
 }
 

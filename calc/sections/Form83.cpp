@@ -4,6 +4,7 @@
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
@@ -134,14 +135,9 @@ Form83::Form83() : FormBase(QStringLiteral("Form83")) {
 }
 
 void Form83::calculate() {
-    const double g = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")));
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Inputs in = ui::read(this, kRead);
-    in.g = g;
-    Results r;
-    ui::computeThenShow(
-        this, [&] { eggcoil::compute(in, r); }, r, kShow);
+    Inputs start{};
+    start.g = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")));
+    ui::calculate(this, kInputs, kRead, start, &eggcoil::compute, kShow);
 }
 
 SPIRELTA_REGISTER_FORM(Form83)

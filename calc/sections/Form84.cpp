@@ -129,14 +129,12 @@ void Form84::calculate() {
         if (std::isfinite(r.solidLoadN))
             setText(name("Label11"), text(name("Text1_10")));
     };
-    try {
-        ui::computeThenShow(
-            this, [&] { hourglass::compute(in, r); }, r, kShow);
-    } catch (const num::CalcFault&) {
-        followBoxes();
-        throw;
-    }
-    followBoxes();
+    ui::computeThenShow(
+        [&] {
+            ui::computeThenShow(
+                this, [&] { hourglass::compute(in, r); }, r, kShow);
+        },
+        followBoxes);
     setText(name("Label1_7"), StringTable::text(r.beyondContact ? 2267 : 2268));
 }
 

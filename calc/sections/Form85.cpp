@@ -4,6 +4,7 @@
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
@@ -85,15 +86,9 @@ Form85::Form85() : FormBase(QStringLiteral("Form85")) {
 }
 
 void Form85::calculate() {
-    const double e =
-        springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")), Modulus::E);
-    Inputs in = ui::read(this, kRead);
-    in.e = e;
-    if (!ui::requireFilled(this, kInputs))
-        return;
-    Results r;
-    ui::computeThenShow(
-        this, [&] { ellipticaltorsion::compute(in, r); }, r, kShow);
+    Inputs start{};
+    start.e = springMaterialModulus(SpringMaterialRows::Short, text(QStringLiteral("Combo1")), Modulus::E);
+    ui::calculate(this, kInputs, kRead, start, &ellipticaltorsion::compute, kShow, ui::Reading::BeforeTest);
 }
 
 SPIRELTA_REGISTER_FORM(Form85)

@@ -6,7 +6,9 @@
 #include "calc/varpitch/TwoRateLine.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
+#include "common/ui/Calculation.h"
 #include "common/ui/FieldTable.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/PictureWithLabels.h"
 
 #include <QString>
@@ -52,14 +54,9 @@ template <class Inputs, class Results, std::size_t NR, std::size_t NS>
 std::optional<Results> calculate(FormBase* form, double g, ui::InputFields fields,
                                  const ui::In<Inputs> (&read)[NR], void (*compute)(const Inputs&, Results&),
                                  const ui::Shown<Results> (&shown)[NS]) {
-    if (!ui::requireFilled(form, fields))
-        return std::nullopt;
-    Inputs in = ui::read(form, read);
-    in.g = g;
-    Results r;
-    ui::computeAndShow(
-        form, r, [&] { compute(in, r); }, shown);
-    return r;
+    Inputs start{};
+    start.g = g;
+    return ui::calculate(form, fields, read, start, compute, shown);
 }
 
 } // namespace varpitch

@@ -1,5 +1,6 @@
 #include "calc/wizards/CompressionCheckCore.h"
 
+#include "calc/wizards/WizardFormulas.h"
 #include "common/Numbers.h"
 
 #include <cmath>
@@ -80,16 +81,8 @@ Results compute(const Inputs& in) {
     r.naturalFrequency = num::single(num::div(num::div(num::div(d * 356000.0, n), D), D));
     if (in.forcedFrequency)
         r.resonanceOk = num::single(10.0 * double(*in.forcedFrequency)) < r.naturalFrequency;
-    // K*8*D*F/3.14159/d/d/d, divided step by step as written.
-    auto shearStress = [&](double load) {
-        return num::single(
-            num::div(num::div(num::div(double(in.wahlFactor) * 8.0 * D * load / kPi, d), d), d));
-    };
-    r.minShearStress = shearStress(in.installedLoad);
-    r.maxShearStress = shearStress(in.workingLoad);
-    r.stressRatio = num::single(num::div(r.minShearStress, r.maxShearStress));
-    r.strengthRatio = num::single(num::div(r.maxShearStress, in.tensileStrength));
-    r.fatigueOk = r.strengthRatio < 0.45f;
+    wizardformulas::fillShearStresses(r, in.wahlFactor, d, D, in.installedLoad, in.workingLoad,
+                                      in.tensileStrength);
     return r;
 }
 

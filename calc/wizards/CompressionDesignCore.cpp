@@ -1,5 +1,6 @@
 #include "calc/wizards/CompressionDesignCore.h"
 
+#include "calc/wizards/WizardFormulas.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
 #include "common/SpringDesign.h"
@@ -10,9 +11,8 @@ namespace compressiondesign {
 
 namespace {
 
-// Rounding the way the step always has: format with the pattern and read the text back.
 float throughPattern(double value, const char* pattern) {
-    return num::single(num::strictOrFault(num::format(value, QString::fromLatin1(pattern))));
+    return num::single(wizardformulas::throughPattern(value, pattern));
 }
 
 } // namespace
@@ -20,9 +20,7 @@ float throughPattern(double value, const char* pattern) {
 void compute(const DesignInputs& in, DesignResults& out) {
     const double d = in.wireDiameter;
     const double D = in.meanDiameter;
-    out.rate = num::single(
-        num::div(num::div(num::div(num::div(double(in.shearModulus) * d * d * d * d / 8.0, D), D), D),
-                 double(in.activeCoils)));
+    out.rate = wizardformulas::coilRate(in.shearModulus, d, D, in.activeCoils);
     out.totalCoils = num::single(double(in.endCoils) + double(in.activeCoils));
     out.springIndex = throughPattern(num::div(D, d), "0.00");
     out.wahlFactor = throughPattern(springchecks::wahlFactor(out.springIndex), "0.00");

@@ -7,11 +7,15 @@
 #include "calc/wizards/SeriesPick.h"
 #include "calc/wizards/StepLayout.h"
 #include "calc/wizards/SubCalculator.h"
+#include "calc/wizards/TrialActiveCoils.h"
+#include "calc/wizards/TrialMeanDiameter.h"
+#include "calc/wizards/TrialWireDiameter.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/WizardState.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/WizardStep.h"
 
 #include <QComboBox>
@@ -56,14 +60,10 @@ public:
 
 private:
     void recompute() {
-        if (isEmpty(QStringLiteral("Text2_0")) || isEmpty(QStringLiteral("Text2_1")) ||
-            isEmpty(QStringLiteral("Text2_2")))
-            return;
         wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1"), s.compMaterialName);
-        s.compWireDia = readSingle(this, QStringLiteral("Text2_0"));
-        s.compMeanDia = readSingle(this, QStringLiteral("Text2_1"));
-        s.compActiveCoils = readSingle(this, QStringLiteral("Text2_2"));
+        if (!wizardsteps::readDimensions(this, s.compMaterialName,
+                                         {s.compWireDia, s.compMeanDia, s.compActiveCoils}))
+            return;
 
         compressiondesign::DesignResults r{s.compActualRate, s.compTotalCoils, s.compSpringIndex,
                                            s.compWahlFactor, s.compRateError};
@@ -74,15 +74,14 @@ private:
             s.compWahlFactor = r.wahlFactor;
             s.compRateError = r.rateError;
         };
-        try {
-            compressiondesign::compute({s.compWireDia, s.compMeanDia, s.compActiveCoils, s.compShearModulus,
-                                        s.compRequiredRate, s.inactiveEndCoils},
-                                       r);
-        } catch (...) {
-            store(); // what was computed before the fault stays, as the step always kept it
-            throw;
-        }
-        store();
+        // What was computed before a fault stays, as the step always kept it.
+        ui::computeThenShow(
+            [&] {
+                compressiondesign::compute({s.compWireDia, s.compMeanDia, s.compActiveCoils,
+                                            s.compShearModulus, s.compRequiredRate, s.inactiveEndCoils},
+                                           r);
+            },
+            store);
         setSingle(QStringLiteral("Text2_4"), r.rate, u"0.00");
         setSingle(QStringLiteral("Text2_5"), r.rateError, u"0.00");
     }
@@ -107,100 +106,59 @@ private:
 
 // --- Sub-calculators ---------------------------------------------------------------------------
 
-const BoxRow kForm95Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "7.11"},
-    {"Label1_1", 1994, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1993, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1418, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1992, "Text1_4", "", nullptr, 0, "", true},
-};
+// d' from F2', [tau], K and the C' typed here; the factor shown is the design's.
+const TrialWireDiameter::Design kForm95{.className = "Form95",
+                                        .designStep = "Form94",
+                                        .defaultIndex = "7.11",
+                                        .springIndex = &wizard::State::compSpringIndex,
+                                        .trialSpringIndex = &wizard::State::compTrialSpringIndex,
+                                        .workingLoad = &wizard::State::compWorkingLoad,
+                                        .allowableShear = &wizard::State::compAllowableShear,
+                                        .wahlFactor = &wizard::State::compWahlFactor,
+                                        .trialWireDia = &wizard::State::compTrialWireDia,
+                                        .shownFactor = [](const wizard::State& s) -> std::optional<QString> {
+                                            return num::textSingle(s.compWahlFactor);
+                                        }};
 
-class Form95 : public SubCalculator {
+class Form95 : public TrialWireDiameter {
 public:
-    Form95()
-        : SubCalculator(QStringLiteral("Form95"), 1989, 1990, kForm95Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form94"), QStringLiteral("Text2_0")}) {
-        addSeries(1991, series::standardWireDiameters(),
-                  QStringLiteral(":/pictures/wizards/formula_trial_wire.svg"));
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.compSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        wizard::State& s = wizard::state;
-        s.compTrialSpringIndex = readSingle(this, QStringLiteral("Text1_0"));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.compWorkingLoad));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.compAllowableShear));
-        setText(QStringLiteral("Text1_3"), num::textSingle(s.compWahlFactor));
-        s.compTrialWireDia = compressiondesign::trialWireDiameter(s.compWahlFactor, s.compTrialSpringIndex,
-                                                                  s.compWorkingLoad, s.compAllowableShear);
-        setSingle(QStringLiteral("Text1_4"), s.compTrialWireDia, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+    Form95() : TrialWireDiameter(kForm95) {}
 };
 
-const BoxRow kForm96Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "7.11"},
-    {"Label1_1", 1815, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1332, "Text1_2", "", nullptr, 0, "", true},
-};
+// D' = d C' with the C' typed here.
+const TrialMeanDiameter::Design kForm96{.className = "Form96",
+                                        .designStep = "Form94",
+                                        .defaultIndex = "7.11",
+                                        .wireDia = &wizard::State::compWireDia,
+                                        .springIndex = &wizard::State::compSpringIndex,
+                                        .trialMeanDia = &wizard::State::compTrialMeanDia,
+                                        .trialMeanDiameter = compressiondesign::trialMeanDiameter};
 
-class Form96 : public SubCalculator {
+class Form96 : public TrialMeanDiameter {
 public:
-    Form96()
-        : SubCalculator(QStringLiteral("Form96"), 1995, 0, kForm96Rows,
-                        {QStringLiteral("Text1_2"), QStringLiteral("Form94"), QStringLiteral("Text2_1")}) {
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.compSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        const float index = readSingle(this, QStringLiteral("Text1_0")); // kept by this window only
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.compWireDia));
-        s.compTrialMeanDia = compressiondesign::trialMeanDiameter(s.compWireDia, index);
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.compTrialMeanDia));
-    }
+    Form96() : TrialMeanDiameter(kForm96) {}
 };
 
-const BoxRow kForm97Rows[] = {
-    {"Label1_0", 1972, "Text1_0", "", nullptr, 0, "", true},
-    {"Label1_1", 1332, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1419, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1998, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1999, "Text1_4", "", nullptr, 0, "", true},
-};
+// n' from G, D, C and K1'; computed once per opening, so the user's choice stays.
+const TrialActiveCoils::Design kForm97{.className = "Form97",
+                                       .designStep = "Form94",
+                                       .source = "Combo1",
+                                       .formula = ":/pictures/wizards/formula_active_coils.svg",
+                                       .hint = "该值可手动输入",
+                                       .shown = {{1972, &wizard::State::compShearModulus},
+                                                 {1332, &wizard::State::compMeanDia},
+                                                 {1419, &wizard::State::compSpringIndex},
+                                                 {1998, &wizard::State::compRequiredRate}},
+                                       .trialActiveCoils = &wizard::State::compTrialActiveCoils,
+                                       .trial = [](const wizard::State& s) {
+                                           return compressiondesign::trialActiveCoils(
+                                               s.compShearModulus, s.compMeanDia, s.compSpringIndex,
+                                               s.compRequiredRate);
+                                       }};
 
-class Form97 : public SubCalculator {
+class Form97 : public TrialActiveCoils {
 public:
-    Form97()
-        : SubCalculator(QStringLiteral("Form97"), 1996, 1997, kForm97Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form94"), QStringLiteral("Text2_2")}) {
-        QComboBox* combo = addSeries(2000, series::activeCoilSeries(),
-                                     QStringLiteral(":/pictures/wizards/formula_active_coils.svg"));
-        combo->setToolTip(QStringLiteral("该值可手动输入"));
-        // The only computation of this window: once per opening, so the user's choice stays.
-        runGuarded([this] { compute(); });
-    }
-
-private:
-    void compute() {
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_0"), num::textSingle(s.compShearModulus));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.compMeanDia));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.compSpringIndex));
-        setText(QStringLiteral("Text1_3"), num::textSingle(s.compRequiredRate));
-        s.compTrialActiveCoils = compressiondesign::trialActiveCoils(s.compShearModulus, s.compMeanDia,
-                                                                     s.compSpringIndex, s.compRequiredRate);
-        setSingle(QStringLiteral("Text1_4"), s.compTrialActiveCoils, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+    Form97() : TrialActiveCoils(kForm97) {}
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "calc/wizards/ExtensionCores.h"
 
+#include "calc/wizards/WizardFormulas.h"
 #include "common/Numbers.h"
 #include "common/SpringChecks.h"
 
@@ -8,7 +9,7 @@
 namespace {
 
 float throughPattern(double value, const char* pattern) {
-    return num::single(num::strictOrFault(num::format(value, QString::fromLatin1(pattern))));
+    return num::single(wizardformulas::throughPattern(value, pattern));
 }
 
 } // namespace
@@ -18,9 +19,7 @@ namespace extensiondesign {
 void compute(const DesignInputs& in, DesignResults& out) {
     const double d = in.wireDiameter;
     const double D = in.meanDiameter;
-    out.rate = num::single(
-        num::div(num::div(num::div(num::div(double(in.shearModulus) * d * d * d * d / 8.0, D), D), D),
-                 double(in.activeCoils)));
+    out.rate = wizardformulas::coilRate(in.shearModulus, d, D, in.activeCoils);
     const double error =
         num::div((double(in.requiredRate) - double(out.rate)) * 100.0, double(in.requiredRate));
     out.rateError = num::single(std::fabs(error));
@@ -75,15 +74,8 @@ Results compute(const Inputs& in) {
     r.maxRatio = num::single(num::div(r.workingDeflection, r.testDeflection));
     r.minRatioOk = r.minRatio >= 0.2f;
     r.maxRatioOk = r.maxRatio <= 0.8f;
-    auto shearStress = [&](double load) {
-        return num::single(
-            num::div(num::div(num::div(double(in.wahlFactor) * 8.0 * D * load / kPi, d), d), d));
-    };
-    r.minShearStress = shearStress(in.installedLoad);
-    r.maxShearStress = shearStress(in.workingLoad);
-    r.stressRatio = num::single(num::div(r.minShearStress, r.maxShearStress));
-    r.strengthRatio = num::single(num::div(r.maxShearStress, in.tensileStrength));
-    r.fatigueOk = r.strengthRatio < 0.45f;
+    wizardformulas::fillShearStresses(r, in.wahlFactor, d, D, in.installedLoad, in.workingLoad,
+                                      in.tensileStrength);
     r.actualStroke = num::single(num::div(double(in.workingLoad) - double(in.installedLoad), k));
     // The quotient is stored in single precision before its sign is dropped.
     r.strokeError = std::fabs(

@@ -8,11 +8,15 @@
 #include "calc/wizards/SeriesPick.h"
 #include "calc/wizards/StepLayout.h"
 #include "calc/wizards/SubCalculator.h"
+#include "calc/wizards/TrialActiveCoils.h"
+#include "calc/wizards/TrialMeanDiameter.h"
+#include "calc/wizards/TrialWireDiameter.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/WizardState.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/WizardStep.h"
 
 #include <QComboBox>
@@ -55,14 +59,10 @@ public:
 
 private:
     void recompute() {
-        if (isEmpty(QStringLiteral("Text2_0")) || isEmpty(QStringLiteral("Text2_1")) ||
-            isEmpty(QStringLiteral("Text2_2")))
-            return;
         wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1"), s.extMaterialName);
-        s.extWireDia = readSingle(this, QStringLiteral("Text2_0"));
-        s.extMeanDia = readSingle(this, QStringLiteral("Text2_1"));
-        s.extActiveCoils = readSingle(this, QStringLiteral("Text2_2"));
+        if (!wizardsteps::readDimensions(this, s.extMaterialName,
+                                         {s.extWireDia, s.extMeanDia, s.extActiveCoils}))
+            return;
         extensiondesign::DesignResults r{s.extActualRate, s.extRateError, s.extSpringIndex, s.extWahlFactor};
         auto store = [&] {
             s.extActualRate = r.rate;
@@ -70,19 +70,17 @@ private:
             s.extSpringIndex = r.springIndex;
             s.extWahlFactor = r.wahlFactor;
         };
-        try {
-            extensiondesign::compute(
-                {s.extWireDia, s.extMeanDia, s.extActiveCoils, s.extShearModulus, s.extRequiredRate}, r);
-        } catch (...) {
-            // k and the error come before C: with d = 0 they are shown before the fault.
-            store();
-            setSingle(QStringLiteral("Text2_4"), s.extActualRate, u"0.00");
-            setSingle(QStringLiteral("Text2_5"), s.extRateError, u"0.00");
-            throw;
-        }
-        store();
-        setSingle(QStringLiteral("Text2_4"), r.rate, u"0.00");
-        setSingle(QStringLiteral("Text2_5"), r.rateError, u"0.00");
+        // k and the error come before C: with d = 0 they are shown before the fault.
+        ui::computeThenShow(
+            [&] {
+                extensiondesign::compute(
+                    {s.extWireDia, s.extMeanDia, s.extActiveCoils, s.extShearModulus, s.extRequiredRate}, r);
+            },
+            [&] {
+                store();
+                setSingle(QStringLiteral("Text2_4"), s.extActualRate, u"0.00");
+                setSingle(QStringLiteral("Text2_5"), s.extRateError, u"0.00");
+            });
     }
 
     QString confirmedReport() override {
@@ -100,110 +98,65 @@ private:
     }
 };
 
-const BoxRow kForm104Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "5.5"},
-    {"Label1_1", 1994, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1993, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1418, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1992, "Text1_4", "", nullptr, 0, "", true},
-};
-
-class Form104 : public SubCalculator {
-public:
-    Form104()
-        : SubCalculator(QStringLiteral("Form104"), 1989, 1990, kForm104Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form103"), QStringLiteral("Text2_0")}) {
-        addSeries(1991, series::standardWireDiameters(),
-                  QStringLiteral(":/pictures/wizards/formula_trial_wire.svg"));
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.extSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        wizard::State& s = wizard::state;
-        s.extTrialSpringIndex = readSingle(this, QStringLiteral("Text1_0"));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.extWorkingLoad));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.extAllowableShear));
+// d' as in the compression wizard. The factor is shown for the C' typed here (none while that
+// C' has no Wahl factor, and then d' is not worked out); d' takes the design step's factor.
+const TrialWireDiameter::Design kForm104{
+    .className = "Form104",
+    .designStep = "Form103",
+    .defaultIndex = "5.5",
+    .springIndex = &wizard::State::extSpringIndex,
+    .trialSpringIndex = &wizard::State::extTrialSpringIndex,
+    .workingLoad = &wizard::State::extWorkingLoad,
+    .allowableShear = &wizard::State::extAllowableShear,
+    .wahlFactor = &wizard::State::extWahlFactor,
+    .trialWireDia = &wizard::State::extTrialWireDia,
+    .shownFactor = [](const wizard::State& s) -> std::optional<QString> {
         if (!extensiondesign::hasWahlFactor(s.extTrialSpringIndex))
-            return;
-        // Shown for the C' typed here; the trial diameter takes the design step's factor.
-        setNumber(QStringLiteral("Text1_3"), extensiondesign::shownWahlFactor(s.extTrialSpringIndex),
-                  u"0.00");
-        s.extTrialWireDia = compressiondesign::trialWireDiameter(s.extWahlFactor, s.extTrialSpringIndex,
-                                                                 s.extWorkingLoad, s.extAllowableShear);
-        setSingle(QStringLiteral("Text1_4"), s.extTrialWireDia, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
-};
+            return std::nullopt;
+        return num::format(extensiondesign::shownWahlFactor(s.extTrialSpringIndex), u"0.00");
+    }};
 
-const BoxRow kForm105Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "5.5"},
-    {"Label1_1", 1815, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1332, "Text1_2", "", nullptr, 0, "", true},
-};
-
-class Form105 : public SubCalculator {
+class Form104 : public TrialWireDiameter {
 public:
-    Form105()
-        : SubCalculator(QStringLiteral("Form105"), 1995, 0, kForm105Rows,
-                        {QStringLiteral("Text1_2"), QStringLiteral("Form103"), QStringLiteral("Text2_1")}) {
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.extSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        const float index = readSingle(this, QStringLiteral("Text1_0"));
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.extWireDia));
-        s.extTrialMeanDia = compressiondesign::trialMeanDiameter(s.extWireDia, index);
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.extTrialMeanDia));
-    }
+    Form104() : TrialWireDiameter(kForm104) {}
 };
 
-const BoxRow kForm106Rows[] = {
-    {"Label1_0", 1972, "Text1_0", "", nullptr, 0, "", true},
-    {"Label1_1", 1332, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1419, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 1998, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1999, "Text1_4", "", nullptr, 0, "", true},
-};
+// D' = d C' with the C' typed here.
+const TrialMeanDiameter::Design kForm105{.className = "Form105",
+                                         .designStep = "Form103",
+                                         .defaultIndex = "5.5",
+                                         .wireDia = &wizard::State::extWireDia,
+                                         .springIndex = &wizard::State::extSpringIndex,
+                                         .trialMeanDia = &wizard::State::extTrialMeanDia,
+                                         .trialMeanDiameter = compressiondesign::trialMeanDiameter};
 
-class Form106 : public SubCalculator {
+class Form105 : public TrialMeanDiameter {
 public:
-    Form106()
-        : SubCalculator(QStringLiteral("Form106"), 1996, 1997, kForm106Rows,
-                        {QStringLiteral("Text1_4"), QStringLiteral("Form103"), QStringLiteral("Text2_2")}) {
-        QComboBox* combo = addSeries(2000, series::activeCoilSeries(),
-                                     QStringLiteral(":/pictures/wizards/formula_active_coils.svg"));
-        combo->setToolTip(QStringLiteral("这里可以手动输入"));
-        runGuarded([this] { compute(); });
-    }
+    Form105() : TrialMeanDiameter(kForm105) {}
+};
 
-private:
-    void compute() {
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_0"), num::textSingle(s.extShearModulus));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.extMeanDia));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.extSpringIndex));
-        setSingle(QStringLiteral("Text1_3"), s.extRequiredRate, u"0.00");
-        s.extTrialActiveCoils = compressiondesign::trialActiveCoils(s.extShearModulus, s.extMeanDia,
-                                                                    s.extSpringIndex, s.extRequiredRate);
-        setSingle(QStringLiteral("Text1_4"), s.extTrialActiveCoils, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+// n' from G, D, C and K1' as in the compression wizard; Confirm writes n' in whole coils.
+const TrialActiveCoils::Design kForm106{.className = "Form106",
+                                        .designStep = "Form103",
+                                        .source = "Text1_4",
+                                        .formula = ":/pictures/wizards/formula_active_coils.svg",
+                                        .hint = "这里可以手动输入",
+                                        .shown = {{1972, &wizard::State::extShearModulus},
+                                                  {1332, &wizard::State::extMeanDia},
+                                                  {1419, &wizard::State::extSpringIndex},
+                                                  {1998, &wizard::State::extRequiredRate, "0.00"}},
+                                        .trialActiveCoils = &wizard::State::extTrialActiveCoils,
+                                        .trial =
+                                            [](const wizard::State& s) {
+                                                return compressiondesign::trialActiveCoils(
+                                                    s.extShearModulus, s.extMeanDia, s.extSpringIndex,
+                                                    s.extRequiredRate);
+                                            },
+                                        .wholeCoils = true};
 
-    // The computed n' rounded to whole coils, ties to the even neighbour, whatever the list
-    // shows.
-    QString proposal() const override {
-        const std::optional<double> coils = num::strict(text(QStringLiteral("Text1_4")));
-        return coils ? num::text(num::roundHalfEven(*coils, 0)) : QString();
-    }
+class Form106 : public TrialActiveCoils {
+public:
+    Form106() : TrialActiveCoils(kForm106) {}
 };
 
 } // namespace

@@ -36,7 +36,6 @@ public:
         setWindowTitle(StringTable::text(2001));
         const QString mm = QStringLiteral("mm");
         const QString newton = QStringLiteral("N");
-        const QString mpa = QStringLiteral("Mpa");
         auto* frame1 = ui::makeFrame(this, QStringLiteral("Frame1"), 2014);
         ui::grid(frame1, wizardsteps::deflectionRows());
         auto* frame3 = ui::makeFrame(this, QStringLiteral("Frame3"), 0);
@@ -47,15 +46,7 @@ public:
                 {ui::label("Label1_14", 2024), ui::result("Text1_13"), ui::literal("Unit_Text1_13", mm)},
             });
         auto* frame4 = ui::makeFrame(this, QStringLiteral("Frame4"), 2002);
-        ui::grid(
-            frame4,
-            {
-                {ui::label("Label1_6", 2005), ui::result("Text1_6"), ui::literal("Unit_Text1_6", mpa)},
-                {ui::label("Label1_7", 2004), ui::result("Text1_7"), ui::literal("Unit_Text1_7", mpa)},
-                {ui::label("Label1_12", 2003), ui::result("Text1_8"), ui::gap()},
-                {ui::literal("Label1_13", QStringLiteral("zmax/6b:")), ui::result("Text1_12"), ui::gap()},
-                {ui::colored(ui::literal("Label5", {}, 3), "blue")},
-            });
+        ui::grid(frame4, wizardsteps::stressRows());
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 14}) {
             QLineEdit* box = field(QStringLiteral("Text1_%1").arg(i));
             box->setReadOnly(true);

@@ -60,16 +60,7 @@ public:
                      {ui::colored(ui::literal("Label4", {}, 3), "blue")},
                  });
         auto* frame4 = ui::makeFrame(this, QStringLiteral("Frame4"), 2002);
-        const QString mpa = QStringLiteral("Mpa");
-        ui::grid(
-            frame4,
-            {
-                {ui::label("Label1_6", 2005), ui::result("Text1_6"), ui::literal("Unit_Text1_6", mpa)},
-                {ui::label("Label1_7", 2004), ui::result("Text1_7"), ui::literal("Unit_Text1_7", mpa)},
-                {ui::label("Label1_12", 2003), ui::result("Text1_8"), ui::gap()},
-                {ui::literal("Label1_13", QStringLiteral("zmax/6b:")), ui::result("Text1_12"), ui::gap()},
-                {ui::colored(ui::literal("Label5", {}, 3), "blue")},
-            });
+        ui::grid(frame4, wizardsteps::stressRows());
 
         for (int i = 0; i <= 13; ++i) {
             QLineEdit* box = field(QStringLiteral("Text1_%1").arg(i));

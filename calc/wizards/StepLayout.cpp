@@ -54,6 +54,18 @@ float readSingle(const FormBase* form, const QString& name) {
     return num::single(num::strictOrFault(form->text(name)));
 }
 
+bool readDimensions(FormBase* form, const QString& materialName, Dimensions into) {
+    for (const char* box : {"Text2_0", "Text2_1", "Text2_2"}) {
+        if (form->isEmpty(QString::fromLatin1(box)))
+            return false;
+    }
+    form->setText(QStringLiteral("Text1"), materialName);
+    into.wireDia = readSingle(form, QStringLiteral("Text2_0"));
+    into.meanDia = readSingle(form, QStringLiteral("Text2_1"));
+    into.activeCoils = readSingle(form, QStringLiteral("Text2_2"));
+    return true;
+}
+
 DesignFrame beginDesignFrame(FormBase* form) {
     auto* frame1 = ui::makeFrame(form, QStringLiteral("Frame1"), 1984);
     auto* inner = new QVBoxLayout(frame1);
@@ -106,6 +118,17 @@ std::vector<std::vector<ui::Cell>> deflectionRows() {
          ui::colored(ui::literal("Label2_4", {}), "blue")},
         {ui::literal("Label1_5", QStringLiteral("f2/fs:")), ui::result("Text1_5"),
          ui::colored(ui::literal("Label2_5", {}), "blue")},
+    };
+}
+
+std::vector<std::vector<ui::Cell>> stressRows() {
+    const QString mpa = QStringLiteral("Mpa");
+    return {
+        {ui::label("Label1_6", 2005), ui::result("Text1_6"), ui::literal("Unit_Text1_6", mpa)},
+        {ui::label("Label1_7", 2004), ui::result("Text1_7"), ui::literal("Unit_Text1_7", mpa)},
+        {ui::label("Label1_12", 2003), ui::result("Text1_8"), ui::gap()},
+        {ui::literal("Label1_13", QStringLiteral("zmax/6b:")), ui::result("Text1_12"), ui::gap()},
+        {ui::colored(ui::literal("Label5", {}, 3), "blue")},
     };
 }
 

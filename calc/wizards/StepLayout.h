@@ -51,9 +51,24 @@ DesignFrame beginDesignFrame(FormBase* form);
 QVBoxLayout* finishDesignStep(FormBase* form, const DesignFrame& frame1, std::span<const BoxRow> dimensions,
                               std::span<const BoxRow> rates, const char* const (&subCalculators)[3]);
 
+// The dimensions a design step works with on each tick: when none of its boxes Text2_0 (d),
+// Text2_1 (D) and Text2_2 (n) is empty, the material name goes to Text1 and the three are read
+// with readSingle into the wizard's variables, in that order (a fault keeps those read before
+// it). False, with nothing shown or read, while one of them is empty.
+struct Dimensions {
+    float& wireDia;
+    float& meanDia;
+    float& activeCoils;
+};
+bool readDimensions(FormBase* form, const QString& materialName, Dimensions into);
+
 // Frame1 of the compression and extension check steps: the installed, working and test
 // deflections, the test load, and the two deformation ratios with their verdict labels.
 std::vector<std::vector<ui::Cell>> deflectionRows();
+
+// Frame4 of the same steps: the lowest and highest shear stress, their ratio, the ratio to the
+// strength (zmax/6b) and the fatigue verdict label (Label5) across the three columns.
+std::vector<std::vector<ui::Cell>> stressRows();
 
 // Label5 of a check step says whether the fatigue strength is met, in the report font.
 void showFatigueVerdict(FormBase* form, bool ok);

@@ -1,5 +1,6 @@
 #include "calc/wizards/TorsionCores.h"
 
+#include "calc/wizards/WizardFormulas.h"
 #include "common/Numbers.h"
 #include "common/SpringFormulas.h"
 
@@ -9,9 +10,7 @@ namespace {
 
 constexpr double kPi = 3.14159;
 
-double throughPattern(double value, const char* pattern) {
-    return num::strictOrFault(num::format(value, QString::fromLatin1(pattern)));
-}
+using wizardformulas::throughPattern;
 
 } // namespace
 

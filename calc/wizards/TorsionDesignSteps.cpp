@@ -6,11 +6,14 @@
 #include "calc/wizards/StepLayout.h"
 #include "calc/wizards/SubCalculator.h"
 #include "calc/wizards/TorsionCores.h"
+#include "calc/wizards/TrialActiveCoils.h"
+#include "calc/wizards/TrialMeanDiameter.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/WizardState.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PartialResults.h"
 #include "common/ui/WizardStep.h"
 
 #include <QButtonGroup>
@@ -82,14 +85,12 @@ public:
 
 private:
     void recompute() {
-        for (const char* box : {"Text2_0", "Text2_1", "Text2_2", "Text2_6", "Text2_7"})
-            if (isEmpty(QString::fromLatin1(box)))
-                return;
+        if (isEmpty(QStringLiteral("Text2_6")) || isEmpty(QStringLiteral("Text2_7")))
+            return;
         wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1"), s.torsMaterialName);
-        s.torsWireDia = readSingle(this, QStringLiteral("Text2_0"));
-        s.torsMeanDia = readSingle(this, QStringLiteral("Text2_1"));
-        s.torsActiveCoils = readSingle(this, QStringLiteral("Text2_2"));
+        if (!wizardsteps::readDimensions(this, s.torsMaterialName,
+                                         {s.torsWireDia, s.torsMeanDia, s.torsActiveCoils}))
+            return;
         const float arm1 = readSingle(this, QStringLiteral("Text2_6"));
         const float arm2 = readSingle(this, QStringLiteral("Text2_7"));
         const bool against = control<QRadioButton>(QStringLiteral("Option2"))->isChecked();
@@ -102,15 +103,13 @@ private:
             s.torsDirectionalCurvatureFactor = r.directionalFactor;
             s.torsRateError = r.rateError;
         };
-        try {
-            torsiondesign::compute({s.torsWireDia, s.torsMeanDia, s.torsActiveCoils, arm1, arm2,
-                                    s.torsYoungsModulus, s.torsRequiredRate, against},
-                                   r);
-        } catch (...) {
-            store();
-            throw;
-        }
-        store();
+        ui::computeThenShow(
+            [&] {
+                torsiondesign::compute({s.torsWireDia, s.torsMeanDia, s.torsActiveCoils, arm1, arm2,
+                                        s.torsYoungsModulus, s.torsRequiredRate, against},
+                                       r);
+            },
+            store);
         s.torsDirection = StringTable::text(against ? 2039 : 2038);
         setSingle(QStringLiteral("Text2_4"), r.rate, u"0.00");
         setSingle(QStringLiteral("Text2_5"), r.rateError, u"0.00");
@@ -173,65 +172,41 @@ private:
     }
 };
 
-const BoxRow kForm114Rows[] = {
-    {"Label1_0", 1419, "Text1_0", "7.11"},
-    {"Label1_1", 1815, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1332, "Text1_2", "", nullptr, 0, "", true},
-};
+// D' = d C' with the C' typed here.
+const TrialMeanDiameter::Design kForm114{.className = "Form114",
+                                         .designStep = "Form112",
+                                         .defaultIndex = "7.11",
+                                         .wireDia = &wizard::State::torsWireDia,
+                                         .springIndex = &wizard::State::torsSpringIndex,
+                                         .trialMeanDia = &wizard::State::torsTrialMeanDia,
+                                         .trialMeanDiameter = torsiondesign::trialMeanDiameter};
 
-class Form114 : public SubCalculator {
+class Form114 : public TrialMeanDiameter {
 public:
-    Form114()
-        : SubCalculator(QStringLiteral("Form114"), 1995, 0, kForm114Rows,
-                        {QStringLiteral("Text1_2"), QStringLiteral("Form112"), QStringLiteral("Text2_1")}) {
-        setText(QStringLiteral("Text1_0"), num::textSingle(wizard::state.torsSpringIndex));
-        addTimer(QStringLiteral("Timer1"), WizardStep::kTickMs, [this] { recompute(); })->start();
-    }
-
-private:
-    void recompute() {
-        if (isEmpty(QStringLiteral("Text1_0")))
-            return;
-        const float index = readSingle(this, QStringLiteral("Text1_0")); // not written to the design's C
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.torsWireDia));
-        s.torsTrialMeanDia = torsiondesign::trialMeanDiameter(s.torsWireDia, index);
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.torsTrialMeanDia));
-    }
+    Form114() : TrialMeanDiameter(kForm114) {}
 };
 
-const BoxRow kForm115Rows[] = {
-    {"Label1_0", 1562, "Text1_0", "", nullptr, 0, "", true},
-    {"Label1_1", 1332, "Text1_1", "", nullptr, 0, "", true},
-    {"Label1_2", 1815, "Text1_2", "", nullptr, 0, "", true},
-    {"Label1_3", 2043, "Text1_3", "", nullptr, 0, "", true},
-    {"Label1_4", 1999, "Text1_4", "", nullptr, 0, "", true},
-};
+// n' from E, D, d and the working angle; computed and picked once, so a value the user
+// chooses stays.
+const TrialActiveCoils::Design kForm115{.className = "Form115",
+                                        .designStep = "Form112",
+                                        .source = "Combo1",
+                                        .formula = ":/pictures/wizards/formula_torsion_coils.svg",
+                                        .hint = "该值可手动输入",
+                                        .shown = {{1562, &wizard::State::torsYoungsModulus},
+                                                  {1332, &wizard::State::torsMeanDia},
+                                                  {1815, &wizard::State::torsWireDia},
+                                                  {2043, &wizard::State::torsWorkingAngle}},
+                                        .trialActiveCoils = &wizard::State::torsTrialActiveCoils,
+                                        .trial = [](const wizard::State& s) {
+                                            return torsiondesign::trialActiveCoils(
+                                                s.torsYoungsModulus, s.torsWireDia, s.torsWorkingAngle,
+                                                s.torsMeanDia, s.torsWorkingTorque);
+                                        }};
 
-class Form115 : public SubCalculator {
+class Form115 : public TrialActiveCoils {
 public:
-    Form115()
-        : SubCalculator(QStringLiteral("Form115"), 1996, 1997, kForm115Rows,
-                        {QStringLiteral("Combo1"), QStringLiteral("Form112"), QStringLiteral("Text2_2")}) {
-        QComboBox* combo = addSeries(2000, series::activeCoilSeries(),
-                                     QStringLiteral(":/pictures/wizards/formula_torsion_coils.svg"));
-        combo->setToolTip(QStringLiteral("该值可手动输入"));
-        // Computed and picked once, so a value the user chooses stays.
-        runGuarded([this] { compute(); });
-    }
-
-private:
-    void compute() {
-        wizard::State& s = wizard::state;
-        setText(QStringLiteral("Text1_0"), num::textSingle(s.torsYoungsModulus));
-        setText(QStringLiteral("Text1_1"), num::textSingle(s.torsMeanDia));
-        setText(QStringLiteral("Text1_2"), num::textSingle(s.torsWireDia));
-        setText(QStringLiteral("Text1_3"), num::textSingle(s.torsWorkingAngle));
-        s.torsTrialActiveCoils = torsiondesign::trialActiveCoils(
-            s.torsYoungsModulus, s.torsWireDia, s.torsWorkingAngle, s.torsMeanDia, s.torsWorkingTorque);
-        setSingle(QStringLiteral("Text1_4"), s.torsTrialActiveCoils, u"0.00");
-        series::pickNearest(comboBox(QStringLiteral("Combo1")), text(QStringLiteral("Text1_4")));
-    }
+    Form115() : TrialActiveCoils(kForm115) {}
 };
 
 } // namespace

@@ -64,12 +64,6 @@ QWidget* area(FormBase* form, QVBoxLayout* column, const char* heading, int head
 
 } // namespace
 
-QString resultText(double value, const char* pattern, const char* prefix, const char* suffix) {
-    const QString number =
-        *pattern ? num::format(value, QString::fromLatin1(pattern)) : num::textSingle(num::single(value));
-    return QString::fromUtf8(prefix) + number + QString::fromUtf8(suffix);
-}
-
 void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
                           std::function<void()> calculate, std::function<void()> reset) {
     form->setWindowTitle(StringTable::text(layout.captionId));

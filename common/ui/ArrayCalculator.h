@@ -21,13 +21,15 @@
 //                            [this] { calculate(); }, [this] { reset(); });
 //
 // The calculation starts with ui::requireFilled(this, kInputs) (text 1383 followed by each
-// field's message text) and writes its results with ui::showKnown: a core fills
-// std::optional<double> members step by step, so when a step faults the results computed
-// before it are shown and the later boxes keep their old texts.
+// field's message text) and writes its results with ui::computeThenShow over a ui::Shown
+// table (common/ui/PartialResults.h): a core fills std::optional<double> members step by step,
+// so when a step faults the results computed before it are shown and the later boxes keep
+// their old texts.
 
 #include "common/Numbers.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBase.h"
+#include "common/ui/PartialResults.h"
 
 #include <QStringList>
 #include <functional>
@@ -84,51 +86,5 @@ struct ArrayCalculatorLayout {
 // Builds the window; calculate runs with the fault handling of FormBase::onClick.
 void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
                           std::function<void()> calculate, std::function<void()> reset);
-
-// A result written from a core's std::optional<double> member: with its pattern, on the value
-// itself (a single widened exactly, so its own binary value decides the rounding), or, without
-// a pattern, in the 7-digit short form of a single; between prefix and suffix.
-template <class R> struct Shown {
-    const char* control;
-    std::optional<double> R::*member;
-    const char* pattern = "";
-    const char* prefix = "";
-    const char* suffix = "";
-};
-
-// The text of one value as a result shows it.
-QString resultText(double value, const char* pattern, const char* prefix = "", const char* suffix = "");
-
-// Writes every known result in table order; results the core did not reach stay as they are.
-template <class R> void showKnown(FormBase* form, const R& results, std::span<const Shown<R>> table) {
-    for (const Shown<R>& s : table) {
-        if (const std::optional<double>& v = results.*(s.member))
-            form->setText(QString::fromLatin1(s.control), resultText(*v, s.pattern, s.prefix, s.suffix));
-    }
-}
-template <class R, std::size_t N>
-void showKnown(FormBase* form, const R& results, const Shown<R> (&table)[N]) {
-    showKnown<R>(form, results, std::span<const Shown<R>>(table));
-}
-// Runs the core and shows the results it reached, whether it finishes or faults; a fault then
-// goes on to FormBase::onClick, which shows text 1035.
-template <class R, std::size_t N>
-void computeAndShow(FormBase* form, R& results, const std::function<void()>& compute,
-                    const Shown<R> (&table)[N]) {
-    try {
-        compute();
-    } catch (const num::CalcFault&) {
-        showKnown(form, results, table);
-        throw;
-    }
-    showKnown(form, results, table);
-}
-
-template <class R, std::size_t N> QStringList shownNames(const Shown<R> (&table)[N]) {
-    QStringList names;
-    for (const Shown<R>& s : table)
-        names.append(QString::fromLatin1(s.control));
-    return names;
-}
 
 } // namespace ui

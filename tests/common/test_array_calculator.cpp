@@ -61,14 +61,14 @@ public:
                 if (!ui::requireFilled(this, kInputs))
                     return;
                 const float in = num::single(number(QStringLiteral("Text1_1")));
-                ui::computeAndShow(
-                    this, results,
+                ui::computeThenShow(
+                    this,
                     [&] {
                         results.rate = 14.625;
                         results.load = in; // a single: short text "0.1"
                         results.deflection = num::div(1, 0);
                     },
-                    kShown);
+                    results, kShown);
             },
             [this] { ui::resetFields(this, kInputs); });
     }

@@ -178,8 +178,9 @@ TEST_F(WeightWindow, ListsCaptionsAndDefaults) {
         EXPECT_EQ(f->windowTitle(), c.caption) << c.window;
         EXPECT_EQ(f->comboBox(QStringLiteral("Combo1"))->count(), c.materials) << c.window;
         EXPECT_EQ(f->text(QStringLiteral("Combo1")), QStringLiteral("碳钢线 SWC")) << c.window;
-        if (c.straightField)
+        if (c.straightField) {
             EXPECT_EQ(f->text(QString::fromLatin1(c.straightField)), QStringLiteral("0")) << c.window;
+        }
         EXPECT_TRUE(f->defaultButton() != nullptr) << c.window;
     }
     FormBase* form6 = FormRegistry::find(QStringLiteral("Form6"));

@@ -147,8 +147,9 @@ TEST_F(RubberTest, FaultsStopAtTheirStep) {
         typeAll(f, row.inputs);
         click(f, QStringLiteral("Command1"));
         EXPECT_EQ(prompts().lastText(), StringTable::text(1035));
-        if (row.lastWritten)
+        if (row.lastWritten) {
             EXPECT_NE(f->text(QString::fromLatin1(row.lastWritten)), QStringLiteral("old"));
+        }
         EXPECT_EQ(f->text(QString::fromLatin1(row.firstKept)), QStringLiteral("old"));
         expectNoNonFinite(f);
         prompts().clear();

@@ -257,8 +257,9 @@ TEST_F(WizardTest, CheckStepWithoutForcedFrequencySkipsResonanceOnly) {
     type(step, QStringLiteral("Text1_14"),
          num::textSingle(num::single(double(wizard::state.compNaturalFrequency) / 10)));
     tick(step);
-    if (num::single(10.0 * double(wizard::state.compForcedFrequency)) == wizard::state.compNaturalFrequency)
+    if (num::single(10.0 * double(wizard::state.compForcedFrequency)) == wizard::state.compNaturalFrequency) {
         EXPECT_EQ(step->text(QStringLiteral("Label4")), StringTable::text(2335));
+    }
 }
 
 TEST_F(WizardTest, CheckStepConfirmFaultLeavesTheHubAlone) {

@@ -195,8 +195,9 @@ TEST_F(WizardTest, ExtensionCheckOffersConfirmExactlyWhileTheInstalledDeflection
     for (const Load& load : kLoads) {
         wizard::state.extInstalledLoad = load.installed;
         tick(step);
-        if (load.shown)
+        if (load.shown) {
             EXPECT_EQ(step->text(QStringLiteral("Text1_0")), QString::fromLatin1(load.shown));
+        }
         EXPECT_EQ(confirm->isEnabled(), load.enabled) << load.installed;
         EXPECT_EQ(warning->isHidden(), load.enabled) << load.installed;
     }
