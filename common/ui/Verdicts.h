@@ -14,26 +14,37 @@
 //       ...
 //   });
 //
-// Verdict labels ("OK"/"NG") map an optional<bool> member: empty leaves the label as it was.
+// Verdict labels map an optional<bool> member to their words ("OK"/"NG" unless the label
+// says more, "Mpa OK"); an empty member (a check not reached) leaves the label as it was. A
+// label may put a detail of the results before the word ("0.4-0.8-OK").
 
-#include "common/SpringChecks.h"
 #include "common/ui/PartialResults.h"
 
 #include <optional>
+#include <span>
 
 namespace ui {
 
 template <class S> struct Verdict {
     const char* control;
     std::optional<bool> S::*member;
+    const char* ok = "OK"; // UTF-8
+    const char* ng = "NG";
+    QString (*detail)(const S&) = nullptr;
 };
+
+template <class S> void showVerdicts(FormBase* form, const S& values, std::span<const Verdict<S>> map) {
+    for (const Verdict<S>& v : map) {
+        if (const std::optional<bool>& decided = values.*v.member) {
+            const QString word = QString::fromUtf8(*decided ? v.ok : v.ng);
+            form->setText(QString::fromLatin1(v.control), v.detail ? v.detail(values) + word : word);
+        }
+    }
+}
 
 template <class S, std::size_t N>
 void showVerdicts(FormBase* form, const S& values, const Verdict<S> (&map)[N]) {
-    for (const Verdict<S>& v : map) {
-        if (const std::optional<bool>& ok = values.*v.member)
-            form->setText(QString::fromLatin1(v.control), springchecks::verdictText(*ok));
-    }
+    showVerdicts<S>(form, values, std::span<const Verdict<S>>(map));
 }
 
 } // namespace ui
