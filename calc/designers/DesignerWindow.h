@@ -9,6 +9,7 @@
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/PictureWithLabels.h"
+#include "common/ui/Verdicts.h"
 #include "platform/TextReport.h"
 
 #include <QString>
@@ -73,34 +74,13 @@ std::optional<float> chosenWireDiameter(const FormBase* form, const char* box);
 
 // A verdict label: once its step has decided, the detail (if any) followed by the ok or the
 // ng text.
-template <class R> struct Verdict {
-    const char* label;
-    std::optional<bool> R::*decided;
-    const char* ok;
-    const char* ng;
-    QString (*detail)(const R&) = nullptr;
-};
-
-template <class R> void showVerdicts(FormBase* form, const R& results, std::span<const Verdict<R>> verdicts) {
-    for (const Verdict<R>& v : verdicts) {
-        if (const std::optional<bool>& decided = results.*(v.decided)) {
-            const QString word = QString::fromUtf8(*decided ? v.ok : v.ng);
-            form->setText(QString::fromLatin1(v.label), v.detail ? v.detail(results) + word : word);
-        }
-    }
-}
+template <class R> using Verdict = ui::Verdict<R>;
 
 // Runs the design; the verdicts it decided are shown whether it finishes or faults, and a
 // fault then goes on to the caller (the window shows text 1035, the result boxes unchanged).
 template <class R, std::size_t N, class Step>
 void computeShowingVerdicts(FormBase* form, Step&& step, const R& results, const Verdict<R> (&verdicts)[N]) {
-    try {
-        step();
-    } catch (const num::CalcFault&) {
-        showVerdicts<R>(form, results, verdicts);
-        throw;
-    }
-    showVerdicts<R>(form, results, verdicts);
+    ui::computeThenShow(step, [&] { ui::showVerdicts(form, results, verdicts); });
 }
 
 // A sketch label that repeats a result box's text, followed by a suffix.
@@ -138,7 +118,7 @@ void declareTables(FormBase* form, ui::InputFields inputs, const ui::In<I> (&rea
                    std::span<const Echo> echoes, std::span<const Line> report, QStringList more = {}) {
     more += ui::controlNames(read) + ui::controlNames(show);
     for (const Verdict<R>& v : verdicts)
-        more.append(QString::fromLatin1(v.label));
+        more.append(QString::fromLatin1(v.control));
     declareNames(form, inputs, echoes, report, more);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Cells the expert calculators build their control tables from: captions, units, result boxes,
-// blue links, dark red headings and the numbered input rows with their required marks; and the
-// input frame with its sketch that Form22 and Form23 share.
+// What the expert calculators add to the builder's cells: the declared input rows with the cells
+// a window puts in place of the table's own, and the input frame with its sketch that Form22
+// and Form23 share.
 
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 
 #include <utility>
@@ -13,39 +14,18 @@ class QVBoxLayout;
 
 namespace expertui {
 
-inline ui::Cell caption(const char* name, int textId, int columnSpan = 1) {
-    return ui::label(QString::fromLatin1(name), textId, columnSpan);
-}
+// A cell of a declared input row that the window puts in place of the one its field table
+// gives: a link to a reference table, or a gap where a required field shows no mark.
+enum class Column { Unit = 2, Mark = 3 };
+struct CellInstead {
+    const char* field;
+    Column column;
+    ui::Cell cell;
+};
 
-inline ui::Cell unit(const char* name, const QString& text, int columnSpan = 1) {
-    return ui::unit(QString::fromLatin1(name), text, columnSpan);
-}
-
-inline ui::Cell box(const char* name) {
-    return ui::result(QString::fromLatin1(name));
-}
-
-// A caption that opens something when clicked, drawn blue like a link.
-inline ui::Cell link(const char* name, int textId) {
-    return ui::colored(caption(name, textId), QStringLiteral("#0000ff"));
-}
-
-// The dark red title of a group of checks, across the group's columns.
-inline ui::Cell heading(const char* name, int textId, int columnSpan = 4) {
-    return ui::colored(caption(name, textId, columnSpan), QStringLiteral("#800000"));
-}
-
-// The mark beside an input saying whether the calculation needs it.
-inline ui::Cell mark(int item, bool required) {
-    return ui::mark(QStringLiteral("Label23_%1").arg(item), required);
-}
-
-// One input row: caption, field Text1_<index>, unit caption and the required/optional mark.
-inline std::vector<ui::Cell> inputRow(const char* captionName, int captionId, int index, ui::Cell unitCell,
-                                      ui::Cell markCell, const QString& defaultText = {}) {
-    return {caption(captionName, captionId), ui::edit(QStringLiteral("Text1_%1").arg(index), defaultText),
-            std::move(unitCell), std::move(markCell)};
-}
+// The rows of ui::inputRows with those cells replaced.
+std::vector<std::vector<ui::Cell>> inputRows(ui::InputFields fields, std::vector<CellInstead> instead,
+                                             bool withMarks = true);
 
 // Lays out the input rows on the left of the frame and the sketch Image2 at the top of a column
 // on its right, and returns that column: the caller adds the buttons at its foot afterwards,

@@ -3,13 +3,13 @@
 #include "calc/expert/ConicalExpert.h"
 #include "calc/expert/ExpertCellMapExport.h"
 #include "calc/expert/ExpertFormCells.h"
-#include "common/CheckedMath.h"
 #include "common/Numbers.h"
-#include "common/SpringChecks.h"
-#include "common/SpringFormulas.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 
 #include <QGroupBox>
@@ -19,28 +19,72 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
+
+using namespace conicalexpert;
 
 const QString kMm = QStringLiteral("mm");
 const QString kNewton = QStringLiteral("N");
 
 // The buttons that need a result: reset, print, snapshot and drawing.
-const QStringList& resultButtons() {
-    static const QStringList buttons = {QStringLiteral("Command2"), QStringLiteral("Command3"),
-                                        QStringLiteral("Command4"), QStringLiteral("Command6")};
-    return buttons;
-}
+const QStringList kResultButtons = {"Command2", "Command3", "Command4", "Command6"};
 
-using expertui::box;
-using expertui::caption;
-using expertui::unit;
+using expertui::Column;
 
-ui::Cell input(int index, const QString& defaultText = {}) {
-    return ui::edit(QStringLiteral("Text10_%1").arg(index), defaultText);
-}
+// No field carries a mark; the reset empties the modulus too.
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text10_0", .captionId = 1567, .unit = "kg/mm2", .defaultText = "7000", .caption = "Label9", .unitName = "Label12"},
+    {.field = "Text10_1", .captionId = 1333, .unit = "mm", .caption = "Label15", .unitName = "Label17"},
+    {.field = "Text10_2", .captionId = 1520, .unit = "mm", .caption = "Label1",  .unitName = "Label5"},
+    {.field = "Text10_3", .captionId = 1521, .unit = "mm", .caption = "Label2",  .unitName = "Label6"},
+    {.field = "Text10_4", .captionId = 1373, .unit = "T",  .caption = "Label18", .unitName = "Label7"},
+    {.field = "Text10_5", .captionId = 1369, .unit = "mm", .caption = "Label3",  .unitName = "Label8"},
+    {.field = "Text10_6", .captionId = 2190, .unit = "mm", .caption = "Label4",  .unitName = "Label27"},
+    {.field = "Text10_7", .captionId = 2189, .unit = "mm", .need = ui::Need::Plain, .caption = "Label54", .unitName = "Label55"},
+};
+// clang-format on
 
-// Single-precision stores, as the calculator always made them.
-using num::single;
+const ui::In<Inputs> kRead[] = {
+    {"Text10_0", &Inputs::g},          {"Text10_1", &Inputs::d},       {"Text10_2", &Inputs::smallOuter},
+    {"Text10_3", &Inputs::largeOuter}, {"Text10_4", &Inputs::coils},   {"Text10_5", &Inputs::freeHeight},
+    {"Text10_6", &Inputs::height1},    {"Text10_7", &Inputs::height2},
+};
+
+const ui::Out<Results> kShow[] = {
+    {"Text6", &Results::springIndex, "0.00"}, {"Text7", &Results::wahl, "0.00"},
+    {"Text8", &Results::rate, "0.000"},       {"Text9", &Results::pitch, "0.00"},
+    {"Text12", &Results::contactLoad, "0.0"}, {"Text13", &Results::contactHeight},
+    {"Text14", &Results::solidLoad, "0.000"}, {"Text15", &Results::solidHeight, "0.0"},
+    {"Text16", &Results::load1, "0.00"},      {"Text1", &Results::load1Gf, "0.0"},
+    {"Text17", &Results::load2, "0.00"},      {"Text2", &Results::load2Gf, "0.00"},
+    {"Text18", &Results::solidStress, "0.0"},
+};
+// The labels beside the marked points of the load diagram show the same texts as their boxes.
+const ui::Out<Results> kDiagram[] = {
+    {"Label24", &Results::contactLoad, "0.0"},
+    {"Label40", &Results::contactHeight},
+    {"Label28", &Results::solidLoad, "0.000"},
+    {"Label14", &Results::solidHeight, "0.0"},
+};
+const ui::Verdict<Results> kIndexVerdict[] = {{"Label31", &Results::springIndexOk}};
+
+// A caption that says one of two things once the calculation has decided.
+struct Said {
+    const char* control;
+    std::optional<bool> Results::*member;
+    int whenTrue, whenFalse;
+};
+const Said kSaid[] = {
+    {"Label30", &Results::coilsTouch, 2275, 2276},
+    {"Label48", &Results::load2BeyondContact, 2264, 2265},
+    {"Label13", &Results::load2BeyondContact, 2269, 2266},
+    {"Label50", &Results::load1BeyondContact, 2267, 2268},
+    {"Label19", &Results::load1BeyondContact, 2269, 2266},
+};
+const char* const kSolidNotes[] = {"Label27", "Label55"};
 
 } // namespace
 
@@ -68,7 +112,10 @@ Form11::Form11() : FormBase(QStringLiteral("Form11")) {
     attachInputArray(QStringLiteral("Text10"));
     setFirstField(field(QStringLiteral("Text10_0")));
     setDefaultButton(button(QStringLiteral("Command1")));
-    setEnabled(resultButtons(), false);
+    setEnabled(kResultButtons, false);
+    declare(ui::fieldNames(kInputs) + ui::controlNames(kShow) + ui::controlNames(kDiagram) +
+            ui::controlNames(kIndexVerdict) + ui::controlNames(kSaid) +
+            QStringList{kSolidNotes[0], kSolidNotes[1]});
 
     onClick(QStringLiteral("Command1"), [this] { calculate(); });
     onClick(QStringLiteral("Command2"), [this] { reset(); });
@@ -80,20 +127,15 @@ Form11::Form11() : FormBase(QStringLiteral("Form11")) {
 }
 
 void Form11::buildInputs(QGroupBox* frame) {
-    auto* rows = new QVBoxLayout(frame);
-    ui::grid(frame,
-             {
-                 {caption("Label9", 1567), input(0, QStringLiteral("7000")),
-                  unit("Label12", QStringLiteral("kg/mm2")), ui::button(QStringLiteral("Command7"), 1405, 2)},
-                 {caption("Label15", 1333), input(1), unit("Label17", kMm)},
-                 {caption("Label1", 1520), input(2), unit("Label5", kMm)},
-                 {caption("Label2", 1521), input(3), unit("Label6", kMm)},
-                 {caption("Label18", 1373), input(4), unit("Label7", QStringLiteral("T"))},
-                 {caption("Label3", 1369), input(5), unit("Label8", kMm)},
-                 // Wide enough for the solid-height note they receive.
-                 {caption("Label4", 2190), input(6), unit("Label27", kMm, 3)},
-                 {caption("Label54", 2189), input(7), unit("Label55", kMm, 3)},
-             });
+    auto* page = new QVBoxLayout(frame);
+    // Wide enough for the solid-height note the last two units receive.
+    std::vector<std::vector<ui::Cell>> rows =
+        expertui::inputRows(kInputs,
+                            {{"Text10_6", Column::Unit, ui::unit("Label27", kMm, 3)},
+                             {"Text10_7", Column::Unit, ui::unit("Label55", kMm, 3)}},
+                            false);
+    rows.front().push_back(ui::button(QStringLiteral("Command7"), 1405, 2));
+    ui::grid(frame, rows);
     QLineEdit* modulus = field(QStringLiteral("Text10_0"));
     modulus->setStyleSheet(QStringLiteral("color: #ff0000"));
     modulus->setToolTip(StringTable::text(2277));
@@ -103,29 +145,31 @@ void Form11::buildInputs(QGroupBox* frame) {
              {{ui::button(QStringLiteral("Command1"), 1357), ui::button(QStringLiteral("Command2"), 1321),
                ui::button(QStringLiteral("Command3"), 1358), ui::button(QStringLiteral("Command6"), 1359),
                ui::button(QStringLiteral("Command4"), 1355), ui::button(QStringLiteral("Command5"), 1315)}});
-    rows->addWidget(bar);
+    page->addWidget(bar);
 }
 
 void Form11::buildResults(QGroupBox* frame) {
     auto* columns = new QHBoxLayout(frame);
     auto* values = new QWidget(frame);
     columns->addWidget(values);
-    ui::grid(values, {
-                         {caption("Label36", 2198), box("Text8"), unit("Label35", QStringLiteral("(N/mm)"))},
-                         {caption("Label50", 2192), box("Text1"), unit("Label19", QStringLiteral("gf   =")),
-                          box("Text16"), unit("Label51", kNewton)},
-                         {caption("Label48", 2191), box("Text2"), unit("Label13", QStringLiteral("gf   =")),
-                          box("Text17"), unit("Label49", QStringLiteral("N "))},
-                         {caption("Label42", 2196), box("Text13"), unit("Label43", QStringLiteral("(mm)")),
-                          caption("Label39", 2197), box("Text12"), unit("Label38", kNewton)},
-                         {caption("Label46", 2194), box("Text15"), unit("Label47", QStringLiteral("(mm)")),
-                          caption("Label44", 2195), box("Text14"), unit("Label45", kNewton)},
-                         {caption("Label29", 2199), unit("Label30", QStringLiteral("?"), 2)},
-                         {caption("Label32", 1419), box("Text6"), unit("Label31", QStringLiteral("?")),
-                          caption("Label34", 1418), box("Text7")},
-                         {caption("Label37", 1918), box("Text9"), unit("Label33", kMm),
-                          caption("Label52", 2193), box("Text18"), unit("Label53", kNewton)},
-                     });
+    ui::grid(
+        values,
+        {
+            {ui::label("Label36", 2198), ui::result("Text8"), ui::unit("Label35", QStringLiteral("(N/mm)"))},
+            {ui::label("Label50", 2192), ui::result("Text1"), ui::unit("Label19", QStringLiteral("gf   =")),
+             ui::result("Text16"), ui::unit("Label51", kNewton)},
+            {ui::label("Label48", 2191), ui::result("Text2"), ui::unit("Label13", QStringLiteral("gf   =")),
+             ui::result("Text17"), ui::unit("Label49", QStringLiteral("N "))},
+            {ui::label("Label42", 2196), ui::result("Text13"), ui::unit("Label43", QStringLiteral("(mm)")),
+             ui::label("Label39", 2197), ui::result("Text12"), ui::unit("Label38", kNewton)},
+            {ui::label("Label46", 2194), ui::result("Text15"), ui::unit("Label47", QStringLiteral("(mm)")),
+             ui::label("Label44", 2195), ui::result("Text14"), ui::unit("Label45", kNewton)},
+            {ui::label("Label29", 2199), ui::unit("Label30", QStringLiteral("?"), 2)},
+            {ui::label("Label32", 1419), ui::result("Text6"), ui::unit("Label31", QStringLiteral("?")),
+             ui::label("Label34", 1418), ui::result("Text7")},
+            {ui::label("Label37", 1918), ui::result("Text9"), ui::unit("Label33", kMm),
+             ui::label("Label52", 2193), ui::result("Text18"), ui::unit("Label53", kNewton)},
+        });
     columns->addWidget(buildLoadDiagram(frame), 0, Qt::AlignTop);
 }
 
@@ -162,90 +206,38 @@ QWidget* Form11::buildLoadDiagram(QWidget* parent) {
 }
 
 void Form11::calculate() {
-    if (!requireFilled({{QStringLiteral("Text10_0"), 1567},
-                        {QStringLiteral("Text10_1"), 1333},
-                        {QStringLiteral("Text10_2"), 1520},
-                        {QStringLiteral("Text10_3"), 1521},
-                        {QStringLiteral("Text10_4"), 1373},
-                        {QStringLiteral("Text10_5"), 1369},
-                        {QStringLiteral("Text10_6"), 2190}}))
+    if (!ui::requireFilled(this, kInputs))
         return;
-    auto read = [this](int index) { return single(number(QStringLiteral("Text10_%1").arg(index))); };
-    const float g = read(0), d = read(1), smallOuter = read(2), largeOuter = read(3), coils = read(4);
-    const float freeHeight = read(5), height1 = read(6);
+    Inputs in = ui::read(this, kRead);
+    in.height2Given = !isEmpty(QStringLiteral("Text10_7"));
 
-    const float r1 = springs::conicalCoilRadius(smallOuter, d);
-    const float r2 = springs::conicalCoilRadius(largeOuter, d);
-    // Coils that cannot nest inside each other come to rest on each other.
-    const bool touching = single(double(d) * coils) > single(double(r2) - r1);
-    setText(QStringLiteral("Label30"), StringTable::text(touching ? 2275 : 2276));
+    Results r;
+    ui::computeThenShow([&] { compute(in, r); }, [&] { show(r); });
+    setEnabled(kResultButtons, true);
+}
 
-    const float index = single(num::div(2.0 * r2, d));
-    setSingle(QStringLiteral("Text6"), index, u"0.00");
-    setText(QStringLiteral("Label31"), springchecks::verdictText(!(index < 4.0f) && !(index > 10.0f)));
-    const float wahl = springchecks::wahlFactorSingle(index);
-    setSingle(QStringLiteral("Text7"), wahl, u"0.00");
-
-    const float rate = springs::conicalRateBeforeContact(g, d, r1, r2, coils);
-    setSingle(QStringLiteral("Text8"), rate, u"0.000");
-    const float pitch = conicalexpert::pitch(freeHeight, d, coils);
-    setSingle(QStringLiteral("Text9"), pitch, u"0.00");
-    const float spacing = springs::conicalContactSpacing(d, r1, r2, coils);
-
-    const float contactLoad = springs::conicalClosingLoad(g, d, pitch, spacing, r2);
-    setSingle(QStringLiteral("Text12"), contactLoad, u"0.0");
-    setText(QStringLiteral("Label24"), text(QStringLiteral("Text12")));
-
-    // The contact height is kept as shown to one decimal, then written without a pattern.
-    const float contactHeight = single(double(freeHeight) - num::div(contactLoad, rate));
-    setNumber(QStringLiteral("Text13"), num::lenient(num::formatSingle(contactHeight, u"0.0")));
-    setText(QStringLiteral("Label40"), text(QStringLiteral("Text13")));
-
-    const float solidLoad = springs::conicalClosingLoad(g, d, pitch, spacing, r1);
-    setSingle(QStringLiteral("Text14"), solidLoad, u"0.000");
-    setText(QStringLiteral("Label28"), text(QStringLiteral("Text14")));
-
-    const float solidHeight = springs::conicalSolidHeight(spacing, coils, d);
-    setSingle(QStringLiteral("Text15"), solidHeight, u"0.0");
-    setText(QStringLiteral("Label14"), text(QStringLiteral("Text15")));
-    const QString solidNote = StringTable::text(2262) + num::formatSingle(solidHeight, u"0.0") + kMm;
-    setText(QStringLiteral("Label27"), solidNote);
-    setText(QStringLiteral("Label55"), solidNote);
-
-    const float load1 = single((double(freeHeight) - height1) * rate);
-    setSingle(QStringLiteral("Text16"), load1, u"0.00");
-    setNumber(QStringLiteral("Text1"), double(load1) / 9.8 * 1000, u"0.0");
-
-    if (!isEmpty(QStringLiteral("Text10_7"))) {
-        const float height2 = read(7);
-        if (height2 < solidHeight) {
-            setText(QStringLiteral("Text17"), StringTable::text(2263));
-        } else {
-            const float load2 = single((double(freeHeight) - height2) * rate);
-            setSingle(QStringLiteral("Text17"), load2, u"0.00");
-            setNumber(QStringLiteral("Text2"), double(load2) / 9.8 * 1000, u"0.00");
-            // Beyond the first contact the spring is stiffer: the load shown is a lower bound.
-            const bool beyondContact = load2 > contactLoad;
-            setText(QStringLiteral("Label48"), StringTable::text(beyondContact ? 2264 : 2265));
-            setText(QStringLiteral("Label13"), StringTable::text(beyondContact ? 2269 : 2266));
-        }
+void Form11::show(const Results& r) {
+    ui::showReached(this, r, kShow);
+    ui::showReached(this, r, kDiagram);
+    ui::showVerdicts(this, r, kIndexVerdict);
+    for (const Said& said : kSaid) {
+        if (const std::optional<bool>& yes = r.*said.member)
+            setText(QString::fromLatin1(said.control),
+                    StringTable::text(*yes ? said.whenTrue : said.whenFalse));
     }
-
-    setSingle(QStringLiteral("Text18"), conicalexpert::solidShearStress(wahl, solidLoad, r1, d), u"0.0");
-    const bool beyondContact = load1 > contactLoad;
-    setText(QStringLiteral("Label50"), StringTable::text(beyondContact ? 2267 : 2268));
-    setText(QStringLiteral("Label19"), StringTable::text(beyondContact ? 2269 : 2266));
-    setEnabled(resultButtons(), true);
+    if (!std::isnan(r.solidHeight)) {
+        for (const char* note : kSolidNotes)
+            setText(QString::fromLatin1(note),
+                    StringTable::text(2262) + num::formatSingle(r.solidHeight, u"0.0") + kMm);
+    }
+    if (r.height2BelowSolid.value_or(false))
+        setText(QStringLiteral("Text17"), StringTable::text(2263));
 }
 
 void Form11::reset() {
-    QStringList names;
-    for (int i = 0; i <= 7; ++i)
-        names << QStringLiteral("Text10_%1").arg(i);
-    for (int box : {1, 2, 6, 7, 8, 9, 12, 13, 14, 15, 16, 17, 18})
-        names << QStringLiteral("Text%1").arg(box);
-    clearFields(names);
-    setEnabled(resultButtons(), false);
+    ui::resetFields(this, kInputs);
+    clearFields(ui::controlNames(kShow));
+    setEnabled(kResultButtons, false);
 }
 
 SPIRELTA_REGISTER_FORM(Form11)

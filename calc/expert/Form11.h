@@ -6,6 +6,9 @@
 #include "common/ui/FormBase.h"
 
 class QGroupBox;
+namespace conicalexpert {
+struct Results;
+}
 
 class Form11 : public FormBase {
     Q_OBJECT
@@ -18,5 +21,6 @@ private:
     QWidget* buildLoadDiagram(QWidget* parent);
 
     void calculate();
+    void show(const conicalexpert::Results& r);
     void reset();
 };

@@ -1,11 +1,16 @@
 #include "calc/expert/Form21.h"
 
+#include "calc/expert/CompressionExpertCore.h"
 #include "calc/expert/ExpertCellMapExport.h"
 #include "calc/expert/ExpertFormCells.h"
+#include "common/EndForms.h"
 #include "common/StringTable.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
+#include "common/ui/Prompt.h"
+#include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 
 #include <QGridLayout>
@@ -18,6 +23,8 @@
 
 namespace {
 
+using namespace compressionexpert;
+
 const QString kMm = QStringLiteral("mm");
 const QString kNewton = QStringLiteral("N");
 const QString kStress = QStringLiteral("Mpa");
@@ -25,16 +32,128 @@ const QString kHertz = QStringLiteral("Hz");
 const QString kPercent = QStringLiteral("%");
 const QString kCoils = QStringLiteral("T");
 
+// The end-form code and the tolerance keep their texts on reset; the tolerance sits beside
+// the free height (see inputLayout).
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text3",    .captionId = 1367, .need = ui::Need::Plain, .defaultText = "YI", .onReset = ui::OnReset::Keep, .caption = "Label34"},
+    {.field = "Text1_0",  .captionId = 1394, .unit = "N/mm²", .defaultText = "78000", .caption = "Label9"},
+    {.field = "Text1_1",  .captionId = 1333, .unit = "mm", .defaultText = "1",  .caption = "Label1",  .mark = "Label23_1"},
+    {.field = "Text1_2",  .captionId = 1332, .unit = "mm", .defaultText = "10", .caption = "Label3",  .mark = "Label23_2"},
+    {.field = "Text1_3",  .captionId = 1373, .unit = "T",  .defaultText = "4",  .caption = "Label5",  .mark = "Label23_3"},
+    {.field = "Text1_4",  .captionId = 1331, .unit = "T",  .defaultText = "6",  .caption = "Label63", .mark = "Label23_4"},
+    {.field = "Text1_5",  .captionId = 1369, .unit = "mm", .defaultText = "16", .caption = "Label36", .mark = "Label23_5"},
+    {.field = "Text1_6",  .captionId = 1372, .unit = "mm", .defaultText = "14", .caption = "Label7",  .mark = "Label23_6"},
+    {.field = "Text1_7",  .captionId = 1370, .unit = "mm", .defaultText = "12", .caption = "Label22", .mark = "Label23_7"},
+    {.field = "Text1_8",  .captionId = 1374, .unit = "mm", .need = ui::Need::Optional, .defaultText = "10", .caption = "Label56", .mark = "Label23_8"},
+    {.field = "Text1_9",  .captionId = 1412, .unit = "Mpa", .need = ui::Need::Plain, .defaultText = "1660", .caption = "Label41"},
+    {.field = "Text1_10", .captionId = 1440, .need = ui::Need::Plain, .defaultText = "0.41", .caption = "Label55"},
+    {.field = "Text1_11", .unit = "mm", .need = ui::Need::Plain, .defaultText = "0.2", .onReset = ui::OnReset::Keep},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text1_0", &Inputs::G},  {"Text1_1", &Inputs::d},  {"Text1_2", &Inputs::D},
+    {"Text1_3", &Inputs::n},  {"Text1_4", &Inputs::n1}, {"Text1_5", &Inputs::H0},
+    {"Text1_6", &Inputs::h1}, {"Text1_7", &Inputs::h2}, {"Text1_11", &Inputs::tolerance},
+};
+// Read only when typed: the third height and the strength values.
+const ui::In<Inputs> kReadWhenTyped[] = {
+    {"Text1_8", &Inputs::h3},
+    {"Text1_9", &Inputs::tensileStrength},
+    {"Text1_10", &Inputs::coefficient},
+};
+
+const ui::Out<Geometry> kGeometry[] = {
+    {"Text13", &Geometry::developedLength, "0.0"}, {"Text14", &Geometry::solidHeight, "0.0"},
+    {"Text16", &Geometry::maxDeflection, "0.0"},   {"Text23", &Geometry::pitch, "0.0"},
+    {"Text4", &Geometry::helixAngle, "0.0"},
+};
+const ui::Verdict<Geometry> kGeometryVerdicts[] = {
+    {"Label46", &Geometry::pitchOk},
+    {"Label27", &Geometry::helixAngleOk},
+};
+
+const ui::Out<Installed> kInstalled[] = {
+    {"Text8", &Installed::rate, "0.00"},           {"Text6", &Installed::load, "0.00"},
+    {"Text7", &Installed::tolerance, "0%"},        {"Text10", &Installed::solidLoad, "0.00"},
+    {"text28", &Installed::naturalFrequency, "0"}, {"Text29", &Installed::forcedFrequency, "0.0"},
+    {"Text5", &Installed::springIndex, "0.0"},     {"Text22", &Installed::activeCoils},
+    {"Text17", &Installed::stress, "0.00"},
+};
+const ui::Verdict<Installed> kInstalledVerdicts[] = {
+    {"Label72", &Installed::resonanceOk},
+    {"Label28", &Installed::springIndexOk},
+    {"Label44", &Installed::activeCoilsOk},
+};
+
+// The two working heights write partly the same boxes, each in its own order.
+const ui::Out<Working> kWorking2[] = {
+    {"Text11", &Working::load, "0.0"},         {"Text27", &Working::limitLoad, "0.00"},
+    {"Text12", &Working::tolerance, "0%"},     {"Text18", &Working::stress, "0.00"},
+    {"Text15", &Working::stressRatio, "0.00"}, {"Text25", &Working::deformationRatio, "0.00"},
+    {"Text21", &Working::slenderness, "0.0"},
+};
+const ui::Out<Working> kWorking3[] = {
+    {"Text9", &Working::load, "0.00"},       {"Text24", &Working::tolerance, "0%"},
+    {"Text27", &Working::limitLoad, "0.00"}, {"Text25", &Working::deformationRatio, "0.00"},
+    {"Text18", &Working::stress, "0.00"},    {"Text15", &Working::stressRatio, "0.00"},
+};
+const ui::Verdict<Working> kWorkingVerdicts[] = {{"Label50", &Working::deformationOk}};
+
+const ui::Out<Strength> kStrength[] = {
+    {"Text19", &Strength::allowableStress},       {"Text20", &Strength::safetyFactor, "0.00"},
+    {"Text31", &Strength::testLoad, "0.00"},      {"Text31", &Strength::solidTestLoad, "0.00"},
+    {"Text32", &Strength::testDeflection, "0.0"}, {"Text32", &Strength::solidTestDeflection, "0.0"},
+};
+const ui::Verdict<Strength> kStrengthVerdicts[] = {
+    {"Label80", &Strength::safetyOk},
+    {"Label79", &Strength::characteristicOk},
+};
+const char* const kLifeBox = "Text26";
+
+// Print, Save As and Drawing need a calculation that ran through.
+const QStringList kOutputButtons = {"Command5", "Command6", "Command7"};
+
 ui::Cell plusMinus(const QString& fieldName) {
     return ui::literal(QStringLiteral("Sign_") + fieldName, QStringLiteral("+/-"));
 }
 
-using expertui::heading;
-using expertui::link;
-
 // The captions that verdict labels show until a calculation writes "OK" or "NG".
 ui::Cell verdict(const QString& name, const QString& designCaption, int columnSpan = 1) {
     return ui::literal(name, designCaption, columnSpan);
+}
+
+// The declared input rows, with the links to the reference windows in the mark column and the
+// tolerance moved beside the free height.
+std::vector<std::vector<ui::Cell>> inputLayout() {
+    using expertui::Column;
+    std::vector<std::vector<ui::Cell>> rows =
+        expertui::inputRows(kInputs, {
+                                         {"Text3", Column::Mark, ui::link("Label15", 1407)},
+                                         {"Text1_0", Column::Mark, ui::link("Label20", 1407)},
+                                         {"Text1_9", Column::Mark, ui::link("Label42", 1411)},
+                                         {"Text1_10", Column::Mark, ui::link("Label54", 1410)},
+                                     });
+    std::vector<ui::Cell> tolerance = std::move(rows.back()); // Text1_11
+    rows.pop_back();
+    std::vector<ui::Cell>& freeHeight = rows[6]; // Text1_5
+    freeHeight.push_back(ui::literal("Label23_9", "+/-"));
+    freeHeight.push_back(std::move(tolerance[1]));
+    freeHeight.push_back(std::move(tolerance[2]));
+    return rows;
+}
+
+QStringList resultNames() {
+    return ui::controlNames(kGeometry) + ui::controlNames(kInstalled) + ui::controlNames(kWorking2) +
+           ui::controlNames(kWorking3) + ui::controlNames(kStrength) +
+           QStringList{QString::fromLatin1(kLifeBox)};
+}
+
+QStringList verdictNames() {
+    return ui::controlNames(kGeometryVerdicts) + ui::controlNames(kInstalledVerdicts) +
+           ui::controlNames(kWorkingVerdicts) + ui::controlNames(kStrengthVerdicts) +
+           QStringList{"Label40", "Label48", "Label62"};
 }
 
 } // namespace
@@ -72,6 +191,7 @@ Form21::Form21() : FormBase(QStringLiteral("Form21")) {
     for (const char* narrow : {"Text1_11", "Text7", "Text12", "Text24"})
         field(QString::fromLatin1(narrow))->setMinimumWidth(ui::twips(855));
 
+    declare(ui::fieldNames(kInputs) + resultNames() + verdictNames());
     attachInputArray(QStringLiteral("Text1"));
     setFirstField(field(QStringLiteral("Text1_0")));
     setDefaultButton(button(QStringLiteral("Command1")));
@@ -87,36 +207,11 @@ Form21::Form21() : FormBase(QStringLiteral("Form21")) {
     onClick(QStringLiteral("Command5"), [this] { windowcommands::printForm(this); });
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form8")); });
     expertcells::connectExports(this); // Command6 (Save As) and Command7 (Drawing)
-    setEnabled({QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Command7")}, false);
+    setEnabled(kOutputButtons, false);
 }
 
 void Form21::buildInputs(QGroupBox* frame) {
-    ui::grid(frame,
-             {
-                 {ui::label("Label34", 1367), ui::edit("Text3", "YI"), ui::gap(), link("Label15", 1407)},
-                 {ui::label("Label9", 1394), ui::edit("Text1_0", "78000"), ui::unitOf("Text1_0", "N/mm²"),
-                  link("Label20", 1407)},
-                 {ui::label("Label1", 1333), ui::edit("Text1_1", "1"), ui::unitOf("Text1_1", kMm),
-                  ui::mark("Label23_1", true)},
-                 {ui::label("Label3", 1332), ui::edit("Text1_2", "10"), ui::unitOf("Text1_2", kMm),
-                  ui::mark("Label23_2", true)},
-                 {ui::label("Label5", 1373), ui::edit("Text1_3", "4"), ui::unitOf("Text1_3", kCoils),
-                  ui::mark("Label23_3", true)},
-                 {ui::label("Label63", 1331), ui::edit("Text1_4", "6"), ui::unitOf("Text1_4", kCoils),
-                  ui::mark("Label23_4", true)},
-                 {ui::label("Label36", 1369), ui::edit("Text1_5", "16"), ui::unitOf("Text1_5", kMm),
-                  ui::mark("Label23_5", true), ui::literal("Label23_9", "+/-"), ui::edit("Text1_11", "0.2"),
-                  ui::unitOf("Text1_11", kMm)},
-                 {ui::label("Label7", 1372), ui::edit("Text1_6", "14"), ui::unitOf("Text1_6", kMm),
-                  ui::mark("Label23_6", true)},
-                 {ui::label("Label22", 1370), ui::edit("Text1_7", "12"), ui::unitOf("Text1_7", kMm),
-                  ui::mark("Label23_7", true)},
-                 {ui::label("Label56", 1374), ui::edit("Text1_8", "10"), ui::unitOf("Text1_8", kMm),
-                  ui::mark("Label23_8", false)},
-                 {ui::label("Label41", 1412), ui::edit("Text1_9", "1660"), ui::unitOf("Text1_9", kStress),
-                  link("Label42", 1411)},
-                 {ui::label("Label55", 1440), ui::edit("Text1_10", "0.41"), ui::gap(), link("Label54", 1410)},
-             });
+    ui::grid(frame, inputLayout());
 }
 
 void Form21::buildResults(QGroupBox* frame) {
@@ -146,10 +241,10 @@ void Form21::buildResults(QGroupBox* frame) {
 
 void Form21::buildChecks(QGroupBox* frame) {
     ui::grid(frame, {
-                        {heading("Label49", 1439, 4)},
+                        {ui::heading("Label49", 1439, 4)},
                         {ui::label("Label43", 1438), ui::result("Text21"), ui::gap()},
                         {ui::label("Label40", 1401), ui::label("Label48", 1402), ui::label("Label62", 1403)},
-                        {heading("Label65", 1435, 4)},
+                        {ui::heading("Label65", 1435, 4)},
                         {ui::label("Label29", 1436), ui::result("Text17"), ui::unitOf("Text17", kStress)},
                         {ui::label("Label31", 1437), ui::result("Text18"), ui::unitOf("Text18", kStress)},
                         {ui::label("Label66", 2003), ui::result("Text15")},
@@ -157,12 +252,12 @@ void Form21::buildChecks(QGroupBox* frame) {
                         {ui::label("Label39", 1427), ui::result("Text20", "大于1 OK"),
                          verdict("Label80", "(OK/NG)")},
                         {ui::label("Label60", 1416), ui::result("Text26"), ui::label("Label59", 1415)},
-                        {heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
+                        {ui::heading("Label78", 1430, 2), verdict("Label79", "(OK/NG)")},
                         {ui::label("Label14_2", 1429), ui::result("Text31"), ui::unitOf("Text31", kNewton)},
                         {ui::label("Label14_6", 1428), ui::result("Text32"), ui::unitOf("Text32", kMm)},
                         {ui::label("Label51", 1414), ui::result("Text25", "建议0.2~0.8*最大变形量"),
                          verdict("Label50", "(合理/不合理)")},
-                        {heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
+                        {ui::heading("Label67", 1434, 2), verdict("Label72", "(OK/NG)")},
                         {ui::label("Label68", 1433), ui::result("text28", "大于10倍迫震频率OK"),
                          ui::unitOf("text28", kHertz)},
                         {ui::label("Label70", 1432), ui::result("Text29", "转速1400/60计算"),
@@ -187,14 +282,74 @@ QWidget* Form21::buildButtons() {
 }
 
 void Form21::reset() {
-    QStringList names;
-    for (int i = 0; i <= 10; ++i)
-        names << QStringLiteral("Text1_%1").arg(i);
-    names << QStringList{"Text13", "Text14", "Text16", "Text23", "Text4",  "Text8",  "Text6",
-                         "Text7",  "Text10", "text28", "Text29", "Text5",  "Text22", "Text17",
-                         "Text11", "Text27", "Text12", "Text18", "Text15", "Text25", "Text21",
-                         "Text19", "Text20", "Text31", "Text32", "Text26", "Text9",  "Text24"};
-    clearFields(names);
+    ui::resetFields(this, kInputs);
+    clearFields(resultNames());
+}
+
+void Form21::calculate() {
+    if (!ui::requireFilled(this, kInputs))
+        return;
+    // Without a known end form there is no solid height, and every step needs it.
+    Inputs in;
+    in.endForm = endforms::find(text(QStringLiteral("Text3")));
+    if (!in.endForm) {
+        prompt::inform(this, StringTable::text(1383) + StringTable::text(1367));
+        return;
+    }
+    in = ui::read(this, kRead, in);
+    in.h3Given = !isEmpty(QStringLiteral("Text1_8"));
+    in.strengthGiven = !isEmpty(QStringLiteral("Text1_9")) && !isEmpty(QStringLiteral("Text1_10"));
+    in = ui::read(this, kReadWhenTyped, in);
+
+    Results r;
+    ui::computeThenShow([&] { compute(in, r); }, [&] { show(r); });
+    setEnabled(kOutputButtons, true);
+}
+
+void Form21::show(const Results& r) {
+    ui::showReached(this, r.geometry, kGeometry);
+    ui::showVerdicts(this, r.geometry, kGeometryVerdicts);
+    ui::showReached(this, r.installed, kInstalled);
+    ui::showVerdicts(this, r.installed, kInstalledVerdicts);
+
+    const auto showStrength = [this](const Strength& s) {
+        ui::showReached(this, s, kStrength);
+        ui::showVerdicts(this, s, kStrengthVerdicts);
+        if (s.life)
+            setText(QString::fromLatin1(kLifeBox), s.life->text());
+    };
+    ui::showReached(this, r.working2, kWorking2);
+    ui::showVerdicts(this, r.working2, kWorkingVerdicts);
+    if (r.working2.slendernessPassed)
+        showSlenderness(*r.working2.slendernessPassed);
+    showStrength(r.working2.strength);
+    ui::showReached(this, r.working3, kWorking3);
+    ui::showVerdicts(this, r.working3, kWorkingVerdicts);
+    showStrength(r.working3.strength);
+
+    for (int i = 0; i < r.heightsBelowSolid; ++i)
+        prompt::inform(this, StringTable::text(2471));
+}
+
+void Form21::showSlenderness(const springchecks::SlendernessVerdicts& passed) {
+    using springchecks::EndFixing;
+    using springchecks::slendernessTextId;
+    // Only the first limit that b exceeds is marked; the other labels keep what they showed.
+    if (!passed.bothFixed) {
+        setText(QStringLiteral("Label40"), StringTable::text(slendernessTextId(EndFixing::BothFixed, false)));
+    } else if (!passed.oneFixedOnePivoted) {
+        setText(QStringLiteral("Label48"),
+                StringTable::text(slendernessTextId(EndFixing::OneFixedOnePivoted, false)));
+    } else if (!passed.bothPivoted) {
+        setText(QStringLiteral("Label62"),
+                StringTable::text(slendernessTextId(EndFixing::BothPivoted, false)));
+    } else {
+        setText(QStringLiteral("Label40"), StringTable::text(slendernessTextId(EndFixing::BothFixed, true)));
+        setText(QStringLiteral("Label48"),
+                StringTable::text(slendernessTextId(EndFixing::OneFixedOnePivoted, true)));
+        setText(QStringLiteral("Label62"),
+                StringTable::text(slendernessTextId(EndFixing::BothPivoted, true)));
+    }
 }
 
 SPIRELTA_REGISTER_FORM(Form21)

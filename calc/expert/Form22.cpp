@@ -2,11 +2,15 @@
 
 #include "calc/expert/ExpertCellMapExport.h"
 #include "calc/expert/ExpertFormCells.h"
+#include "calc/expert/TorsionExpert.h"
 #include "common/StringTable.h"
+#include "common/ui/Bindings.h"
+#include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/FormWidthToggle.h"
 #include "common/ui/LabelClick.h"
+#include "common/ui/Verdicts.h"
 #include "platform/ContactLinks.h"
 #include "platform/WindowCommands.h"
 
@@ -20,7 +24,6 @@
 namespace {
 
 const QString kMm = QStringLiteral("mm");
-const QString kDegree = QStringLiteral("。");
 const QString kTorque = QStringLiteral("N.mm");
 const QString kStress = QStringLiteral("Mpa");
 const QString kVerdict = QStringLiteral("(OK/NG)");
@@ -30,6 +33,111 @@ const QString kPlusMinus = QStringLiteral("+/-");
 constexpr int kWidenedTwips = 14865;
 
 using namespace expertui;
+using namespace torsionexpert;
+
+// The modulus shows no mark; the wire diameter and the angle tolerance keep their texts on
+// reset. The tolerance sits beside the free angle (see inputLayout).
+// clang-format off
+const ui::InputField kInputs[] = {
+    {.field = "Text1_0",  .captionId = 1562, .unit = "N/mm2", .defaultText = "206000", .caption = "Label28", .unitName = "Label2"},
+    {.field = "Text1_1",  .captionId = 1333, .unit = "mm", .onReset = ui::OnReset::Keep, .caption = "Label16", .unitName = "Label22", .mark = "Label23_1"},
+    {.field = "Text1_2",  .captionId = 1332, .unit = "mm",  .caption = "Label17",   .unitName = "Label23_0", .mark = "Label23_2"},
+    {.field = "Text1_3",  .captionId = 1373, .unit = "T",   .caption = "Label18",   .unitName = "Label24",   .mark = "Label23_3"},
+    {.field = "Text1_4",  .captionId = 1496, .unit = "。",  .caption = "Label19",   .unitName = "Label25",   .mark = "Label23_4"},
+    {.field = "Text1_5",  .captionId = 1497, .unit = "。",  .caption = "Label9",    .unitName = "Label10",   .mark = "Label23_5"},
+    {.field = "Text1_6",  .captionId = 1498, .unit = "。",  .need = ui::Need::Optional, .caption = "Label64", .unitName = "Label65", .mark = "Label23_6"},
+    {.field = "Text1_7",  .captionId = 1494, .unit = "mm",  .caption = "Label30",   .unitName = "Label31",   .mark = "Label23_7"},
+    {.field = "Text1_8",  .captionId = 1495, .unit = "mm",  .caption = "Label15",   .unitName = "Label43",   .mark = "Label23_9"},
+    {.field = "Text1_9",  .captionId = 1493, .unit = "mm",  .need = ui::Need::Optional, .caption = "Label42_0", .unitName = "Label44", .mark = "Label23_10"},
+    {.field = "Text1_10", .captionId = 1561, .unit = "+/-", .caption = "Label76",   .unitName = "Label75",   .mark = "Label23_8"},
+    {.field = "Text1_12", .captionId = 1412, .need = ui::Need::Plain, .caption = "Label57"},
+    {.field = "Text1_13", .captionId = 1440, .need = ui::Need::Plain, .defaultText = "0.64", .caption = "Label59"},
+    {.field = "Text1_11", .need = ui::Need::Plain, .defaultText = "5", .onReset = ui::OnReset::Keep},
+};
+// clang-format on
+
+const ui::In<Inputs> kRead[] = {
+    {"Text1_0", &Inputs::modulus},
+    {"Text1_1", &Inputs::d},
+    {"Text1_2", &Inputs::D},
+    {"Text1_3", &Inputs::n},
+    {"Text1_4", &Inputs::a1},
+    {"Text1_5", &Inputs::a2},
+    {"Text1_7", &Inputs::L1},
+    {"Text1_8", &Inputs::L2},
+    {"Text1_9", &Inputs::arm},
+    {"Text1_10", &Inputs::freeAngle},
+    {"Text1_11", &Inputs::angleTolerance},
+};
+// Read only when typed: the third angle and the strength values.
+const ui::In<Inputs> kReadWhenTyped[] = {
+    {"Text1_6", &Inputs::a3},
+    {"Text1_12", &Inputs::tensileStrength},
+    {"Text1_13", &Inputs::coefficient},
+};
+
+const ui::Out<Results> kFirstAngle[] = {
+    {"Text3", &Results::rate, "0.00"},
+    {"Text13", &Results::force1, "0.00"},
+    {"Text10", &Results::force1Kgf, "0.000"},
+    {"Text12", &Results::torque1, "0.00"},
+    {"Text9", &Results::tolerance1, "0%"},
+    {"Text4", &Results::springIndex, "0.0"},
+    {"Text7", &Results::curvatureFactor, "0.00"},
+    {"Text8", &Results::momentOfInertia, "0.000"},
+    {"Text15", &Results::sectionModulus, "0.000"},
+    {"Text21", &Results::bodyLength, "0.00"},
+    {"Text25", &Results::allowableStress},
+    {"Text6", &Results::sigmaMin, "0"},
+    {"Text30", &Results::minStrengthRatio, "0.00"},
+};
+const ui::Verdict<Results> kIndexVerdict[] = {{"Label52", &Results::springIndexOk}};
+
+// The two later angles write partly the same boxes, with their own patterns.
+const ui::Out<Angle> kSecondAngle[] = {
+    {"Text2", &Angle::force, "0.00"},          {"Text5", &Angle::forceKgf, "0.000"},
+    {"Text19", &Angle::torque, "0.00"},        {"Text20", &Angle::tolerance, "0%"},
+    {"Text22", &Angle::innerDiameter, "0.00"}, {"Text23", &Angle::sigmaMaxSingle, "0"},
+    {"Text31", &Angle::strengthRatio, "0.00"}, {"Text24", &Angle::safetyFactor, "0.00"},
+    {"Text26", &Angle::stressRatio, "0.0"},    {"Text28", &Angle::testTorque, "0.00"},
+    {"Text29", &Angle::testAngle, "0.0"},      {"Text16", &Angle::deformationRatio, "0.00"},
+};
+const ui::Out<Angle> kThirdAngle[] = {
+    {"Text17", &Angle::force, "0.000"},        {"Text18", &Angle::forceKgf, "0.000"},
+    {"Text27", &Angle::torque, "0.000"},       {"Text11", &Angle::tolerance, "0%"},
+    {"Text22", &Angle::innerDiameter, "0.00"}, {"Text23", &Angle::sigmaMax, "0.00"},
+    {"Text31", &Angle::strengthRatio, "0.00"}, {"Text24", &Angle::safetyFactor, "0.00"},
+    {"Text26", &Angle::stressRatio, "0.0"},    {"Text28", &Angle::testTorque, "0.00"},
+    {"Text29", &Angle::testAngle, "0.0"},      {"Text16", &Angle::deformationRatio, "0.00"},
+};
+const ui::Verdict<Angle> kAngleVerdicts[] = {
+    {"Label56", &Angle::belowAllowable},
+    {"Label4", &Angle::deformationOk},
+};
+const char* const kLifeBox = "Text32";
+
+const QStringList kOutputButtons = {"Command6", "Command1"};
+
+// The declared input rows: the unit of the modulus doubles as the link to the publisher's web
+// page, the strength values have their reference links, and the angle tolerance sits between
+// the free angle and its mark.
+std::vector<std::vector<ui::Cell>> inputLayout() {
+    std::vector<std::vector<ui::Cell>> rows =
+        inputRows(kInputs, {{"Text1_0", Column::Unit, ui::colored(ui::unit("Label2", "N/mm2"), "#0000ff")},
+                            {"Text1_0", Column::Mark, ui::gap()},
+                            {"Text1_12", Column::Unit, ui::link("Label58", 1411)},
+                            {"Text1_13", Column::Unit, ui::link("Label60", 1410)}});
+    ui::Cell tolerance = std::move(rows.back()[1]); // Text1_11
+    rows.pop_back();
+    std::vector<ui::Cell>& freeAngle = rows[10]; // Text1_10
+    freeAngle.insert(freeAngle.begin() + std::ptrdiff_t(Column::Mark), std::move(tolerance));
+    return rows;
+}
+
+QStringList resultNames() {
+    return ui::controlNames(kFirstAngle) + ui::controlNames(kSecondAngle) + ui::controlNames(kThirdAngle) +
+           QStringList{kLifeBox};
+}
 
 void setBase(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
@@ -68,6 +176,8 @@ Form22::Form22() : FormBase(QStringLiteral("Form22")) {
                               kWidenedTwips, lifeDiagram);
 
     styleBoxes();
+    declare(ui::fieldNames(kInputs) + resultNames() + ui::controlNames(kIndexVerdict) +
+            ui::controlNames(kAngleVerdicts));
     attachInputArray(QStringLiteral("Text1"));
     // The modulus has a default; the wire diameter is what a user types first.
     setFirstField(field(QStringLiteral("Text1_1")));
@@ -85,33 +195,12 @@ Form22::Form22() : FormBase(QStringLiteral("Form22")) {
     onClick(QStringLiteral("Command3"), [this] { FormRegistry::switchTo(this, QStringLiteral("Form9")); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
     expertcells::connectExports(this);
-    setEnabled({QStringLiteral("Command6"), QStringLiteral("Command1")}, false);
+    setEnabled(kOutputButtons, false);
 }
 
 void Form22::buildInputs(QGroupBox* frame) {
-    QVBoxLayout* side = inputsBesideSketch(
-        frame,
-        {
-            // The unit of the modulus doubles as the link to the publisher's web page.
-            inputRow("Label28", 1562, 0,
-                     ui::colored(unit("Label2", QStringLiteral("N/mm2")), QStringLiteral("#0000ff")),
-                     ui::gap(), QStringLiteral("206000")),
-            inputRow("Label16", 1333, 1, unit("Label22", kMm), mark(1, true)),
-            inputRow("Label17", 1332, 2, unit("Label23_0", kMm), mark(2, true)),
-            inputRow("Label18", 1373, 3, unit("Label24", QStringLiteral("T")), mark(3, true)),
-            inputRow("Label19", 1496, 4, unit("Label25", kDegree), mark(4, true)),
-            inputRow("Label9", 1497, 5, unit("Label10", kDegree), mark(5, true)),
-            inputRow("Label64", 1498, 6, unit("Label65", kDegree), mark(6, false)),
-            inputRow("Label30", 1494, 7, unit("Label31", kMm), mark(7, true)),
-            inputRow("Label15", 1495, 8, unit("Label43", kMm), mark(9, true)),
-            inputRow("Label42_0", 1493, 9, unit("Label44", kMm), mark(10, false)),
-            {ui::label(QStringLiteral("Label76"), 1561), ui::edit(QStringLiteral("Text1_10")),
-             unit("Label75", kPlusMinus), ui::edit(QStringLiteral("Text1_11"), QStringLiteral("5")),
-             mark(8, true)},
-            inputRow("Label57", 1412, 12, link("Label58", 1411), ui::gap()),
-            inputRow("Label59", 1440, 13, link("Label60", 1410), ui::gap(), QStringLiteral("0.64")),
-        },
-        QStringLiteral(":/pictures/expert/form22-sketch.svg"), 3300);
+    QVBoxLayout* side =
+        inputsBesideSketch(frame, inputLayout(), QStringLiteral(":/pictures/expert/form22-sketch.svg"), 3300);
     side->addWidget(buildButtons(frame));
 }
 
@@ -132,50 +221,53 @@ void Form22::buildResults(QGroupBox* frame) {
     const QString newton = QStringLiteral("N");
     const QString equals = QStringLiteral("=");
     const QString kgf = QStringLiteral("Kgf");
-    ui::grid(frame, {
-                        {ui::label(QStringLiteral("Label13"), 1485), box("Text3"),
-                         unit("Label14_2", QStringLiteral("N.mm/deg"))},
-                        {ui::label(QStringLiteral("Label20"), 1489), box("Text12"), unit("Label45", kTorque),
-                         unit("Label48", kPlusMinus), box("Text9")},
-                        {ui::label(QStringLiteral("Label68"), 1490), box("Text19"), unit("Label69", kTorque),
-                         unit("Label70", kPlusMinus), box("Text20")},
-                        {ui::label(QStringLiteral("Label6"), 1563), box("Text27"), unit("Label5", kTorque),
-                         unit("Label3", kPlusMinus), box("Text11")},
-                        {ui::label(QStringLiteral("Label21"), 1486), box("Text13"), unit("Label27", newton),
-                         unit("Label49", equals), box("Text10"), unit("Label46", kgf)},
-                        {ui::label(QStringLiteral("Label11"), 1487), box("Text2"), unit("Label12_0", newton),
-                         unit("Label47", equals), box("Text5"), unit("Label29", kgf)},
-                        {ui::label(QStringLiteral("Label61"), 1488), box("Text17"), unit("Label62", newton),
-                         unit("Label66", equals), box("Text18"), unit("Label63", kgf)},
-                        {ui::label(QStringLiteral("Label71"), 1491), box("Text21"), unit("Label73", kMm)},
-                        {ui::label(QStringLiteral("Label72"), 1492), box("Text22"), unit("Label74", kMm)},
-                        {ui::label(QStringLiteral("Label36"), 1418), box("Text7")},
-                        {ui::label(QStringLiteral("Label51"), 1419), box("Text4"),
-                         ui::label(QStringLiteral("Label52"), 1420)},
-                        {ui::label(QStringLiteral("Label37"), 1565), box("Text8"),
-                         unit("Label40", QStringLiteral("mm4")), ui::gap(), box("Text15"),
-                         unit("Label41", QStringLiteral("mm3"))},
-                    });
+    ui::grid(
+        frame,
+        {
+            {ui::label(QStringLiteral("Label13"), 1485), ui::result("Text3"),
+             ui::unit("Label14_2", QStringLiteral("N.mm/deg"))},
+            {ui::label(QStringLiteral("Label20"), 1489), ui::result("Text12"), ui::unit("Label45", kTorque),
+             ui::unit("Label48", kPlusMinus), ui::result("Text9")},
+            {ui::label(QStringLiteral("Label68"), 1490), ui::result("Text19"), ui::unit("Label69", kTorque),
+             ui::unit("Label70", kPlusMinus), ui::result("Text20")},
+            {ui::label(QStringLiteral("Label6"), 1563), ui::result("Text27"), ui::unit("Label5", kTorque),
+             ui::unit("Label3", kPlusMinus), ui::result("Text11")},
+            {ui::label(QStringLiteral("Label21"), 1486), ui::result("Text13"), ui::unit("Label27", newton),
+             ui::unit("Label49", equals), ui::result("Text10"), ui::unit("Label46", kgf)},
+            {ui::label(QStringLiteral("Label11"), 1487), ui::result("Text2"), ui::unit("Label12_0", newton),
+             ui::unit("Label47", equals), ui::result("Text5"), ui::unit("Label29", kgf)},
+            {ui::label(QStringLiteral("Label61"), 1488), ui::result("Text17"), ui::unit("Label62", newton),
+             ui::unit("Label66", equals), ui::result("Text18"), ui::unit("Label63", kgf)},
+            {ui::label(QStringLiteral("Label71"), 1491), ui::result("Text21"), ui::unit("Label73", kMm)},
+            {ui::label(QStringLiteral("Label72"), 1492), ui::result("Text22"), ui::unit("Label74", kMm)},
+            {ui::label(QStringLiteral("Label36"), 1418), ui::result("Text7")},
+            {ui::label(QStringLiteral("Label51"), 1419), ui::result("Text4"),
+             ui::label(QStringLiteral("Label52"), 1420)},
+            {ui::label(QStringLiteral("Label37"), 1565), ui::result("Text8"),
+             ui::unit("Label40", QStringLiteral("mm4")), ui::gap(), ui::result("Text15"),
+             ui::unit("Label41", QStringLiteral("mm3"))},
+        });
 }
 
 void Form22::buildChecks(QGroupBox* frame) {
     ui::grid(
         frame,
         {
-            {heading("Label1", 1553)},
-            {ui::label(QStringLiteral("Label35"), 1554), box("Text6"), unit("Label39", kStress)},
-            {ui::label(QStringLiteral("Label77"), 1555), box("Text23"), unit("Label78", kStress)},
-            {ui::label(QStringLiteral("Label54"), 2436), box("Text30")},
-            {ui::label(QStringLiteral("Label55"), 2437), box("Text31")},
-            {link("Label81", 1552)},
-            {ui::label(QStringLiteral("Label80"), 2438), box("Text26")},
-            {ui::label(QStringLiteral("Label85"), 1557), box("Text25"), unit("Label84", kStress)},
-            {ui::label(QStringLiteral("Label79"), 1556), box("Text24"), unit("Label56", kVerdict)},
-            {heading("Label50", 1560)},
-            {ui::label(QStringLiteral("Label32"), 1558), box("Text28"), unit("Label8", kTorque)},
-            {ui::label(QStringLiteral("Label38"), 1559), box("Text29"), unit("Label33", QStringLiteral("°"))},
-            {ui::label(QStringLiteral("Label53"), 1570), box("Text16"), unit("Label4", kVerdict)},
-            {ui::label(QStringLiteral("Label83"), 1416), box("Text32"),
+            {ui::heading("Label1", 1553, 4)},
+            {ui::label(QStringLiteral("Label35"), 1554), ui::result("Text6"), ui::unit("Label39", kStress)},
+            {ui::label(QStringLiteral("Label77"), 1555), ui::result("Text23"), ui::unit("Label78", kStress)},
+            {ui::label(QStringLiteral("Label54"), 2436), ui::result("Text30")},
+            {ui::label(QStringLiteral("Label55"), 2437), ui::result("Text31")},
+            {ui::link("Label81", 1552)},
+            {ui::label(QStringLiteral("Label80"), 2438), ui::result("Text26")},
+            {ui::label(QStringLiteral("Label85"), 1557), ui::result("Text25"), ui::unit("Label84", kStress)},
+            {ui::label(QStringLiteral("Label79"), 1556), ui::result("Text24"), ui::unit("Label56", kVerdict)},
+            {ui::heading("Label50", 1560, 4)},
+            {ui::label(QStringLiteral("Label32"), 1558), ui::result("Text28"), ui::unit("Label8", kTorque)},
+            {ui::label(QStringLiteral("Label38"), 1559), ui::result("Text29"),
+             ui::unit("Label33", QStringLiteral("°"))},
+            {ui::label(QStringLiteral("Label53"), 1570), ui::result("Text16"), ui::unit("Label4", kVerdict)},
+            {ui::label(QStringLiteral("Label83"), 1416), ui::result("Text32"),
              ui::label(QStringLiteral("Label82"), 1415)},
         });
 }
@@ -202,13 +294,35 @@ void Form22::styleBoxes() {
 }
 
 void Form22::reset() {
-    QStringList names;
-    for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13})
-        names << QStringLiteral("Text1_%1").arg(i);
-    for (int box = 2; box <= 32; ++box)
-        if (box != 14)
-            names << QStringLiteral("Text%1").arg(box);
-    clearFields(names);
+    ui::resetFields(this, kInputs);
+    clearFields(resultNames());
+}
+
+void Form22::calculate() {
+    if (ui::requireFilled(this, kInputs)) {
+        Inputs in = ui::read(this, kRead);
+        in.armGiven = !isEmpty(QStringLiteral("Text1_9"));
+        in.a3Given = !isEmpty(QStringLiteral("Text1_6"));
+        in.strengthGiven = !isEmpty(QStringLiteral("Text1_12")) && !isEmpty(QStringLiteral("Text1_13"));
+        in = ui::read(this, kReadWhenTyped, in);
+
+        Results r;
+        const auto showAngle = [this](const Angle& a, const auto& table) {
+            ui::showReached(this, a, table);
+            ui::showVerdicts(this, a, kAngleVerdicts);
+            if (a.life)
+                setText(QString::fromLatin1(kLifeBox), a.life->text());
+        };
+        ui::computeThenShow([&] { compute(in, r); },
+                            [&] {
+                                ui::showReached(this, r, kFirstAngle);
+                                ui::showVerdicts(this, r, kIndexVerdict);
+                                showAngle(r.second, kSecondAngle);
+                                showAngle(r.third, kThirdAngle);
+                            });
+    }
+    // Every way out but an arithmetic fault leaves print and Save As usable.
+    setEnabled(kOutputButtons, true);
 }
 
 SPIRELTA_REGISTER_FORM(Form22)

@@ -5,8 +5,79 @@
 // precision value, each expression evaluated in double and rounded when it is stored, with
 // the exceptions each function names. Divisions and stores go through the checked helpers,
 // so a zero divisor or an overflow throws num::CalcFault.
+//
+// compute() runs the whole calculation: the rate, the force, torque and tolerance at the first
+// angle, the section, the body length; with a tensile strength and coefficient the smallest
+// stress, then the second angle with its stresses, life and test characteristic, and when a
+// third angle is typed the same for it, which takes over. Where a step goes on from a force or
+// torque, it uses the value as shown. The results are filled in the order the window shows
+// them; one not reached stays NaN, so after an arithmetic fault the window still shows what
+// came before it.
+
+#include "common/FatigueLife.h"
+#include "common/NotReached.h"
+
+#include <optional>
 
 namespace torsionexpert {
+
+using num::notReached;
+using num::notReachedSingle;
+
+struct Inputs {
+    double modulus = 0;        // E as typed, N/mm²
+    float d = 0, D = 0, n = 0; // mm, mm, active coils
+    float a1 = 0, a2 = 0;      // working angles, degrees
+    double a3 = 0;             // the third angle, when a3Given
+    bool a3Given = false;
+    float L1 = 0, L2 = 0; // leg lengths
+    float arm = 0;        // force arm, when armGiven; else the force acts at the end of leg 1
+    bool armGiven = false;
+    float freeAngle = 0, angleTolerance = 0;
+    double tensileStrength = 0, coefficient = 0; // the strength part runs only when strengthGiven
+    bool strengthGiven = false;
+};
+
+// At the second or third working angle.
+struct Angle {
+    float force = notReachedSingle; // N
+    double forceKgf = notReached;
+    float torque = notReachedSingle;    // N.mm
+    float tolerance = notReachedSingle; // of the torque, as a fraction
+    float innerDiameter = notReachedSingle;
+    float sigmaMaxSingle = notReachedSingle; // second angle: the stress as a single
+    double sigmaMax = notReached;            // third angle: the stress stays in double
+    float strengthRatio = notReachedSingle;  // sigma max over the tensile strength
+    float safetyFactor = notReachedSingle;
+    float stressRatio = notReachedSingle; // sigma min over sigma max
+    std::optional<bool> belowAllowable;
+    std::optional<fatigue::Life> life;
+    float testTorque = notReachedSingle;
+    float testAngle = notReachedSingle;
+    float deformationRatio = notReachedSingle;
+    std::optional<bool> deformationOk;
+};
+
+struct Results {
+    float rate = notReachedSingle; // N.mm per degree
+    float force1 = notReachedSingle;
+    double force1Kgf = notReached;
+    float torque1 = notReachedSingle;
+    float tolerance1 = notReachedSingle;
+    float springIndex = notReachedSingle;
+    float curvatureFactor = notReachedSingle;
+    double momentOfInertia = notReached; // mm4
+    double sectionModulus = notReached;  // mm3
+    std::optional<bool> springIndexOk;
+    float bodyLength = notReachedSingle;
+    float allowableStress = notReachedSingle;
+    float sigmaMin = notReachedSingle;
+    float minStrengthRatio = notReachedSingle; // sigma min over the tensile strength
+    Angle second, third;
+};
+
+// Throws num::CalcFault on an arithmetic fault; what was reached stays in `r`.
+void compute(const Inputs& in, Results& r);
 
 // The modulus as the calculator holds it: rounded half to even to four decimals; beyond the
 // range of that fixed-point type (about 9.2e14) the store overflows.
