@@ -4,6 +4,7 @@
 // calculation shows, and the trips to the normal-mode twin and the reference windows.
 
 #include "calc/normal/NormalCalcTest.h"
+#include "support/WindowCases.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -20,19 +21,21 @@ inline Texts with(Texts texts, const Texts& changes) {
     return texts;
 }
 
-// An input left empty, and the caption the notice names it by.
-struct RequiredCase {
-    const char* field;
-    int captionId;
-};
+// Rows of the shared tables as the texts this fixture types and compares.
+inline Texts texts(const std::vector<ControlText>& rows) {
+    Texts result;
+    for (const ControlText& row : rows)
+        result.emplace_back(QString::fromLatin1(row.control), QString::fromUtf8(row.text));
+    return result;
+}
 
-// Names the case in test listings.
-inline void PrintTo(const RequiredCase& c, std::ostream* os) {
-    *os << c.field;
+// A window's input left empty, named after the input, and the caption the notice names it by.
+inline RequiredCase required(const char* window, const char* field, int captionId) {
+    return RequiredCase{field, window, {{field, ""}}, captionId};
 }
 
 // Inputs that make a step fail, the boxes written before that step and those after it.
-struct FaultCase {
+struct FaultyStepCase {
     const char* name;
     Texts changes;
     QStringList written;
@@ -40,7 +43,7 @@ struct FaultCase {
 };
 
 // Names the case in test listings.
-inline void PrintTo(const FaultCase& c, std::ostream* os) {
+inline void PrintTo(const FaultyStepCase& c, std::ostream* os) {
     *os << c.name;
 }
 

@@ -147,24 +147,27 @@ INSTANTIATE_TEST_SUITE_P(Bounds, Form11Index,
 class Form11Required : public Form11Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form11Required, FirstEmptyFieldIsNamedAndNothingChanges) {
+    const RequiredCase& c = GetParam();
+    ASSERT_EQ(QString::fromLatin1(c.window), formName);
     mark({"Label30", "Text6", "Label50"});
-    calculate(with(kSpring, {{GetParam().field, ""}}));
-    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
+    calculate(with(kSpring, texts(c.inputs)));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(c.captionId));
     expectMarked({"Label30", "Text6", "Label50"});
     expectEnabled(form, kResultButtons, false);
 }
 
-INSTANTIATE_TEST_SUITE_P(InTestOrder, Form11Required,
-                         ::testing::Values(RequiredCase{"Text10_0", 1567}, RequiredCase{"Text10_1", 1333},
-                                           RequiredCase{"Text10_2", 1520}, RequiredCase{"Text10_3", 1521},
-                                           RequiredCase{"Text10_4", 1373}, RequiredCase{"Text10_5", 1369},
-                                           RequiredCase{"Text10_6", 2190}),
-                         [](const auto& info) { return std::string(info.param.field); });
+const RequiredCase kRequired[] = {
+    required("Form11", "Text10_0", 1567), required("Form11", "Text10_1", 1333),
+    required("Form11", "Text10_2", 1520), required("Form11", "Text10_3", 1521),
+    required("Form11", "Text10_4", 1373), required("Form11", "Text10_5", 1369),
+    required("Form11", "Text10_6", 2190),
+};
+INSTANTIATE_TEST_SUITE_P(InTestOrder, Form11Required, ::testing::ValuesIn(kRequired), caseName<RequiredCase>);
 
-class Form11Faults : public Form11Test, public ::testing::WithParamInterface<FaultCase> {};
+class Form11Faults : public Form11Test, public ::testing::WithParamInterface<FaultyStepCase> {};
 
 TEST_P(Form11Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
-    const FaultCase& c = GetParam();
+    const FaultyStepCase& c = GetParam();
     mark(c.written + c.untouched);
     calculate(with(kSpring, c.changes));
     ASSERT_NO_FATAL_FAILURE(expectOnlyInputError());
@@ -177,17 +180,17 @@ TEST_P(Form11Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Form11Faults,
-    ::testing::Values(FaultCase{"EqualEndDiameters",
-                                {{"Text10_2", "30"}},
-                                {"Label30", "Text6", "Label31", "Text7"},
-                                {"Text8", "Text18", "Label50"}},
-                      FaultCase{"ZeroWireDiameter", {{"Text10_1", "0"}}, {"Label30"}, {"Text6"}},
-                      FaultCase{"ZeroActiveCoils", {{"Text10_4", "0"}}, {"Text7"}, {"Text8"}},
+    ::testing::Values(FaultyStepCase{"EqualEndDiameters",
+                                     {{"Text10_2", "30"}},
+                                     {"Label30", "Text6", "Label31", "Text7"},
+                                     {"Text8", "Text18", "Label50"}},
+                      FaultyStepCase{"ZeroWireDiameter", {{"Text10_1", "0"}}, {"Label30"}, {"Text6"}},
+                      FaultyStepCase{"ZeroActiveCoils", {{"Text10_4", "0"}}, {"Text7"}, {"Text8"}},
                       // The small end wider than the big end by more than n d in radius.
-                      FaultCase{"SmallEndFarWiderThanBigEnd",
-                                {{"Text10_2", "80"}},
-                                {"Text8", "Text9"},
-                                {"Text12", "Text15"}}),
+                      FaultyStepCase{"SmallEndFarWiderThanBigEnd",
+                                     {{"Text10_2", "80"}},
+                                     {"Text8", "Text9"},
+                                     {"Text12", "Text15"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form11Test, ResetEmptiesTheModulusTooAndDisablesTheButtons) {

@@ -12,10 +12,18 @@ namespace {
 using namespace expertcalc;
 
 // The spring of the worked example without a third angle.
-const Texts kSpring = {{"Text1_0", "206000"}, {"Text1_1", "2.5"}, {"Text1_2", "20"}, {"Text1_3", "6"},
-                       {"Text1_4", "35"},     {"Text1_5", "70"},  {"Text1_7", "25"}, {"Text1_8", "30"},
-                       {"Text1_9", "20"},     {"Text1_10", "90"}, {"Text1_11", "5"}, {"Text1_12", "1700"},
-                       {"Text1_13", "0.64"}};
+const std::vector<ControlText> kSpringRows = {
+    {"Text1_0", "206000"}, {"Text1_1", "2.5"},   {"Text1_2", "20"},   {"Text1_3", "6"},  {"Text1_4", "35"},
+    {"Text1_5", "70"},     {"Text1_7", "25"},    {"Text1_8", "30"},   {"Text1_9", "20"}, {"Text1_10", "90"},
+    {"Text1_11", "5"},     {"Text1_12", "1700"}, {"Text1_13", "0.64"}};
+const Texts kSpring = texts(kSpringRows);
+
+// The example spring with some texts typed over it.
+std::vector<ControlText> springWith(const std::vector<ControlText>& changes) {
+    std::vector<ControlText> rows = kSpringRows;
+    rows.insert(rows.end(), changes.begin(), changes.end());
+    return rows;
+}
 
 // What the worked example shows in every box it reaches.
 const Texts kSecondAngleResults = {
@@ -120,72 +128,81 @@ TEST_F(Form22Test, WithoutTensileStrengthOnlyTheFirstPartIsWritten) {
     EXPECT_TRUE(outputsEnabled());
 }
 
-struct InputCase {
-    const char* name;
-    Texts changes;
-    Texts expected;
+// Changes to the example spring and what Calculate then shows.
+const WindowCase kInputs[] = {
+    // Without a force arm the forces act at L1 = 25: 17.4388 * 35 / 25.
+    {"EmptyArmUsesFirstLeg",
+     "Form22",
+     springWith({{"Text1_9", ""}}),
+     {{"Text13", "24.41"}, {"Text2", "48.83"}},
+     "Command4"},
+    {"EmptyAngleToleranceGivesZeroPercent",
+     "Form22",
+     springWith({{"Text1_11", ""}}),
+     {{"Text9", "0%"}, {"Text20", "0%"}},
+     "Command4"},
+    // C = 3.95 shows as 4.0 but lies below the band.
+    {"IndexJustBelowFourIsNG",
+     "Form22",
+     springWith({{"Text1_1", "2"}, {"Text1_2", "7.9"}}),
+     {{"Text4", "4.0"}, {"Label52", "NG"}},
+     "Command4"},
+    {"IndexFourIsOK",
+     "Form22",
+     springWith({{"Text1_1", "2"}, {"Text1_2", "8"}}),
+     {{"Text4", "4.0"}, {"Label52", "OK"}},
+     "Command4"},
+    {"IndexTenIsOK",
+     "Form22",
+     springWith({{"Text1_1", "2"}, {"Text1_2", "20"}}),
+     {{"Text4", "10.0"}, {"Label52", "OK"}},
+     "Command4"},
+    {"IndexAboveTenIsNG",
+     "Form22",
+     springWith({{"Text1_1", "2"}, {"Text1_2", "20.2"}}),
+     {{"Text4", "10.1"}, {"Label52", "NG"}},
+     "Command4"},
+    // A space passes the required-field test and reads 0: (0 + 6 + 1 + 70/360) * 2.5.
+    {"SpaceInRequiredFieldReadsZero",
+     "Form22",
+     springWith({{"Text1_10", " "}}),
+     {{"Text21", "17.99"}},
+     "Command4"},
+    // The allowable stress 1 * 881.4953 is the very single-precision value of sigma max.
+    {"StressEqualToAllowableIsNG",
+     "Form22",
+     springWith({{"Text1_12", "1"}, {"Text1_13", "881.4953"}}),
+     {{"Text25", "881.4953"}, {"Text23", "881"}, {"Label56", "NG"}, {"Text24", "1.00"}},
+     "Command4"},
+    {"StressJustBelowAllowableIsOK",
+     "Form22",
+     springWith({{"Text1_12", "1"}, {"Text1_13", "881.4954"}}),
+     {{"Text25", "881.4954"}, {"Label56", "OK"}},
+     "Command4"},
 };
-
-// Names the case in test listings.
-void PrintTo(const InputCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Form22Inputs : public Form22Test, public ::testing::WithParamInterface<InputCase> {};
-
-TEST_P(Form22Inputs, ShowsWhatTheInputsGive) {
-    calculate(with(kSpring, GetParam().changes));
-    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-    expectTexts(form, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Form22Inputs,
-    ::testing::Values(
-        // Without a force arm the forces act at L1 = 25: 17.4388 * 35 / 25.
-        InputCase{"EmptyArmUsesFirstLeg", {{"Text1_9", ""}}, {{"Text13", "24.41"}, {"Text2", "48.83"}}},
-        InputCase{
-            "EmptyAngleToleranceGivesZeroPercent", {{"Text1_11", ""}}, {{"Text9", "0%"}, {"Text20", "0%"}}},
-        // C = 3.95 shows as 4.0 but lies below the band.
-        InputCase{"IndexJustBelowFourIsNG",
-                  {{"Text1_1", "2"}, {"Text1_2", "7.9"}},
-                  {{"Text4", "4.0"}, {"Label52", "NG"}}},
-        InputCase{
-            "IndexFourIsOK", {{"Text1_1", "2"}, {"Text1_2", "8"}}, {{"Text4", "4.0"}, {"Label52", "OK"}}},
-        InputCase{
-            "IndexTenIsOK", {{"Text1_1", "2"}, {"Text1_2", "20"}}, {{"Text4", "10.0"}, {"Label52", "OK"}}},
-        InputCase{"IndexAboveTenIsNG",
-                  {{"Text1_1", "2"}, {"Text1_2", "20.2"}},
-                  {{"Text4", "10.1"}, {"Label52", "NG"}}},
-        // A space passes the required-field test and reads 0: (0 + 6 + 1 + 70/360) * 2.5.
-        InputCase{"SpaceInRequiredFieldReadsZero", {{"Text1_10", " "}}, {{"Text21", "17.99"}}},
-        // The allowable stress 1 * 881.4953 is the very single-precision value of sigma max.
-        InputCase{"StressEqualToAllowableIsNG",
-                  {{"Text1_12", "1"}, {"Text1_13", "881.4953"}},
-                  {{"Text25", "881.4953"}, {"Text23", "881"}, {"Label56", "NG"}, {"Text24", "1.00"}}},
-        InputCase{"StressJustBelowAllowableIsOK",
-                  {{"Text1_12", "1"}, {"Text1_13", "881.4954"}},
-                  {{"Text25", "881.4954"}, {"Label56", "OK"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Form22, WindowExample, ::testing::ValuesIn(kInputs), caseName<WindowCase>);
 
 class Form22Required : public Form22Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form22Required, FirstEmptyFieldIsNamedAndNothingIsComputed) {
+    const RequiredCase& c = GetParam();
+    ASSERT_EQ(QString::fromLatin1(c.window), formName);
     mark({"Text3", "Text4"});
-    calculate(with(kSpring, {{GetParam().field, ""}}));
-    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
+    calculate(with(kSpring, texts(c.inputs)));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(c.captionId));
     expectMarked({"Text3", "Text4"});
     // Print and Save As become usable even so.
     EXPECT_TRUE(outputsEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(InTestOrder, Form22Required,
-                         ::testing::Values(RequiredCase{"Text1_0", 1562}, RequiredCase{"Text1_1", 1333},
-                                           RequiredCase{"Text1_2", 1332}, RequiredCase{"Text1_3", 1373},
-                                           RequiredCase{"Text1_4", 1496}, RequiredCase{"Text1_5", 1497},
-                                           RequiredCase{"Text1_7", 1494}, RequiredCase{"Text1_8", 1495},
-                                           RequiredCase{"Text1_10", 1561}),
-                         [](const auto& info) { return std::string(info.param.field); });
+const RequiredCase kRequired[] = {
+    required("Form22", "Text1_0", 1562),  required("Form22", "Text1_1", 1333),
+    required("Form22", "Text1_2", 1332),  required("Form22", "Text1_3", 1373),
+    required("Form22", "Text1_4", 1496),  required("Form22", "Text1_5", 1497),
+    required("Form22", "Text1_7", 1494),  required("Form22", "Text1_8", 1495),
+    required("Form22", "Text1_10", 1561),
+};
+INSTANTIATE_TEST_SUITE_P(InTestOrder, Form22Required, ::testing::ValuesIn(kRequired), caseName<RequiredCase>);
 
 TEST_F(Form22Test, OptionalFieldsAreNotRequired) {
     calculate({{"Text1_0", "206000"},
@@ -204,10 +221,10 @@ TEST_F(Form22Test, OptionalFieldsAreNotRequired) {
     EXPECT_EQ(form->text(QStringLiteral("Text3")), QStringLiteral("17.44"));
 }
 
-class Form22Faults : public Form22Test, public ::testing::WithParamInterface<FaultCase> {};
+class Form22Faults : public Form22Test, public ::testing::WithParamInterface<FaultyStepCase> {};
 
 TEST_P(Form22Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
-    const FaultCase& c = GetParam();
+    const FaultyStepCase& c = GetParam();
     mark(c.written + c.untouched);
     calculate(with(kSpring, c.changes));
     ASSERT_NO_FATAL_FAILURE(expectOnlyInputError());
@@ -222,19 +239,21 @@ TEST_P(Form22Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Form22Faults,
     ::testing::Values(
-        FaultCase{"ModulusBeyondFixedPoint", {{"Text1_0", "930000000000000"}}, {}, {"Text3"}},
-        FaultCase{
+        FaultyStepCase{"ModulusBeyondFixedPoint", {{"Text1_0", "930000000000000"}}, {}, {"Text3"}},
+        FaultyStepCase{
             "ZeroRateDenominator", {{"Text1_2", "0"}, {"Text1_7", "0"}, {"Text1_8", "0"}}, {}, {"Text3"}},
-        FaultCase{"ZeroArm", {{"Text1_9", "0"}}, {"Text3"}, {"Text13"}},
-        FaultCase{"ZeroFirstAngle", {{"Text1_4", "0"}}, {"Text3", "Text13", "Text12"}, {"Text9", "Text4"}},
-        FaultCase{"MeanDiameterEqualToWire", {{"Text1_2", "2.5"}}, {"Text3", "Text9", "Text4"}, {"Text7"}},
-        FaultCase{"ZeroTensileStrength", {{"Text1_12", "0"}}, {"Text25", "Text6"}, {"Text30", "Text2"}},
+        FaultyStepCase{"ZeroArm", {{"Text1_9", "0"}}, {"Text3"}, {"Text13"}},
+        FaultyStepCase{
+            "ZeroFirstAngle", {{"Text1_4", "0"}}, {"Text3", "Text13", "Text12"}, {"Text9", "Text4"}},
+        FaultyStepCase{
+            "MeanDiameterEqualToWire", {{"Text1_2", "2.5"}}, {"Text3", "Text9", "Text4"}, {"Text7"}},
+        FaultyStepCase{"ZeroTensileStrength", {{"Text1_12", "0"}}, {"Text25", "Text6"}, {"Text30", "Text2"}},
         // A zero modulus gives zero stresses: the safety factor divides by sigma max.
-        FaultCase{"ZeroModulus", {{"Text1_0", "0"}}, {"Text23", "Text31"}, {"Text24", "Text28"}},
-        FaultCase{"FreeAngleCancellingTheCoils",
-                  {{"Text1_10", "-2160"}},
-                  {"Text21", "Text20"},
-                  {"Text22", "Text23"}}),
+        FaultyStepCase{"ZeroModulus", {{"Text1_0", "0"}}, {"Text23", "Text31"}, {"Text24", "Text28"}},
+        FaultyStepCase{"FreeAngleCancellingTheCoils",
+                       {{"Text1_10", "-2160"}},
+                       {"Text21", "Text20"},
+                       {"Text22", "Text23"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form22Test, ResetKeepsWireDiameterAndAngleToleranceAndVerdicts) {

@@ -148,25 +148,28 @@ TEST_F(Form23Test, StressEqualToTheAllowableIsNG) {
 class Form23Required : public Form23Test, public ::testing::WithParamInterface<RequiredCase> {};
 
 TEST_P(Form23Required, FirstEmptyFieldIsNamedAndNothingIsWritten) {
+    const RequiredCase& c = GetParam();
+    ASSERT_EQ(QString::fromLatin1(c.window), formName);
     mark({"Text19", "Text21"});
-    calculate(with(kSpring, {{GetParam().field, ""}, {"Text1_7", "80"}}));
-    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(GetParam().captionId));
+    calculate(with(kSpring, with(texts(c.inputs), {{"Text1_7", "80"}})));
+    ASSERT_NO_FATAL_FAILURE(expectOnlyMissingInputNotice(c.captionId));
     expectMarked({"Text19", "Text21"});
     expectOutputsEnabled(false);
 }
 
 // The modulus is named by text 1972, not by its own caption 1567.
-INSTANTIATE_TEST_SUITE_P(InTestOrder, Form23Required,
-                         ::testing::Values(RequiredCase{"Text1_0", 1972}, RequiredCase{"Text1_1", 1333},
-                                           RequiredCase{"Text1_2", 1332}, RequiredCase{"Text1_3", 1373},
-                                           RequiredCase{"Text1_4", 1369}, RequiredCase{"Text1_5", 1507},
-                                           RequiredCase{"Text1_6", 1508}),
-                         [](const auto& info) { return std::string(info.param.field); });
+const RequiredCase kRequired[] = {
+    required("Form23", "Text1_0", 1972), required("Form23", "Text1_1", 1333),
+    required("Form23", "Text1_2", 1332), required("Form23", "Text1_3", 1373),
+    required("Form23", "Text1_4", 1369), required("Form23", "Text1_5", 1507),
+    required("Form23", "Text1_6", 1508),
+};
+INSTANTIATE_TEST_SUITE_P(InTestOrder, Form23Required, ::testing::ValuesIn(kRequired), caseName<RequiredCase>);
 
-class Form23Faults : public Form23Test, public ::testing::WithParamInterface<FaultCase> {};
+class Form23Faults : public Form23Test, public ::testing::WithParamInterface<FaultyStepCase> {};
 
 TEST_P(Form23Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
-    const FaultCase& c = GetParam();
+    const FaultyStepCase& c = GetParam();
     mark(c.written + c.untouched);
     // With a third length a complete run would enable the outputs.
     calculate(with(with(kSpring, {{"Text1_7", "80"}}), c.changes));
@@ -180,14 +183,15 @@ TEST_P(Form23Faults, StopAtTheFaultyStepWithTheInputErrorMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Form23Faults,
     ::testing::Values(
-        FaultCase{"ZeroMeanDiameter", {{"Text1_2", "0"}}, {}, {"Text19"}},
-        FaultCase{"ZeroActiveCoils", {{"Text1_3", "0"}}, {"Text19", "Text9"}, {"Text21"}},
-        FaultCase{"ZeroWireDiameter", {{"Text1_1", "0"}}, {"Text21", "Text6"}, {"Text13"}},
-        FaultCase{"MeanDiameterEqualToWire", {{"Text1_2", "2"}}, {"Text3", "Label29"}, {"Text4", "Text14"}},
+        FaultyStepCase{"ZeroMeanDiameter", {{"Text1_2", "0"}}, {}, {"Text19"}},
+        FaultyStepCase{"ZeroActiveCoils", {{"Text1_3", "0"}}, {"Text19", "Text9"}, {"Text21"}},
+        FaultyStepCase{"ZeroWireDiameter", {{"Text1_1", "0"}}, {"Text21", "Text6"}, {"Text13"}},
+        FaultyStepCase{
+            "MeanDiameterEqualToWire", {{"Text1_2", "2"}}, {"Text3", "Label29"}, {"Text4", "Text14"}},
         // A zero modulus gives zero loads and stresses: the safety factor divides by 0.
-        FaultCase{"ZeroModulusWithStrength", {{"Text1_0", "0"}}, {"Text15", "Text18"}, {"Text5"}},
+        FaultyStepCase{"ZeroModulusWithStrength", {{"Text1_0", "0"}}, {"Text15", "Text18"}, {"Text5"}},
         // The loads use 70 from "70/2"; the deformation ratio reads the text strictly.
-        FaultCase{
+        FaultyStepCase{
             "WorkingLengthNotANumber", {{"Text1_6", "70/2"}}, {"Text7", "Text17"}, {"Text25", "Text11"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
