@@ -1,4 +1,4 @@
-#include "support/FormTest.h"
+#include "support/WindowCases.h"
 
 #include "common/ui/FormRegistry.h"
 #include "platform/WindowCommands.h"
@@ -142,55 +142,49 @@ TEST_F(Form21Test, DefaultSpringGivesTheKnownResults) {
     EXPECT_TRUE(outputsEnabled());
 }
 
-TEST_F(Form21Test, WorkedVariations) {
-    struct Case {
-        const char* name;
-        Texts inputs;
-        Texts expected;
-    };
-    const std::vector<Case> cases = {
-        {"without h3 the stresses, limit load and checks follow h2",
-         {{"Text1_8", ""}},
-         {{"Text27", "12.19"},
-          {"Text18", "284.39"},
-          {"Text15", "0.50"},
-          {"Text25", "0.19"},
-          {"Label50", "NG"},
-          {"Text20", "2.39"},
-          {"Label79", "NG"},
-          {"Text26", "1000"},
-          {"Text9", ""},
-          {"Text24", ""}}},
-        {"closed unground ends raise the solid height",
-         {{"Text3", "YII"}},
-         {{"Text14", "7.0"}, {"Text16", "9.0"}}},
-        {"open ends", {{"Text3", "YIII"}}, {{"Text14", "7.0"}}},
-        {"hot-coiled ground ends", {{"Text3", "RYI"}}, {{"Text14", "5.5"}}},
-        {"hot-coiled flattened ends", {{"Text3", "RYII"}}, {{"Text14", "5.5"}}},
-        {"a test load below the solid load is shown with its deflection",
-         {{"Text1_10", "0.2"}},
-         {{"Text19", "332"},
-          {"Text20", "0.78"},
-          {"Label80", "NG"},
-          {"Text31", "16.30"},
-          {"Text32", "6.7"},
-          {"Label79", "NG"}}},
-        {"characteristic check passes when both deflections lie inside",
-         {{"Text1_10", "0.2"}, {"Text1_8", ""}},
-         {{"Text31", "16.30"}, {"Label79", "OK"}}},
-        {"a weak wire is past the life table", {{"Text1_9", "500"}}, {{"Text26", StringTable::text(2469)}}},
-        {"h1 equal to the solid height is accepted", {{"Text1_6", "5.5"}}, {{"Text6", "25.59"}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        form->close();
-        flush();
-        prompts().clear();
-        form = open(QStringLiteral("Form21"));
-        calculate(c.inputs);
-        EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
-        expectTexts(c.expected);
-    }
+// Changes to the default spring and what Calculate then shows in a fresh window.
+const WindowCase kVariations[] = {
+    {"WithoutH3TheStressesLimitLoadAndChecksFollowH2",
+     "Form21",
+     {{"Text1_8", ""}},
+     {{"Text27", "12.19"},
+      {"Text18", "284.39"},
+      {"Text15", "0.50"},
+      {"Text25", "0.19"},
+      {"Label50", "NG"},
+      {"Text20", "2.39"},
+      {"Label79", "NG"},
+      {"Text26", "1000"},
+      {"Text9", ""},
+      {"Text24", ""}}},
+    {"ClosedUngroundEndsRaiseTheSolidHeight",
+     "Form21",
+     {{"Text3", "YII"}},
+     {{"Text14", "7.0"}, {"Text16", "9.0"}}},
+    {"OpenEnds", "Form21", {{"Text3", "YIII"}}, {{"Text14", "7.0"}}},
+    {"HotCoiledGroundEnds", "Form21", {{"Text3", "RYI"}}, {{"Text14", "5.5"}}},
+    {"HotCoiledFlattenedEnds", "Form21", {{"Text3", "RYII"}}, {{"Text14", "5.5"}}},
+    {"TestLoadBelowTheSolidLoadIsShownWithItsDeflection",
+     "Form21",
+     {{"Text1_10", "0.2"}},
+     {{"Text19", "332"},
+      {"Text20", "0.78"},
+      {"Label80", "NG"},
+      {"Text31", "16.30"},
+      {"Text32", "6.7"},
+      {"Label79", "NG"}}},
+    {"CharacteristicCheckPassesWhenBothDeflectionsLieInside",
+     "Form21",
+     {{"Text1_10", "0.2"}, {"Text1_8", ""}},
+     {{"Text31", "16.30"}, {"Label79", "OK"}}},
+    {"H1EqualToTheSolidHeightIsAccepted", "Form21", {{"Text1_6", "5.5"}}, {{"Text6", "25.59"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Form21, WindowExample, ::testing::ValuesIn(kVariations), caseName<WindowCase>);
+
+TEST_F(Form21Test, WeakWireIsPastTheLifeTable) {
+    calculate({{"Text1_9", "500"}});
+    EXPECT_TRUE(prompts().requests.isEmpty()) << qPrintable(prompts().lastText());
+    expectTexts({{"Text26", StringTable::text(2469)}});
 }
 
 TEST_F(Form21Test, RequiredFieldsAreReportedInOrder) {
