@@ -8,9 +8,13 @@ namespace {
 
 using cad::CompressionInputs;
 
-const ui::In<CompressionInputs> kRead[] = {
-    {"Text1", &CompressionInputs::d},  {"Text2", &CompressionInputs::MD}, {"Text3", &CompressionInputs::Nt},
-    {"Text4", &CompressionInputs::H0}, {"Text5", &CompressionInputs::N1}, {"Text6", &CompressionInputs::N2},
+const cad::Input<CompressionInputs> kInputs[] = {
+    {"Text1", "线   径d：", &CompressionInputs::d},
+    {"Text2", "中  径MD：", &CompressionInputs::MD},
+    {"Text3", "有效圈数Nt：", &CompressionInputs::Nt},
+    {"Text4", "自由高度H0：", &CompressionInputs::H0},
+    {"Text5", "首端收口圈数：", &CompressionInputs::N1, "1"},
+    {"Text6", "末端收口圈数：", &CompressionInputs::N2, "1"},
 };
 
 } // namespace
@@ -18,24 +22,18 @@ const ui::In<CompressionInputs> kRead[] = {
 CadCompressionForm::CadCompressionForm()
     : CadInputForm(QStringLiteral("CadCompressionForm"), QStringLiteral("压簧参数输入"),
                    QStringLiteral("未连接"), true) {
-    build(
-        {{caption(QStringLiteral("线   径d：")), ui::edit(QStringLiteral("Text1"))},
-         {caption(QStringLiteral("中  径MD：")), ui::edit(QStringLiteral("Text2"))},
-         {caption(QStringLiteral("有效圈数Nt：")), ui::edit(QStringLiteral("Text3"))},
-         {caption(QStringLiteral("自由高度H0：")), ui::edit(QStringLiteral("Text4"))},
-         {caption(QStringLiteral("首端收口圈数：")), ui::edit(QStringLiteral("Text5"), QStringLiteral("1"))},
-         {caption(QStringLiteral("末端收口圈数：")), ui::edit(QStringLiteral("Text6"), QStringLiteral("1"))},
-         {caption(QStringLiteral("2.请选择旋向：")),
-          ui::combo(QStringLiteral("Combo1"), {QStringLiteral("右旋"), QStringLiteral("左旋")})},
-         {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}},
-        QStringLiteral("Image1"));
-    declare(ui::controlNames(kRead));
+    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选择旋向：")),
+                                    ui::combo(QStringLiteral("Combo1"),
+                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+                                   {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
+          QStringLiteral("Image1"));
+    declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(); });
 }
 
 void CadCompressionForm::draw() {
     runDrawing([this](cad::CadHost& host) {
-        CompressionInputs in = ui::read(this, kRead);
+        CompressionInputs in = cad::readInputs(this, kInputs);
         in.hand = text(QStringLiteral("Combo1"));
         cad::drawCompression(host, in);
     });

@@ -4,11 +4,14 @@
 // drawing and end a drawing minimised.
 
 #include "cad/CadHost.h"
+#include "common/ui/Bindings.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 
 #include <functional>
 #include <memory>
+#include <variant>
+#include <vector>
 
 namespace cad {
 
@@ -45,6 +48,46 @@ private:
     bool sendsWindowState_;
     bool placed_ = false;
 };
+
+// One input box of a drawing window, declared once: the rows of the window and the reading
+// into the drawing's inputs both come from the table. Captions are literal (no string table).
+template <class S> struct Input {
+    const char* field;
+    const char* caption; // UTF-8
+    std::variant<float S::*, double S::*> member;
+    const char* defaultText = "";
+};
+
+// Caption and box, a row each, in table order, followed by the window's other rows.
+template <class S, std::size_t N>
+std::vector<std::vector<ui::Cell>> inputRows(const Input<S> (&inputs)[N],
+                                             std::vector<std::vector<ui::Cell>> after) {
+    std::vector<std::vector<ui::Cell>> rows;
+    for (const Input<S>& i : inputs)
+        rows.push_back({CadInputForm::caption(QString::fromUtf8(i.caption)),
+                        ui::edit(QString::fromLatin1(i.field), QString::fromUtf8(i.defaultText))});
+    for (std::vector<ui::Cell>& row : after)
+        rows.push_back(std::move(row));
+    return rows;
+}
+
+// The boxes as a reading map for ui::read.
+template <class S, std::size_t N> std::vector<ui::In<S>> readMap(const Input<S> (&inputs)[N]) {
+    std::vector<ui::In<S>> map;
+    for (const Input<S>& i : inputs)
+        map.push_back({i.field, i.member});
+    return map;
+}
+
+template <class S, std::size_t N> S readInputs(const FormBase* form, const Input<S> (&inputs)[N]) {
+    const std::vector<ui::In<S>> map = readMap(inputs);
+    return ui::read<S>(form, std::span<const ui::In<S>>(map));
+}
+
+template <class S, std::size_t N> QStringList inputNames(const Input<S> (&inputs)[N]) {
+    const std::vector<ui::In<S>> map = readMap(inputs);
+    return ui::controlNames<ui::In<S>>(std::span<const ui::In<S>>(map));
+}
 
 // Message boxes of Helidraw carry the program's title.
 QString programTitle();

@@ -8,11 +8,11 @@ namespace {
 
 using cad::TorsionInputs;
 
-const ui::In<TorsionInputs> kRead[] = {
-    {"Text1", &TorsionInputs::d},
-    {"Text2", &TorsionInputs::MD},
-    {"Text3", &TorsionInputs::Nt},
-    {"Text4", &TorsionInputs::t},
+const cad::Input<TorsionInputs> kInputs[] = {
+    {"Text1", "线   径d：", &TorsionInputs::d},
+    {"Text2", "中  径MD：", &TorsionInputs::MD},
+    {"Text3", "有效圈数Nt：", &TorsionInputs::Nt},
+    {"Text4", "节  距t：", &TorsionInputs::t},
 };
 
 } // namespace
@@ -20,21 +20,18 @@ const ui::In<TorsionInputs> kRead[] = {
 CadTorsionForm::CadTorsionForm()
     : CadInputForm(QStringLiteral("CadTorsionForm"), QStringLiteral("扭簧参数"), QStringLiteral("未连接"),
                    false) {
-    build({{caption(QStringLiteral("线   径d：")), ui::edit(QStringLiteral("Text1"))},
-           {caption(QStringLiteral("中  径MD：")), ui::edit(QStringLiteral("Text2"))},
-           {caption(QStringLiteral("有效圈数Nt：")), ui::edit(QStringLiteral("Text3"))},
-           {caption(QStringLiteral("节  距t：")), ui::edit(QStringLiteral("Text4"))},
-           {caption(QStringLiteral("2.请选旋向：")),
-            ui::combo(QStringLiteral("Combo1"), {QStringLiteral("右旋"), QStringLiteral("左旋")})},
-           {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}},
+    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选旋向：")),
+                                    ui::combo(QStringLiteral("Combo1"),
+                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+                                   {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
           QStringLiteral("Image1"));
-    declare(ui::controlNames(kRead));
+    declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(); });
 }
 
 void CadTorsionForm::draw() {
     runDrawing([this](cad::CadHost& host) {
-        TorsionInputs in = ui::read(this, kRead);
+        TorsionInputs in = cad::readInputs(this, kInputs);
         in.hand = text(QStringLiteral("Combo1"));
         cad::drawTorsion(host, in);
     });
