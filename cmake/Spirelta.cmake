@@ -27,12 +27,18 @@ function(spirelta_library name dir)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# A calculator folder: its calculation cores (the named files, each a .cpp and/or .h) form
-# <name>_core, which links only the widget-free common library, so a core that includes a
-# widget header does not compile; the windows and everything else form <name>, which links the
-# cores and the window runtime.
+# A folder of windows over calculation cores: the cores (the files named after CORE, each a
+# .cpp and/or .h) form <name>_core, which links only CORE_LINKS (default: the widget-free
+# common library), so a core that includes a widget header does not compile; the windows and
+# everything else form <name>, which links the cores and LINKS (default: platform).
 function(spirelta_calc_library name dir)
-  cmake_parse_arguments(arg "" "" "CORE" ${ARGN})
+  cmake_parse_arguments(arg "" "" "CORE;CORE_LINKS;LINKS" ${ARGN})
+  if(NOT arg_CORE_LINKS)
+    set(arg_CORE_LINKS common)
+  endif()
+  if(NOT arg_LINKS)
+    set(arg_LINKS platform)
+  endif()
   set(core_srcs)
   foreach(stem ${arg_CORE})
     set(found FALSE)
@@ -48,14 +54,15 @@ function(spirelta_calc_library name dir)
   endforeach()
   add_library(${name}_core STATIC ${core_srcs})
   target_include_directories(${name}_core PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name}_core PUBLIC common)
+  target_link_libraries(${name}_core PUBLIC ${arg_CORE_LINKS})
 
   file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
   list(REMOVE_ITEM srcs ${core_srcs})
   add_library(${name} STATIC ${srcs})
   spirelta_refresh_moc_on_new_files(${name} "${srcs}")
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${name}_core platform)
+  target_link_libraries(${name} PUBLIC ${name}_core ${arg_LINKS})
 endfunction()
 
 # Window libraries register their windows from static initialisers, so the
