@@ -47,6 +47,8 @@ public:
         const QCborArray list = a_.at(i).toArray();
         if (list.size() % 3 != 0)
             throw ModelError(QStringLiteral("点表长度不是 3 的倍数"));
+        if (size_t(list.size() / 3) > DrawingModel::kMaxSplinePoints)
+            throw tooManyPoints();
         std::vector<Vec3> out;
         out.reserve(size_t(list.size() / 3));
         for (qsizetype k = 0; k < list.size(); k += 3) {

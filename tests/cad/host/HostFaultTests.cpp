@@ -138,4 +138,169 @@ TEST_F(HostFault, WithoutARuntimeFolderTheSocketIsInAFolderOfTheUsersOwn) {
     EXPECT_TRUE(host::hostAnswers(found, 5000));
 }
 
+TEST_F(HostFault, RegularFileGivenAsTheSocketIsKept) {
+    QFile file(socketName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("a drawing of the user's");
+    file.close();
+    start({"--socket", socketName});
+    ASSERT_TRUE(host.waitForFinished(10000));
+    EXPECT_NE(host.exitCode(), 0);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("a drawing of the user's"));
+}
+
+TEST_F(HostFault, RunningOutOfDescriptorsLeavesTheHostReachable) {
+    // Fewer descriptors than the host's own files and the connections it keeps together.
+    startOnTestSocket(20);
+    std::vector<std::unique_ptr<QLocalSocket>> crowd;
+    for (int i = 0; i < 200; ++i) {
+        crowd.push_back(std::make_unique<QLocalSocket>());
+        crowd.back()->connectToServer(socketName);
+        crowd.back()->waitForConnected(1000);
+    }
+    QThread::msleep(300);
+    EXPECT_TRUE(QFileInfo(socketName).exists()) << "the listening socket's file is gone";
+    crowd.clear();
+    // Once the crowd has gone, a newcomer is served in full.
+    QDeadlineTimer deadline(5000);
+    while (!host::hostAnswers(socketName, 200) && !deadline.hasExpired())
+        QThread::msleep(50);
+    auto client = connectClient();
+    EXPECT_TRUE(
+        call(*client, "addLine", {hostproto::Point3{0, 0, 0}.toCbor(), hostproto::Point3{1, 0, 0}.toCbor()})
+            .value("ok")
+            .toBool());
+}
+
+QByteArray splineRequest(size_t points) {
+    QCborArray list;
+    for (size_t i = 0; i < points; ++i) {
+        list.append(double(i));
+        list.append(0.0);
+        list.append(0.0);
+    }
+    const QCborArray tangent = hostproto::Point3{1, 0, 0}.toCbor();
+    return hostproto::frame(hostproto::request("addSpline", {list, tangent, tangent}));
+}
+
+QByteArray frameHeaderOnly(quint32 length) {
+    QByteArray header(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(length, header.data());
+    return header + QByteArray(1000, '\xa0');
+}
+
+TEST_F(HostFault, OversizedRequestIsRefusedWhileAnotherClientIsServed) {
+    startOnTestSocket();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"spline of too many points", splineRequest(host::DrawingModel::kMaxSplinePoints + 1)},
+        {"frame too long", frameHeaderOnly(quint32(hostproto::kMaxFrameBytes + 1))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto other = connectClient();
+        auto sender = connectClient();
+        sender->write(c.bytes);
+        EXPECT_TRUE(call(*other, "hello").value("ok").toBool());
+        QByteArray buffer;
+        std::optional<QCborMap> reply;
+        QDeadlineTimer deadline(10000);
+        while (!reply && !deadline.hasExpired()) {
+            sender->waitForReadyRead(100);
+            buffer.append(sender->readAll());
+            bool malformed = false;
+            reply = hostproto::takeFrame(buffer, malformed);
+        }
+        ASSERT_TRUE(reply) << "no answer";
+        EXPECT_FALSE(reply->value("ok").toBool());
+        EXPECT_FALSE(errorOf(*reply).isEmpty());
+        EXPECT_TRUE(call(*other, "hello").value("ok").toBool());
+    }
+}
+
+TEST_F(HostFault, ClientThatLeavesItsRepliesUnreadIsDropped) {
+    startOnTestSocket();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketName);
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const timeval timeout{10, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+
+    QByteArray batch;
+    for (int i = 0; i < 1000; ++i)
+        batch += hostproto::frame(hostproto::request("hello", {}));
+    // About 30 MB of replies if all were kept.
+    int sendError = 0;
+    for (int i = 0; i < 1000 && !sendError; ++i) {
+        for (qsizetype done = 0; done < batch.size() && !sendError;) {
+            const ssize_t n = ::send(fd, batch.constData() + done, size_t(batch.size() - done), MSG_NOSIGNAL);
+            if (n < 0)
+                sendError = errno;
+            else
+                done += n;
+        }
+    }
+    ::close(fd);
+    EXPECT_TRUE(sendError == EPIPE || sendError == ECONNRESET) << "send error " << sendError;
+    EXPECT_TRUE(host::hostAnswers(socketName, 5000));
+}
+
+// Each row ends in a call whose values, or what it computes from them, no number can hold or
+// no file can carry; it is refused, and the saved drawing holds no inf or nan.
+TEST_F(HostFault, ValuesBeyondWhatTheDrawingCanHoldAreRefused) {
+    using hostproto::Point3;
+    const QCborValue last(QCborSimpleType(99)); // stands for the entity the row made last
+    const struct {
+        const char* name;
+        std::vector<std::pair<QString, QCborArray>> calls;
+    } cases[] = {
+        {"line moved past the largest number",
+         {{"addLine", {Point3{1e308, 0, 0}.toCbor(), Point3{0, 0, 0}.toCbor()}},
+          {"move", {last, Point3{0, 0, 0}.toCbor(), Point3{1e308, 0, 0}.toCbor()}}}},
+        {"line moved far out",
+         {{"addLine", {Point3{1e150, 0, 0}.toCbor(), Point3{0, 0, 0}.toCbor()}},
+          {"move", {last, Point3{0, 0, 0}.toCbor(), Point3{1e150, 0, 0}.toCbor()}}}},
+        {"spline through points too close to measure",
+         {{"addSpline",
+           {QCborArray{0.0, 0.0, 0.0, 1e-323, 0.0, 0.0, 2e-323, 0.0, 0.0, 3e-323, 0.0, 0.0},
+            Point3{1, 0, 0}.toCbor(), Point3{1, 0, 0}.toCbor()}}}},
+        {"circle far out in a tilted plane",
+         {{"addUcs",
+           {Point3{0, 0, 0}.toCbor(), Point3{1, -1, 0}.toCbor(), Point3{1, 1, -2}.toCbor(), "tilted"}},
+          {"addCircle", {Point3{1e308, 1e308, 1e308}.toCbor(), 1.0}}}},
+    };
+    startOnTestSocket();
+    auto client = connectClient();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QCborValue made;
+        QString refusal;
+        for (auto [name, args] : c.calls) {
+            for (qsizetype i = 0; i < args.size(); ++i)
+                if (args.at(i) == last)
+                    args[i] = made;
+            const QCborMap reply = call(*client, name, args);
+            if (!reply.value("ok").toBool()) {
+                refusal = errorOf(reply);
+                break;
+            }
+            made = reply.value("result");
+        }
+        EXPECT_EQ(refusal, QStringLiteral("数值无效"));
+    }
+    const QString saved = dir.filePath("saved.dxf");
+    ASSERT_TRUE(call(*client, "saveDxf", {saved}).value("ok").toBool());
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll().toLower();
+    EXPECT_FALSE(text.contains("inf")) << "inf in the file";
+    EXPECT_FALSE(text.contains("nan")) << "nan in the file";
+}
+
 } // namespace
