@@ -303,4 +303,46 @@ TEST_F(HostFault, ValuesBeyondWhatTheDrawingCanHoldAreRefused) {
     EXPECT_FALSE(text.contains("nan")) << "nan in the file";
 }
 
+// While the window asks whether the drawing may go, a client's drawing call is refused with a
+// reason, so that nothing drawn meanwhile goes with the answer unseen; afterwards calls are
+// served again. The question cannot be opened in a host process from outside it, so the host's
+// parts run here, with a client in a thread of its own.
+TEST(HostQuestion, CallsDuringTheQuestionAreRefusedWithAReason) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("host.socket");
+    host::DrawingModel model;
+    host::HostCalls calls(model);
+    host::HostServer server(calls);
+    ASSERT_EQ(server.listen(name), host::HostServer::Start::Listening);
+    host::HostWindow window(model, calls);
+    const QCborArray line{hostproto::Point3{0, 0, 0}.toCbor(), hostproto::Point3{1, 0, 0}.toCbor()};
+    model.addLine({0, 0, 0}, {2, 0, 0});
+
+    std::vector<QCborMap> replies;
+    window.askSave = [&] {
+        std::atomic<bool> done = false;
+        std::thread client([&] {
+            QLocalSocket socket;
+            socket.connectToServer(name);
+            if (socket.waitForConnected(2000)) {
+                replies.push_back(call(socket, "hello"));
+                replies.push_back(call(socket, "addLine", line));
+            }
+            done = true;
+        });
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        client.join();
+        return int(QMessageBox::Discard);
+    };
+    window.newDrawing();
+
+    ASSERT_EQ(replies.size(), 2u);
+    EXPECT_TRUE(replies[0].value("ok").toBool()) << "the greeting is still answered";
+    EXPECT_FALSE(replies[1].value("ok").toBool());
+    EXPECT_FALSE(errorOf(replies[1]).isEmpty());
+    EXPECT_TRUE(model.order().empty());
+    EXPECT_TRUE(calls.handle(hostproto::request("addLine", line)).value("ok").toBool());
+}
+
 } // namespace
