@@ -1,6 +1,7 @@
 #include "shell/Form1SingleCopy.h"
 
-#include <QDir>
+#include "common/PrivateFolder.h"
+
 #include <QLockFile>
 #include <QStandardPaths>
 #include <memory>
@@ -22,16 +23,7 @@ std::unique_ptr<QLockFile>& heldLock() {
 } // namespace
 
 QString singleCopyLockPathFor(const QString& runtime) {
-    if (!runtime.isEmpty() && QDir().mkpath(runtime))
-        return runtime + QStringLiteral("/SpireltaSpringV2024.lock");
-    // Never a shared folder such as /tmp, where another user could create the lock first and
-    // keep the program from starting: the user's own cache (or config) folder instead.
-    QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (own.isEmpty())
-        own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-              QStringLiteral("/spirelta");
-    QDir().mkpath(own);
-    return own + QStringLiteral("/SpireltaSpringV2024.lock");
+    return privateFolder(runtime, QStringLiteral("spirelta")) + QStringLiteral("/SpireltaSpringV2024.lock");
 }
 
 QString singleCopyLockPath() {

@@ -1,5 +1,8 @@
 #include "cad/host/DrawingModel.h"
 
+#include "cad/host/SplineFit.h"
+#include "common/StringTable.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -9,14 +12,52 @@ namespace {
 
 constexpr double kTwoPi = 2 * M_PI;
 
+// Coordinates, radii and angles stay within this magnitude, so that the lengths, products and
+// transforms made of them (in the view, the spline fit and the DXF file) stay finite too.
+constexpr double kLargestValue = 1e150;
+
 void requireFinite(double v) {
-    if (!std::isfinite(v))
+    if (!(std::fabs(v) <= kLargestValue))
         throw ModelError(QStringLiteral("数值无效"));
 }
 void requireFinite(const Vec3& v) {
     requireFinite(v.x);
     requireFinite(v.y);
     requireFinite(v.z);
+}
+
+// Every value the entity holds, and for a spline the curve fitted through its points, which
+// points too close together to measure make undefined.
+void requireValid(const Entity& entity) {
+    std::visit(
+        [](const auto& e) {
+            using T = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<T, Spline>) {
+                for (const Vec3& p : e.fitPoints)
+                    requireFinite(p);
+                requireFinite(e.startTangent);
+                requireFinite(e.endTangent);
+                const BSpline fitted = interpolate(e.fitPoints);
+                for (double k : fitted.knots)
+                    requireFinite(k);
+                for (const Vec3& c : fitted.controlPoints)
+                    requireFinite(c);
+            } else if constexpr (std::is_same_v<T, Line>) {
+                requireFinite(e.start);
+                requireFinite(e.end);
+            } else if constexpr (std::is_same_v<T, Region>) {
+                requireValid(e.circle);
+            } else {
+                requireFinite(e.centre);
+                requireFinite(e.radius);
+                requireFinite(e.normal);
+                if constexpr (std::is_same_v<T, Arc>) {
+                    requireFinite(e.startDirection);
+                    requireFinite(e.endDirection);
+                }
+            }
+        },
+        entity);
 }
 
 Vec3 direction(double angle) {
@@ -30,6 +71,11 @@ const QStringList kCommandVariables = {QStringLiteral("dimaunit"),  QStringLiter
                                        QStringLiteral("orthomode"), QStringLiteral("pdmode")};
 
 } // namespace
+
+ModelError tooManyPoints() {
+    return ModelError(StringTable::pick("点数超过 %1", "點數超過 %1", "More than %1 points")
+                          .arg(DrawingModel::kMaxSplinePoints));
+}
 
 DrawingModel::DrawingModel() = default;
 
@@ -46,6 +92,7 @@ void DrawingModel::clear() {
 }
 
 Id DrawingModel::add(Entity e) {
+    requireValid(e);
     const Id id = nextId_++;
     entities_.emplace(id, std::move(e));
     order_.push_back(id);
@@ -77,10 +124,8 @@ Vec3 DrawingModel::activeNormal() const {
 Id DrawingModel::addSpline(const std::vector<Vec3>& fitPoints, Vec3 startTangent, Vec3 endTangent) {
     if (fitPoints.empty())
         throw ModelError(QStringLiteral("点表为空"));
-    for (const Vec3& p : fitPoints)
-        requireFinite(p);
-    requireFinite(startTangent);
-    requireFinite(endTangent);
+    if (fitPoints.size() > kMaxSplinePoints)
+        throw tooManyPoints();
     return add(Spline{fitPoints, startTangent, endTangent});
 }
 
@@ -128,8 +173,11 @@ Id DrawingModel::addUcs(Vec3 origin, Vec3 xAxisPoint, Vec3 yAxisPoint, const QSt
     if (x.length() == 0 || y.length() == 0 || z.length() == 0)
         throw ModelError(QStringLiteral("坐标轴无效"));
     const Vec3 zu = z.unit(), xu = x.unit();
+    const Ucs ucs{name, origin, xu, zu.cross(xu), zu};
+    for (const Vec3& axis : {ucs.xAxis, ucs.yAxis, ucs.zAxis})
+        requireFinite(axis);
     const Id id = nextId_++;
-    ucs_[id] = Ucs{name, origin, xu, zu.cross(xu), zu};
+    ucs_[id] = ucs;
     activeUcs_ = id;
     modified_ = true;
     emit changed();
@@ -147,6 +195,7 @@ void DrawingModel::move(Id id, Vec3 from, Vec3 to) {
     requireFinite(from);
     requireFinite(to);
     const Vec3 by = to - from;
+    Entity moved = find(id);
     std::visit(
         [&](auto& e) {
             using T = std::decay_t<decltype(e)>;
@@ -162,8 +211,8 @@ void DrawingModel::move(Id id, Vec3 from, Vec3 to) {
                 e.centre = e.centre + by;
             }
         },
-        find(id));
-    modified_ = true;
+        moved);
+    replace(id, std::move(moved));
     emit changed();
 }
 
@@ -174,7 +223,7 @@ void DrawingModel::rotate3D(Id id, Vec3 p1, Vec3 p2, double angle) {
     const Vec3 axis = (p2 - p1).unit();
     if (axis.length() == 0)
         throw ModelError(QStringLiteral("旋转轴长度为零"));
-    Entity& entity = find(id);
+    Entity turnedEntity = find(id);
     const auto point = [&](Vec3 p) { return p1 + turned(p - p1, axis, angle); };
     const auto vector = [&](Vec3 v) { return turned(v, axis, angle); };
     std::visit(
@@ -201,9 +250,15 @@ void DrawingModel::rotate3D(Id id, Vec3 p1, Vec3 p2, double angle) {
                 e.circle.normal = vector(e.circle.normal);
             }
         },
-        entity);
+        turnedEntity);
+    replace(id, std::move(turnedEntity));
+}
+
+void DrawingModel::replace(Id id, Entity changed) {
+    requireValid(changed);
+    find(id) = std::move(changed);
     modified_ = true;
-    emit changed();
+    emit this->changed();
 }
 
 void DrawingModel::setCenter(Id id, Vec3 centre) {
@@ -211,9 +266,9 @@ void DrawingModel::setCenter(Id id, Vec3 centre) {
     auto* circle = std::get_if<Circle>(&find(id));
     if (!circle)
         throw ModelError(QStringLiteral("只有圆有圆心"));
-    circle->centre = centre;
-    modified_ = true;
-    emit changed();
+    Circle moved = *circle;
+    moved.centre = centre;
+    replace(id, moved);
 }
 
 void DrawingModel::setViewDirection(Vec3 direction) {

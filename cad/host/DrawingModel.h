@@ -24,6 +24,9 @@ private:
     QString text_;
 };
 
+// The refusal of a point list longer than DrawingModel::kMaxSplinePoints.
+ModelError tooManyPoints();
+
 struct Spline {
     std::vector<Vec3> fitPoints;
     Vec3 startTangent, endTangent;
@@ -64,6 +67,9 @@ public:
 
     // Empty drawing, world coordinates, default view.
     void clear();
+
+    // Several times the points of the largest spring Helidraw draws (fewer than 33,000).
+    static constexpr size_t kMaxSplinePoints = 200000;
 
     Id addSpline(const std::vector<Vec3>& fitPoints, Vec3 startTangent, Vec3 endTangent);
     Id addCircle(Vec3 centre, double radius);
@@ -106,6 +112,8 @@ signals:
 
 private:
     Id add(Entity e);
+    // Stores what a change made of the entity, once every value of it is checked.
+    void replace(Id id, Entity changed);
     Entity& find(Id id);
 
     std::map<Id, Entity> entities_;

@@ -1,6 +1,7 @@
 #include "cad/host/HostCalls.h"
 
 #include "cad/protocol/HostMessages.h"
+#include "common/StringTable.h"
 
 #include <cmath>
 
@@ -47,6 +48,8 @@ public:
         const QCborArray list = a_.at(i).toArray();
         if (list.size() % 3 != 0)
             throw ModelError(QStringLiteral("点表长度不是 3 的倍数"));
+        if (size_t(list.size() / 3) > DrawingModel::kMaxSplinePoints)
+            throw tooManyPoints();
         std::vector<Vec3> out;
         out.reserve(size_t(list.size() / 3));
         for (qsizetype k = 0; k < list.size(); k += 3) {
@@ -80,6 +83,13 @@ QCborMap HostCalls::handle(const QCborMap& request) {
     const QCborValue args = request.value(QStringLiteral("args"));
     if (!name.isString() || !args.isArray())
         return hostproto::failure(QStringLiteral("请求无效"));
+    // While the user is asked what becomes of the drawing, a spring drawn meanwhile would be
+    // dropped or saved unseen: only the greeting is answered, so that Helidraw names the reason.
+    if (asking_ && name.toString() != u"hello")
+        return hostproto::failure(StringTable::pick("绘图主机正在询问是否保存图形，请先回答它",
+                                                    "繪圖主機正在詢問是否儲存圖形，請先回答它",
+                                                    "The drawing host is asking whether to save the "
+                                                    "drawing; answer it first"));
     try {
         return hostproto::success(call(name.toString(), args.toArray()));
     } catch (const ModelError& e) {

@@ -26,10 +26,24 @@ public:
     // Saving is for tests and the bench: returns an error text, empty on success.
     std::function<QString(const QString&)> onSaveDxf;
 
+    // Held while the window asks the user whether the drawing may go: calls are refused then.
+    class Asking {
+    public:
+        explicit Asking(HostCalls& calls) : calls_(calls), was_(calls.asking_) { calls_.asking_ = true; }
+        ~Asking() { calls_.asking_ = was_; }
+        Asking(const Asking&) = delete;
+        Asking& operator=(const Asking&) = delete;
+
+    private:
+        HostCalls& calls_;
+        bool was_;
+    };
+
 private:
     QCborValue call(const QString& name, const QCborArray& args);
 
     DrawingModel& model_;
+    bool asking_ = false;
 };
 
 } // namespace host

@@ -2,8 +2,13 @@
 
 #include "cad/protocol/HostMessages.h"
 
+#include "common/StringTable.h"
+
 #include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QtEndian>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace host {
 
@@ -29,34 +34,53 @@ bool hostAnswers(const QString& name, int timeoutMs) {
 }
 
 HostServer::HostServer(HostCalls& calls, QObject* parent) : QObject(parent), calls_(calls) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &HostServer::accept);
+    connect(&listener_, &SocketListener::accepted, this, &HostServer::accept);
 }
 
 HostServer::Start HostServer::listen(const QString& name) {
     if (hostAnswers(name))
         return Start::AnotherHostAnswers;
-    QLocalServer::removeServer(name);
-    return server_.listen(name) ? Start::Listening : Start::Failed;
+    return listener_.listen(name) ? Start::Listening : Start::Failed;
 }
 
-void HostServer::accept() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        buffers_[socket];
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] { buffers_.erase(socket); });
-        if (socket->bytesAvailable() > 0)
-            read(socket);
+void HostServer::accept(int descriptor) {
+    if (buffers_.size() >= size_t(kMaxClients)) {
+        // Told why in one frame, without waiting for a client that may not read.
+        const QByteArray refusal = hostproto::frame(hostproto::failure(StringTable::pick(
+            "绘图主机的连接已满", "繪圖主機的連線已滿", "The drawing host has no free connection")));
+        [[maybe_unused]] const ssize_t sent =
+            ::send(descriptor, refusal.constData(), size_t(refusal.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        ::close(descriptor);
+        return;
     }
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        ::close(descriptor);
+        delete socket;
+        return;
+    }
+    buffers_[socket];
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QObject::destroyed, this, [this, socket] { buffers_.erase(socket); });
+    if (socket->bytesAvailable() > 0)
+        read(socket);
 }
 
 void HostServer::read(QLocalSocket* socket) {
-    QByteArray* buffer = &buffers_[socket];
-    buffer->append(socket->readAll());
+    QByteArray& buffer = buffers_[socket];
+    buffer.append(socket->readAll());
     for (;;) {
+        if (buffer.size() >= 4 && qFromBigEndian<quint32>(buffer.constData()) > hostproto::kMaxFrameBytes) {
+            // The rest of such a request is not worth reading: say why and hang up.
+            socket->write(hostproto::frame(
+                hostproto::failure(StringTable::pick("请求太大", "請求太大", "The request is too large"))));
+            socket->flush();
+            socket->abort();
+            return;
+        }
         bool malformed = false;
-        const auto request = hostproto::takeFrame(*buffer, malformed);
+        const auto request = hostproto::takeFrame(buffer, malformed);
         if (malformed) {
             // A peer that does not speak the protocol is not answered.
             socket->abort();
@@ -66,6 +90,13 @@ void HostServer::read(QLocalSocket* socket) {
             break;
         socket->write(hostproto::frame(calls_.handle(*request)));
         emit requestHandled();
+        if (socket->bytesToWrite() > kMaxUnreadReplyBytes) {
+            socket->flush();
+            if (socket->bytesToWrite() > kMaxUnreadReplyBytes) {
+                socket->abort();
+                return;
+            }
+        }
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The host's end of the local socket: accepts Helidraw's connections (current user only),
-// answers each request in order.
+// answers each request in order. What one client sends or leaves unread is bounded, so that
+// no client can starve the host or the others.
 
 #include "cad/host/HostCalls.h"
+#include "cad/host/SocketListener.h"
 
-#include <QLocalServer>
 #include <QObject>
 #include <map>
 
@@ -17,22 +18,29 @@ class HostServer : public QObject {
 public:
     HostServer(HostCalls& calls, QObject* parent = nullptr);
 
+    // Helidraw holds one connection per input window, and a starting host asks once: far
+    // fewer than this. Connections beyond it are refused.
+    static constexpr int kMaxClients = 16;
+    // Helidraw reads each reply before its next call; a client that leaves this much unread
+    // is dropped.
+    static constexpr qint64 kMaxUnreadReplyBytes = 1024 * 1024;
+
     enum class Start { Listening, AnotherHostAnswers, Failed };
     // A host that already answers on the name keeps it; a socket file left behind by a
-    // host that crashed is removed first.
+    // host that crashed is removed first, any other file is left alone.
     Start listen(const QString& name);
-    QString errorString() const { return server_.errorString(); }
+    QString errorString() const { return listener_.errorString(); }
 
 signals:
     // Emitted after each request was answered (the view refreshes when they pause).
     void requestHandled();
 
 private:
-    void accept();
+    void accept(int descriptor);
     void read(QLocalSocket* socket);
 
     HostCalls& calls_;
-    QLocalServer server_;
+    SocketListener listener_;
     std::map<QLocalSocket*, QByteArray> buffers_; // bytes of requests not complete yet
 };
 

@@ -12,7 +12,7 @@
 
 namespace host {
 
-HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model) {
+HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model), calls_(calls) {
     setObjectName(QStringLiteral("DrawingHostWindow"));
     setWindowTitle(StringTable::pick("绘图主机", "繪圖主機", "Drawing host"));
     view_ = new DrawingView(model, this);
@@ -64,6 +64,7 @@ HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model) {
 bool HostWindow::mayDropDrawing() {
     if (!model_.isModified())
         return true;
+    const HostCalls::Asking asking(calls_);
     int answer;
     if (askSave) {
         answer = askSave();

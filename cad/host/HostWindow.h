@@ -33,6 +33,7 @@ protected:
 
 private:
     DrawingModel& model_;
+    HostCalls& calls_;
     DrawingView* view_;
 };
 

@@ -1,5 +1,7 @@
 #include "cad/protocol/HostMessages.h"
 
+#include "common/PrivateFolder.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -76,9 +78,9 @@ QCborMap failure(const QString& error) {
 }
 
 QString defaultSocketName() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    // Helidraw and the host both compute it, so they meet in the same folder.
+    const QString folder = privateFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                                         QStringLiteral("helidraw"));
     return QDir(folder).filePath(QStringLiteral("helidraw-host.socket"));
 }
 

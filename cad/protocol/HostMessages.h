@@ -27,8 +27,9 @@ struct Point3 {
 
 QCborArray doubles(const std::vector<double>& values);
 
-// Largest frame accepted; a longer length means a confused peer, and the connection is dropped.
-constexpr qint64 kMaxFrameBytes = 64 * 1024 * 1024;
+// Largest frame accepted, several times Helidraw's largest spring (about 1 MB); a longer
+// length means a confused peer, and the connection is dropped.
+constexpr qint64 kMaxFrameBytes = 8 * 1024 * 1024;
 
 QByteArray frame(const QCborMap& message);
 
