@@ -80,6 +80,28 @@ QString nameOutputFolder(const QString& text) {
     return text + folder;
 }
 
+QString privateStateFolderFor(const QString& runtime) {
+    if (!runtime.isEmpty() && QDir().mkpath(runtime))
+        return runtime;
+    QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (own.isEmpty())
+        own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+              QStringLiteral("/spirelta");
+    QDir().mkpath(own);
+    return own;
+}
+
+QString privateStateFolder() {
+    // Only the folder the session names counts: when it names none, or one that is not the
+    // user's alone, Qt offers a folder of its own under /tmp instead, which is left alone.
+    const QString named = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (named.isEmpty())
+        return privateStateFolderFor(QString());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const bool usable = !runtime.isEmpty() && QDir::cleanPath(named) == QDir::cleanPath(runtime);
+    return privateStateFolderFor(usable ? runtime : QString());
+}
+
 QString userDataFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty())

@@ -34,4 +34,11 @@ QString nameOutputFolder(const QString& text);
 // A per-user writable folder for data the program keeps (the user table).
 QString userDataFolder();
 
+// A folder of the user's own for small state other users must not touch (the single-copy lock,
+// the office pipe record), created when missing: the session's runtime folder when it has a
+// usable one, else the user's own cache folder; never a folder all users share, such as /tmp.
+QString privateStateFolder();
+// The same for a given runtime folder ("" when the session has none).
+QString privateStateFolderFor(const QString& runtimeFolder);
+
 } // namespace folders

@@ -1,12 +1,13 @@
 #include "platform/OfficePipeRecord.h"
 
+#include "platform/Folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <unistd.h>
 
 namespace officepipe {
@@ -38,8 +39,7 @@ bool trustworthy(const QFileInfo& info) {
 } // namespace
 
 QString recordPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/spirelta-office-pipe");
+    return folders::privateStateFolder() + QStringLiteral("/spirelta-office-pipe");
 }
 
 QString renew() {

@@ -1,8 +1,8 @@
 #include "shell/Form1SingleCopy.h"
 
-#include <QDir>
+#include "platform/Folders.h"
+
 #include <QLockFile>
-#include <QStandardPaths>
 #include <memory>
 
 namespace form1 {
@@ -22,21 +22,14 @@ std::unique_ptr<QLockFile>& heldLock() {
 } // namespace
 
 QString singleCopyLockPathFor(const QString& runtime) {
-    if (!runtime.isEmpty() && QDir().mkpath(runtime))
-        return runtime + QStringLiteral("/SpireltaSpringV2024.lock");
     // Never a shared folder such as /tmp, where another user could create the lock first and
-    // keep the program from starting: the user's own cache (or config) folder instead.
-    QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (own.isEmpty())
-        own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-              QStringLiteral("/spirelta");
-    QDir().mkpath(own);
-    return own + QStringLiteral("/SpireltaSpringV2024.lock");
+    // keep the program from starting.
+    return folders::privateStateFolderFor(runtime) + QStringLiteral("/SpireltaSpringV2024.lock");
 }
 
 QString singleCopyLockPath() {
     if (lockPath().isEmpty())
-        lockPath() = singleCopyLockPathFor(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+        lockPath() = folders::privateStateFolder() + QStringLiteral("/SpireltaSpringV2024.lock");
     return lockPath();
 }
 
