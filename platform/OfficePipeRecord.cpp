@@ -1,13 +1,12 @@
 #include "platform/OfficePipeRecord.h"
 
 #include "platform/Folders.h"
+#include "platform/SafeSave.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <unistd.h>
 
 namespace officepipe {
@@ -44,15 +43,8 @@ QString recordPath() {
 
 QString renew() {
     const QString name = randomName();
-    const QString path = recordPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        file.write(name.toLatin1());
-        file.commit();
-    }
     // Without a record the name still serves this run; the next run simply starts anew.
+    safesave::write(recordPath(), name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
     return name;
 }
 
