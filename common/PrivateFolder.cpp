@@ -15,3 +15,12 @@ QString privateFolder(const QString& runtimeFolder, const QString& name) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return folder;
 }
+
+QString sessionRuntimeFolder() {
+    const QString named = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (named.isEmpty())
+        return {};
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const bool usable = !runtime.isEmpty() && QDir::cleanPath(named) == QDir::cleanPath(runtime);
+    return usable ? runtime : QString();
+}

@@ -9,3 +9,7 @@
 // `runtimeFolder` is the session's runtime folder ("" when it has none); `name` names the
 // fallback folder, so that programs that must meet there find the same one.
 QString privateFolder(const QString& runtimeFolder, const QString& name);
+
+// The session's runtime folder when the session names one (XDG_RUNTIME_DIR) and Qt accepts it
+// as the user's private folder; "" otherwise. Qt's own substitute under /tmp is never taken.
+QString sessionRuntimeFolder();

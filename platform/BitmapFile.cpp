@@ -1,6 +1,6 @@
 #include "platform/BitmapFile.h"
 
-#include <QSaveFile>
+#include "platform/SafeSave.h"
 
 namespace bitmap {
 
@@ -57,20 +57,7 @@ QByteArray encode24(const QImage& source) {
 }
 
 bool write24(const QImage& image, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = encode24(image);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return safesave::write(path, encode24(image), error);
 }
 
 } // namespace bitmap

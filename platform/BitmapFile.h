@@ -13,7 +13,8 @@ namespace bitmap {
 QByteArray encode24(const QImage& image);
 
 // Writes the file atomically: either the complete file is there afterwards or the old state
-// is kept. On failure returns false and describes the reason in *error.
+// is kept. A link another user could have planted is not written through (safesave). On
+// failure returns false and describes the reason in *error.
 bool write24(const QImage& image, const QString& path, QString* error = nullptr);
 
 } // namespace bitmap

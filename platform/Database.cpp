@@ -1,6 +1,7 @@
 #include "platform/Database.h"
 
 #include "platform/Folders.h"
+#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,10 @@ QString nextConnectionName() {
 bool copyForUser(const QString& source, const QString& target, QString* error) {
     if (!QFileInfo::exists(source)) {
         *error = QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(source));
+        return false;
+    }
+    if (const QString refused = safesave::refusal(target); !refused.isEmpty()) {
+        *error = refused;
         return false;
     }
     if (!QDir().mkpath(QFileInfo(target).absolutePath())) {

@@ -1,12 +1,12 @@
 #include "platform/OfficePipeRecord.h"
 
-#include <QDir>
+#include "common/PrivateFolder.h"
+#include "platform/SafeSave.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <unistd.h>
 
 namespace officepipe {
@@ -38,21 +38,14 @@ bool trustworthy(const QFileInfo& info) {
 } // namespace
 
 QString recordPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+    return privateFolder(sessionRuntimeFolder(), QStringLiteral("spirelta")) +
            QStringLiteral("/spirelta-office-pipe");
 }
 
 QString renew() {
     const QString name = randomName();
-    const QString path = recordPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        file.write(name.toLatin1());
-        file.commit();
-    }
     // Without a record the name still serves this run; the next run simply starts anew.
+    safesave::write(recordPath(), name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
     return name;
 }
 

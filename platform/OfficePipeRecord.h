@@ -3,9 +3,9 @@
 //
 // A name anyone can guess ("spirelta-<uid>") lets another local user listen on it first and
 // receive every export. The name is therefore random, made when the program first starts an
-// office, and kept in a file of the user's runtime folder (private to the user), so that the
-// next run finds the same office again. A record that is missing, unreadable, not private or
-// malformed is replaced by a new name.
+// office, and kept in a file of the user's private state folder (the runtime folder, else the
+// user's own cache folder), so that the next run finds the same office again. A record that is missing,
+// unreadable, not private or malformed is replaced by a new name.
 
 #include <QString>
 

@@ -2,12 +2,12 @@
 
 #include "common/StringTable.h"
 #include "common/ui/Prompt.h"
+#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace report {
@@ -63,20 +63,7 @@ QString designReportText(const DesignReport& r, const QDateTime& when) {
 }
 
 bool writeReportFile(const QString& path, const QString& content, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = content.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return safesave::write(path, content.toUtf8(), error);
 }
 
 QString saveAs(QWidget* window, const QString& content) {

@@ -4,8 +4,8 @@
 //
 // The file is UTF-8 without a byte-order mark, every item followed by CR LF, and is written
 // atomically: it is either complete or untouched. Cancel in the dialog writes nothing, also
-// after an earlier save from the same window; a file that cannot be written is reported
-// with a message naming it.
+// after an earlier save from the same window; a file that cannot be written, or a link that
+// must not be written through (safesave), is reported with a message naming it.
 
 #include <QDateTime>
 #include <QString>

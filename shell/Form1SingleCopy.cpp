@@ -3,7 +3,6 @@
 #include "common/PrivateFolder.h"
 
 #include <QLockFile>
-#include <QStandardPaths>
 #include <memory>
 
 namespace form1 {
@@ -28,7 +27,7 @@ QString singleCopyLockPathFor(const QString& runtime) {
 
 QString singleCopyLockPath() {
     if (lockPath().isEmpty())
-        lockPath() = singleCopyLockPathFor(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+        lockPath() = singleCopyLockPathFor(sessionRuntimeFolder());
     return lockPath();
 }
 

@@ -4,6 +4,7 @@
 #include "common/ui/Prompt.h"
 #include "platform/BitmapFile.h"
 #include "platform/Folders.h"
+#include "platform/SafeSave.h"
 #include "shell/DrawingSheet.h"
 
 #include <QDir>
@@ -86,7 +87,9 @@ Outcome save(DrawingSheet* sheet) {
     const QString path = pathFor(*sheet);
     const QString shownPath = QDir::toNativeSeparators(path);
 
-    if (QFileInfo::exists(path)) {
+    // A file that will not be written is not offered for replacing.
+    QString error = safesave::refusal(path);
+    if (error.isEmpty() && QFileInfo::exists(path)) {
         const PromptAnswer answer =
             prompt::ask(sheet, {programTitle(),
                                 StringTable::pick("%1 已经存在。要替换它吗？", "%1 已經存在。要取代它嗎？",
@@ -97,8 +100,7 @@ Outcome save(DrawingSheet* sheet) {
             return Outcome::Declined;
     }
 
-    QString error;
-    if (!bitmap::write24(image, path, &error)) {
+    if (!error.isEmpty() || !bitmap::write24(image, path, &error)) {
         prompt::ask(sheet,
                     {programTitle(),
                      StringTable::pick("无法保存 %1\n%2\n图纸仍然打开，可以修改料号后再单击保存。",

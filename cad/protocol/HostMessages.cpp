@@ -3,7 +3,6 @@
 #include "common/PrivateFolder.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QtEndian>
 
 namespace hostproto {
@@ -79,8 +78,7 @@ QCborMap failure(const QString& error) {
 
 QString defaultSocketName() {
     // Helidraw and the host both compute it, so they meet in the same folder.
-    const QString folder = privateFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-                                         QStringLiteral("helidraw"));
+    const QString folder = privateFolder(sessionRuntimeFolder(), QStringLiteral("helidraw"));
     return QDir(folder).filePath(QStringLiteral("helidraw-host.socket"));
 }
 

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +57,43 @@ TEST_F(OfficePipe, UntrustworthyOrMalformedRecordIsReplaced) {
         EXPECT_TRUE(name.startsWith(QStringLiteral("spirelta-")));
         EXPECT_EQ(QFile::permissions(officepipe::recordPath()) & 0x0077, 0);
     }
+}
+
+TEST_F(OfficePipe, WithoutAUsableRuntimeFolderTheRecordStaysInTheUsersCache) {
+    const QByteArray session = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir scratch;
+    QFile notAFolder(scratch.filePath("not-a-folder"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/spirelta");
+    ASSERT_FALSE(cache.isEmpty());
+
+    struct Case {
+        const char* name;
+        std::optional<QString> runtime; // XDG_RUNTIME_DIR, unset when empty
+        QString expectedFolder;
+    };
+    const Case cases[] = {
+        {"runtime folder unset", std::nullopt, cache},
+        {"runtime folder is a file", notAFolder.fileName(), cache},
+        {"private runtime folder", scratch.path(), scratch.path()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.runtime)
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(*c.runtime));
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        const QString path = officepipe::recordPath();
+        EXPECT_EQ(path, c.expectedFolder + QStringLiteral("/spirelta-office-pipe")) << qPrintable(path);
+        QFile::remove(path);
+        const QString name = officepipe::recorded();
+        EXPECT_EQ(officepipe::recorded(), name) << "kept for the next run";
+        EXPECT_EQ(QFile::permissions(path) & 0x0077, 0);
+        QFile::remove(path);
+    }
+    qputenv("XDG_RUNTIME_DIR", session);
 }
 
 TEST_F(OfficePipe, ListenerPlantedUnderTheOldNameIsNeverContacted) {

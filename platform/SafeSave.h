@@ -1,0 +1,36 @@
+#pragma once
+// Every file the program writes for the user goes through here: reports, bitmaps, records.
+//
+// A symbolic link is followed only when the user (or the system) made it and it does not lie in
+// a folder that every user may write to (a sticky folder such as /tmp). Otherwise another user
+// could plant "/tmp/report.txt" pointing at the victim's own files, and saving a report there
+// would replace them. Such a save is refused before anything is touched, with a message that
+// names the link.
+//
+// The write itself is atomic: the bytes go to a new file beside the real target, which then
+// takes the target's place by rename. A rename replaces a link rather than following it, so a
+// link planted after the check changes nothing but the link itself.
+
+#include <QByteArray>
+#include <QString>
+
+namespace safesave {
+
+// Who may read a file that the write creates: as the user's file-creation mask allows, or the
+// user alone (records that hold something private). A file that exists keeps its permissions.
+enum class Access { Usual, OwnerOnly };
+
+// The message that refuses a path, naming the link it would be written through; empty when the
+// path may be written.
+QString refusal(const QString& path);
+
+// The file a write to the path lands in, with every link followed; empty when refused (with
+// the message in *why).
+QString resolve(const QString& path, QString* why = nullptr);
+
+// Writes the bytes in place of the path's file, atomically: either the complete file is there
+// afterwards or nothing changed. On failure or refusal returns false and says why in *error.
+bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+           Access access = Access::Usual);
+
+} // namespace safesave
