@@ -63,6 +63,7 @@ void SocketCadHost::connectOrStart(const QDeadlineTimer& deadline) {
     if (!launcher_(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
                    program.absolutePath()))
         throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
+    forgetActiveUcs();
     // The host needs a moment to open its window and its socket.
     const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
     if (busy)
