@@ -1,6 +1,9 @@
 #include "cad/CadInputForm.h"
 
 #include "cad/HostFactory.h"
+#include "cad/SpringGeometry.h"
+#include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/Prompt.h"
 
 #include <QCloseEvent>
@@ -12,6 +15,11 @@
 #include <QVBoxLayout>
 
 namespace cad {
+
+namespace {
+// "Too many turns: this window draws at most %1 active turns."
+constexpr int kTooManyTurnsText = 11101;
+} // namespace
 
 QString programTitle() {
     return QStringLiteral("Helidraw");
@@ -103,6 +111,9 @@ void CadInputForm::runDrawing(const std::function<void(CadHost&)>& draw) {
     } catch (const HostError& e) {
         prompt::ask(this, {programTitle(), e.call() + QStringLiteral(": ") + e.text(), PromptIcon::Warning,
                            PromptButtons::Ok});
+        return;
+    } catch (const TooManyTurns& e) {
+        prompt::inform(this, StringTable::text(kTooManyTurnsText).arg(num::text(e.largestTurns())));
         return;
     }
     showMinimized();

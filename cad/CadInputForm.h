@@ -27,12 +27,13 @@ public:
     bool connectCadHost();
 
     // One drawing run: connect, draw, minimise. An arithmetic fault propagates (text 1035);
-    // a failing host call ends the run with a box naming the call.
+    // a failing host call ends the run with a box naming the call, and too many turns with
+    // one naming the largest turn count the window can draw.
     void runDrawing(const std::function<void(CadHost&)>& draw);
 
     CadHost* host() const { return host_.get(); }
 
-    // A button with a literal caption (Helidraw has no string table).
+    // A button with a literal caption (Helidraw's captions are not translated).
     static ui::Cell button(const QString& name, const QString& caption);
     static ui::Cell caption(const QString& text);
 
