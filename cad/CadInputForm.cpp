@@ -44,7 +44,8 @@ ui::Cell CadInputForm::caption(const QString& text) {
     return ui::literal(QString(), text);
 }
 
-void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName) {
+void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName,
+                         const QString& sketch) {
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;
     outer->addLayout(column);
@@ -56,7 +57,8 @@ void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const Q
     column->addWidget(inputs);
     column->addWidget(label(QStringLiteral("Label10")));
     column->addStretch();
-    outer->addWidget(ui::makePicture(this, pictureName, QStringLiteral(":/cad/spring-sketch.svg"), 220));
+    outer->addWidget(
+        ui::makePicture(this, pictureName, QStringLiteral(":/cad/%1-sketch.svg").arg(sketch), 220));
 }
 
 void CadInputForm::showEvent(QShowEvent* event) {

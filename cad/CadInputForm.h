@@ -38,9 +38,10 @@ public:
     static ui::Cell caption(const QString& text);
 
 protected:
-    // The heading "1.请检查或修改以下参数：", the rows, the status label, and the sketch
-    // (a label named `pictureName`) to the right.
-    void build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName);
+    // The heading "1.请检查或修改以下参数：", the rows, the status label, and to the right the
+    // window's own sketch ":/cad/<sketch>-sketch.svg", in a label named `pictureName`.
+    void build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName,
+               const QString& sketch);
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
