@@ -24,7 +24,7 @@ CadBarrelForm::CadBarrelForm()
                                               {QStringLiteral("右旋"), QStringLiteral("左旋")})},
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成中凸SP")),
                                     button(QStringLiteral("Command1"), QStringLiteral("生成中凹SP"))}}),
-          QStringLiteral("Image1"));
+          QStringLiteral("Image1"), QStringLiteral("barrel"));
     declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(true); });
     onClick(QStringLiteral("Command1"), [this] { draw(false); });

@@ -26,7 +26,7 @@ CadCompressionForm::CadCompressionForm()
                                     ui::combo(QStringLiteral("Combo1"),
                                               {QStringLiteral("右旋"), QStringLiteral("左旋")})},
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
-          QStringLiteral("Image1"));
+          QStringLiteral("Image1"), QStringLiteral("compression"));
     declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(); });
 }

@@ -24,7 +24,7 @@ CadConicalForm::CadConicalForm()
                                               {QStringLiteral("右旋"), QStringLiteral("左旋")})},
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形")),
                                     button(QStringLiteral("Command1"), QStringLiteral("不收圈塔形"))}}),
-          QStringLiteral("Picture1"));
+          QStringLiteral("Picture1"), QStringLiteral("conical"));
     declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(true); });
     onClick(QStringLiteral("Command1"), [this] { draw(false); });

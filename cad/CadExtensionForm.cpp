@@ -27,7 +27,7 @@ CadExtensionForm::CadExtensionForm()
                                    {button(QStringLiteral("Command1"), QStringLiteral("生成中耳拉簧"))},
                                    {button(QStringLiteral("Command2"), QStringLiteral("一中一边耳"))},
                                    {button(QStringLiteral("Command4"), QStringLiteral("生成德式拉簧"))}}),
-          QStringLiteral("Image1"));
+          QStringLiteral("Image1"), QStringLiteral("extension"));
     declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(&cad::drawSideHooks); });
     onClick(QStringLiteral("Command1"), [this] { draw(&cad::drawCentreHooks); });

@@ -42,9 +42,31 @@ EntityId CadHost::addLine(Point3 start, Point3 end) {
     return idResult(QStringLiteral("addLine"), {start.toCbor(), end.toCbor()});
 }
 
+namespace {
+EntityId& activeUcs() {
+    static EntityId ucs = 0;
+    return ucs;
+}
+} // namespace
+
+EntityId CadHost::knownActiveUcs() {
+    return activeUcs();
+}
+
+void CadHost::forgetActiveUcs() {
+    activeUcs() = 0;
+}
+
 EntityId CadHost::addUcs(Point3 origin, Point3 xAxisPoint, Point3 yAxisPoint, const QString& name) {
-    return idResult(QStringLiteral("addUcs"),
-                    {origin.toCbor(), xAxisPoint.toCbor(), yAxisPoint.toCbor(), name});
+    // The host makes the new system the active one.
+    activeUcs() =
+        idResult(QStringLiteral("addUcs"), {origin.toCbor(), xAxisPoint.toCbor(), yAxisPoint.toCbor(), name});
+    return activeUcs();
+}
+
+void CadHost::setActiveUcs(EntityId ucs) {
+    invoke(QStringLiteral("setActiveUcs"), {ucs});
+    activeUcs() = ucs;
 }
 
 double CadHost::angleFromXAxis(Point3 from, Point3 to) {

@@ -54,7 +54,14 @@ public:
     EntityId addArc(Point3 centre, double radius, double startAngle, double endAngle);
     EntityId addLine(Point3 start, Point3 end);
     EntityId addUcs(Point3 origin, Point3 xAxisPoint, Point3 yAxisPoint, const QString& name);
-    void setActiveUcs(EntityId ucs) { invoke(QStringLiteral("setActiveUcs"), {ucs}); }
+    // 0 makes the world's system active.
+    void setActiveUcs(EntityId ucs);
+    // Every window of Helidraw draws into the one host: this is the user coordinate system
+    // that the last of them made active there (0: the world's), so that a step which needs the
+    // world's system can give the drawing back as it found it.
+    static EntityId knownActiveUcs();
+    // A host just started has the world's system active.
+    static void forgetActiveUcs();
     void setViewDirection(Point3 direction);
     // The active viewport assigned back, so that the host applies the direction.
     void applyViewport() { invoke(QStringLiteral("applyViewport"), {}); }

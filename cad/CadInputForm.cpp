@@ -1,6 +1,9 @@
 #include "cad/CadInputForm.h"
 
 #include "cad/HostFactory.h"
+#include "cad/SpringGeometry.h"
+#include "common/Numbers.h"
+#include "common/StringTable.h"
 #include "common/ui/Prompt.h"
 
 #include <QCloseEvent>
@@ -12,6 +15,11 @@
 #include <QVBoxLayout>
 
 namespace cad {
+
+namespace {
+// "Too many turns: this window draws at most %1 active turns."
+constexpr int kTooManyTurnsText = 11101;
+} // namespace
 
 QString programTitle() {
     return QStringLiteral("Helidraw");
@@ -36,7 +44,8 @@ ui::Cell CadInputForm::caption(const QString& text) {
     return ui::literal(QString(), text);
 }
 
-void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName) {
+void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName,
+                         const QString& sketch) {
     auto* outer = new QHBoxLayout(this);
     auto* column = new QVBoxLayout;
     outer->addLayout(column);
@@ -48,7 +57,8 @@ void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const Q
     column->addWidget(inputs);
     column->addWidget(label(QStringLiteral("Label10")));
     column->addStretch();
-    outer->addWidget(ui::makePicture(this, pictureName, QStringLiteral(":/cad/spring-sketch.svg"), 220));
+    outer->addWidget(
+        ui::makePicture(this, pictureName, QStringLiteral(":/cad/%1-sketch.svg").arg(sketch), 220));
 }
 
 void CadInputForm::showEvent(QShowEvent* event) {
@@ -103,6 +113,9 @@ void CadInputForm::runDrawing(const std::function<void(CadHost&)>& draw) {
     } catch (const HostError& e) {
         prompt::ask(this, {programTitle(), e.call() + QStringLiteral(": ") + e.text(), PromptIcon::Warning,
                            PromptButtons::Ok});
+        return;
+    } catch (const TooManyTurns& e) {
+        prompt::inform(this, StringTable::text(kTooManyTurnsText).arg(num::text(e.largestTurns())));
         return;
     }
     showMinimized();

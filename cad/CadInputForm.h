@@ -27,19 +27,21 @@ public:
     bool connectCadHost();
 
     // One drawing run: connect, draw, minimise. An arithmetic fault propagates (text 1035);
-    // a failing host call ends the run with a box naming the call.
+    // a failing host call ends the run with a box naming the call, and too many turns with
+    // one naming the largest turn count the window can draw.
     void runDrawing(const std::function<void(CadHost&)>& draw);
 
     CadHost* host() const { return host_.get(); }
 
-    // A button with a literal caption (Helidraw has no string table).
+    // A button with a literal caption (Helidraw's captions are not translated).
     static ui::Cell button(const QString& name, const QString& caption);
     static ui::Cell caption(const QString& text);
 
 protected:
-    // The heading "1.请检查或修改以下参数：", the rows, the status label, and the sketch
-    // (a label named `pictureName`) to the right.
-    void build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName);
+    // The heading "1.请检查或修改以下参数：", the rows, the status label, and to the right the
+    // window's own sketch ":/cad/<sketch>-sketch.svg", in a label named `pictureName`.
+    void build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName,
+               const QString& sketch);
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

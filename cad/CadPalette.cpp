@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QToolBar>
 #include <QWindow>
 
@@ -48,12 +49,10 @@ CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
     // Shown without a title bar; the stored caption only names the window to the desktop.
     setWindowTitle(QString());
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setFixedSize(ui::twips(4110), ui::twips(720));
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(16, 16));
-    toolbar_->setGeometry(0, 0, ui::twips(4110), ui::twips(660));
     for (int i = 0; i < 7; ++i) {
         const PaletteButton& b = kButtons[i];
         QAction* action =
@@ -62,6 +61,31 @@ CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
         action->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { buttonClick(i + 1); });
     }
+    fitToolbar();
+}
+
+void CadPalette::fitToolbar() {
+    // The palette is as wide as its seven buttons need at the desktop's font, so none of them
+    // goes into an overflow menu; the strip below the toolbar stays the palette's surface.
+    const QSize bar = toolbar_->sizeHint();
+    toolbar_->setGeometry(0, 0, bar.width(), bar.height());
+    setFixedSize(bar.width(), bar.height() + ui::twips(60));
+}
+
+void CadPalette::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitToolbar();
+    FormBase::changeEvent(event);
+}
+
+void CadPalette::showEvent(QShowEvent* event) {
+    // It opens at the top of the screen, clear of the dialogs that open in the middle.
+    if (!placed_ && screen()) {
+        placed_ = true;
+        const QRect area = screen()->availableGeometry();
+        move(area.center().x() - width() / 2, area.top());
+    }
+    FormBase::showEvent(event);
 }
 
 void CadPalette::buttonClick(int index) {

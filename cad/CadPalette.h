@@ -1,7 +1,8 @@
 #pragma once
 // Helidraw's palette: a small frameless window above all others, holding a toolbar whose
 // buttons open the five input windows, the help page, or end the program. The user moves it
-// by dragging the strip below the toolbar with the left button.
+// by dragging the strip below the toolbar with the left button. It sizes itself to show all
+// seven buttons and opens at the top edge of the screen, centred.
 
 #include "common/ui/FormBase.h"
 
@@ -27,14 +28,18 @@ public:
     bool isDragging() const { return dragging_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void openHelp();
+    void fitToolbar();
 
     QToolBar* toolbar_;
+    bool placed_ = false;
     bool dragging_ = false;
     QPoint grab_;
 };

@@ -24,7 +24,7 @@ CadTorsionForm::CadTorsionForm()
                                     ui::combo(QStringLiteral("Combo1"),
                                               {QStringLiteral("右旋"), QStringLiteral("左旋")})},
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
-          QStringLiteral("Image1"));
+          QStringLiteral("Image1"), QStringLiteral("torsion"));
     declare(cad::inputNames(kInputs));
     onClick(QStringLiteral("Command3"), [this] { draw(); });
 }

@@ -64,7 +64,7 @@ std::vector<double> conicalPoints(const ConicalInputs& in) {
     const double R2 = (in.OD2 - in.d) / 2;
     const double p = num::div(in.H0 - 3 * in.d, in.Nt);
     const double rs = sectionRadius(in.d);
-    const int n = taperedPointCount(in.endTurns ? in.Nt + 2 : in.Nt);
+    const int n = taperedPointCount(in.Nt, in.endTurns ? 2 : 0);
     std::function<double(int)> radius;
     if (in.endTurns) {
         radius = [=](int i) {
@@ -96,7 +96,7 @@ std::vector<double> barrelPoints(const BarrelInputs& in) {
     const double q = in.barrel ? step : -step;
     const double p = num::div(in.H0 - 3 * in.d, in.Nt);
     const double rs = sectionRadius(in.d);
-    const int n = taperedPointCount(in.Nt + 2);
+    const int n = taperedPointCount(in.Nt, 2);
     // Constant on the end turns, changing by q per turn towards the middle and back.
     const auto radius = [=](int i) {
         if (i < n / 2.0)

@@ -15,8 +15,9 @@ void sectionUcs(CadHost& host, Point3 origin, Point3 xAxisPoint, Point3 yAxisPoi
 // The section circle at its place, made into a region (drawn while "test" is active).
 void wireSectionUpright(CadHost& host, Point3 centre, double rs);
 
-// The section circle made flat at the origin, stood upright into the plane x = 0 and moved
-// to (0, ys, 0), where the helix starts; then made into a region.
+// The section circle made flat at the origin in world coordinates, stood upright into the
+// plane x = 0 and moved to (0, ys, 0), where the helix starts; then made into a region. The
+// system active before is active again after.
 void wireSectionTurned(CadHost& host, double rs, double ys);
 
 // Sets the view direction, applies it and brings the whole drawing into view.

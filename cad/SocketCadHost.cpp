@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 
 namespace cad {
 
@@ -22,11 +23,11 @@ SocketCadHost::SocketCadHost(QString socketName, QString hostProgram, Launcher l
 
 SocketCadHost::~SocketCadHost() = default;
 
-bool SocketCadHost::tryConnect() {
+bool SocketCadHost::tryConnect(const QDeadlineTimer& deadline) {
     socket_ = std::make_unique<QLocalSocket>();
     buffer_.clear();
     socket_->connectToServer(socketName_);
-    if (socket_->waitForConnected(1000))
+    if (socket_->waitForConnected(int(std::clamp<qint64>(deadline.remainingTime(), 1, 1000))))
         return true;
     socket_.reset();
     return false;
@@ -34,21 +35,27 @@ bool SocketCadHost::tryConnect() {
 
 void SocketCadHost::attach() {
     const QString call = QStringLiteral("hello");
+    // One limit for the whole attach: a host that has stopped answering must not be waited
+    // for once on the old connection and once more on a new one.
+    const QDeadlineTimer deadline(kTimeoutMs);
     if (socket_ && socket_->state() == QLocalSocket::ConnectedState) {
         try {
-            invoke(call, {});
+            exchange(call, {}, deadline);
             return;
         } catch (const HostError&) {
-            // The host we knew has gone (closed by the user, or crashed): start afresh.
+            // The host we knew has gone (closed by the user, or crashed): start afresh, in
+            // what is left of the time.
+            if (deadline.hasExpired())
+                throw;
         }
     }
-    connectOrStart();
-    invoke(call, {});
+    connectOrStart(deadline);
+    exchange(call, {}, deadline);
 }
 
-void SocketCadHost::connectOrStart() {
+void SocketCadHost::connectOrStart(const QDeadlineTimer& deadline) {
     const QString call = QStringLiteral("hello");
-    if (tryConnect())
+    if (tryConnect(deadline))
         return;
     const QFileInfo program(hostProgram_);
     if (!program.isFile() || !program.isExecutable())
@@ -56,14 +63,14 @@ void SocketCadHost::connectOrStart() {
     if (!launcher_(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
                    program.absolutePath()))
         throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
+    forgetActiveUcs();
     // The host needs a moment to open its window and its socket.
     const bool busy = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    QDeadlineTimer deadline(kTimeoutMs);
     bool connected = false;
     while (!connected && !deadline.hasExpired()) {
-        connected = tryConnect();
+        connected = tryConnect(deadline);
         if (!connected)
             QThread::msleep(50);
     }
@@ -82,10 +89,14 @@ void SocketCadHost::lost(const QString& call) {
 }
 
 QCborValue SocketCadHost::invoke(const QString& call, const QCborArray& args) {
-    if (!socket_ || socket_->state() != QLocalSocket::ConnectedState)
+    return exchange(call, args, QDeadlineTimer(kTimeoutMs));
+}
+
+QCborValue SocketCadHost::exchange(const QString& call, const QCborArray& args,
+                                   const QDeadlineTimer& deadline) {
+    if (deadline.hasExpired() || !socket_ || socket_->state() != QLocalSocket::ConnectedState)
         lost(call);
     socket_->write(hostproto::frame(hostproto::request(call, args)));
-    QDeadlineTimer deadline(kTimeoutMs);
     while (socket_->bytesToWrite() > 0) {
         if (socket_->state() != QLocalSocket::ConnectedState || deadline.hasExpired() ||
             !socket_->waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))

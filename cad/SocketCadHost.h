@@ -2,10 +2,12 @@
 // The drawing host reached over its local socket. Attaching connects to a running host or
 // starts DrawingHost from Helidraw's own folder and waits for it. Every call waits for its
 // reply; a host that does not answer within 10 s, or a closed connection, fails the call
-// with "与绘图主机的连接中断", and the next attach starts afresh.
+// with "与绘图主机的连接中断", and the next attach starts afresh. Attaching has the same 10 s
+// in all, whether it asks the known host, connects anew or starts one.
 
 #include "cad/CadHost.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QStringList>
 #include <functional>
@@ -32,8 +34,9 @@ protected:
     QCborValue invoke(const QString& call, const QCborArray& args) override;
 
 private:
-    bool tryConnect();
-    void connectOrStart();
+    bool tryConnect(const QDeadlineTimer& deadline);
+    void connectOrStart(const QDeadlineTimer& deadline);
+    QCborValue exchange(const QString& call, const QCborArray& args, const QDeadlineTimer& deadline);
     [[noreturn]] void lost(const QString& call);
 
     QString socketName_;

@@ -35,10 +35,11 @@ std::vector<double> helixSplinePoints(double turns, double radius, double pitch,
     });
 }
 
-int taperedPointCount(double turns) {
-    const double n = num::roundHalfEven(num::finite(50 * turns), 0);
-    // The count and the last index 3n + 2 are 16-bit numbers.
-    if (n < -32768 || n > 32767 || 3 * n + 2 > 32767)
+int taperedPointCount(double activeTurns, double endTurns) {
+    const double n = num::roundHalfEven(num::finite(50 * num::finite(activeTurns + endTurns)), 0);
+    if (n > kMaxTaperedPoints)
+        throw TooManyTurns(kMaxTaperedPoints / 50.0 - endTurns);
+    if (n < -32768)
         throw num::CalcFault("point count out of range");
     return int(n);
 }

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace cad {
@@ -28,10 +29,25 @@ double handSign(const QString& comboText, HandStyle style);
 std::vector<double> helixSplinePoints(double turns, double radius, double pitch, double z0, int sx, int sy,
                                       int sz);
 
-// Points of a tapered helix for `turns` turns: 50 per turn, rounded half to even. The count
-// travels as a 16-bit number and so does the last index 3n + 2, so more than 10921 points
-// stop the drawing with an arithmetic fault.
-int taperedPointCount(double turns);
+// A tapered helix's point count travels as a 16-bit number and so does its last index
+// 3n + 2: 10921 points at most.
+constexpr int kMaxTaperedPoints = (32767 - 2) / 3;
+
+// More turns than a drawing can hold; names the largest active turn count it can draw.
+class TooManyTurns : public std::runtime_error {
+public:
+    explicit TooManyTurns(double largestTurns)
+        : std::runtime_error("too many turns"), largestTurns_(largestTurns) {}
+    double largestTurns() const { return largestTurns_; }
+
+private:
+    double largestTurns_;
+};
+
+// Points of a tapered helix of `activeTurns` plus `endTurns`: 50 per turn, rounded half to
+// even. More than kMaxTaperedPoints throws TooManyTurns with the largest active turn count
+// that fits; a count below the 16-bit range is an arithmetic fault.
+int taperedPointCount(double activeTurns, double endTurns);
 
 // n + 1 points: x = h·r(i)·sin θ, y = r(i)·cos θ, θ = 2i·π/50, z by the three laws of the
 // close-wound end turns (first turn rising 2·rs, p per turn between, last turn rising 2·rs).

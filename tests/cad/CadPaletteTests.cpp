@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
+#include <optional>
 
 namespace {
 
@@ -18,6 +20,7 @@ protected:
         CadFormTest::SetUp();
         palette = open<CadPalette>("CadPalette");
         ASSERT_NE(palette, nullptr);
+        opened = palette->geometry();
         palette->move(300, 200);
     }
     void TearDown() override {
@@ -26,9 +29,13 @@ protected:
         CadFormTest::TearDown();
     }
 
+    // On the palette's own strip below the toolbar.
+    QPoint onStrip() const { return {100, palette->height() - 2}; }
+
     // A press, a move by (dx, dy) and a release, with the button given, on the palette's
-    // own strip below the toolbar.
-    void drag(Qt::MouseButton button, QPoint by, QPoint grab = QPoint(100, 46)) {
+    // own strip unless another grab point is given.
+    void drag(Qt::MouseButton button, QPoint by, std::optional<QPoint> at = {}) {
+        const QPoint grab = at.value_or(onStrip());
         QMouseEvent press(QEvent::MouseButtonPress, grab, palette->mapToGlobal(grab), button, button,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(palette, &press);
@@ -42,10 +49,10 @@ protected:
     }
 
     CadPalette* palette = nullptr;
+    QRect opened;
 };
 
 TEST_F(PaletteTest, IsASmallFramelessWindowAboveOthers) {
-    EXPECT_EQ(palette->size(), QSize(274, 48));
     EXPECT_TRUE(palette->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(palette->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(palette->windowTitle().isEmpty());
@@ -56,7 +63,29 @@ TEST_F(PaletteTest, IsASmallFramelessWindowAboveOthers) {
         captions << a->text();
     EXPECT_EQ(captions,
               (QStringList{"压簧设计", "塔簧设计", "鼓簧设计", "拉簧设计", "扭簧设计", "帮助", "退出"}));
-    EXPECT_EQ(toolbar->geometry().bottom() + 1, 44); // the 4-px strip below is the palette's own
+    // The 4-px strip below the toolbar is the palette's own.
+    EXPECT_EQ(palette->height() - toolbar->geometry().bottom() - 1, 4);
+}
+
+TEST_F(PaletteTest, ShowsAllSevenButtonsWithoutAnOverflowMenu) {
+    auto* toolbar = palette->findChild<QToolBar*>("Toolbar1");
+    ASSERT_NE(toolbar, nullptr);
+    for (QAction* action : toolbar->actions()) {
+        QWidget* button = toolbar->widgetForAction(action);
+        ASSERT_NE(button, nullptr) << qPrintable(action->text());
+        EXPECT_TRUE(button->isVisible()) << qPrintable(action->text());
+        const QRect inPalette(button->mapTo(palette, QPoint()), button->size());
+        EXPECT_TRUE(palette->rect().contains(inPalette)) << qPrintable(action->text());
+        EXPECT_FALSE(action->icon().isNull()) << qPrintable(action->text());
+    }
+    for (auto* extension : toolbar->findChildren<QToolButton*>("qt_toolbar_ext_button"))
+        EXPECT_FALSE(extension->isVisible());
+}
+
+TEST_F(PaletteTest, OpensAtTheTopOfTheScreenCentred) {
+    const QRect area = palette->screen()->availableGeometry();
+    EXPECT_EQ(opened.top(), area.top());
+    EXPECT_LE(std::abs(opened.center().x() - area.center().x()), 1);
 }
 
 TEST_F(PaletteTest, EachButtonShowsOneInstanceOfItsWindow) {
@@ -108,8 +137,8 @@ TEST_F(PaletteTest, RightAndMiddlePressesStartNoDrag) {
     drag(Qt::LeftButton, {37, -12}, QPoint(100, 20));
     EXPECT_EQ(palette->pos(), QPoint(300, 200));
     // After a release, moving without a press does nothing.
-    QMouseEvent move(QEvent::MouseMove, QPointF(150, 46), QPointF(450, 246), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(150, palette->height() - 2),
+                     QPointF(450, 198 + palette->height()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(palette, &move);
     EXPECT_EQ(palette->pos(), QPoint(300, 200));
 }

@@ -60,6 +60,8 @@ QCborValue RecordingHost::invoke(const QString& call, const QCborArray& args) {
 }
 
 RecordingHostScope::RecordingHostScope(HostScript& script) {
+    // Each test starts with a new drawing.
+    cad::CadHost::forgetActiveUcs();
     cad::setHostFactory([&script] {
         ++script.hostsMade;
         return std::make_unique<RecordingHost>(&script);

@@ -24,11 +24,6 @@ const FaultRow kFaults[] = {
      "CadConicalForm",
      {{"Text1", "2"}, {"Text2", "20"}, {"Text3", "40"}, {"Text7", "50"}},
      "Command1"},
-    // 50 × (216.44 + 2) = 10922 points: the last index no longer fits 16 bits.
-    {"Conical_TooManyPoints",
-     "CadConicalForm",
-     {{"Text1", "2"}, {"Text2", "20"}, {"Text3", "40"}, {"Text4", "216.44"}, {"Text7", "50"}},
-     "Command3"},
     {"Barrel_NtZero",
      "CadBarrelForm",
      {{"Text1", "2"}, {"Text2", "10"}, {"Text3", "20"}, {"Text7", "50"}},
@@ -53,6 +48,46 @@ TEST_P(RunFault, ShowsTheInputErrorBeforeAnyEntity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Helidraw, RunFault, ::testing::ValuesIn(kFaults), caseName<FaultRow>);
+
+// Beyond 10921 points (the last index 3n + 2 no longer fits 16 bits) the run names the
+// largest turn count the button can draw, and that count draws.
+struct TurnLimitRow {
+    const char* name;
+    const char* window;
+    const char* button;
+    const char* limit; // active turns, the button's end turns aside
+    const char* over;
+};
+
+const TurnLimitRow kTurnLimits[] = {
+    {"Conical_EndTurns", "CadConicalForm", "Command3", "216.42", "216.44"},
+    {"Conical_NoEndTurns", "CadConicalForm", "Command1", "218.42", "218.44"},
+    {"Barrel", "CadBarrelForm", "Command3", "216.42", "216.44"},
+    {"Hourglass", "CadBarrelForm", "Command1", "216.42", "216.44"},
+};
+
+class TurnLimit : public CadFormTest, public ::testing::WithParamInterface<TurnLimitRow> {};
+
+TEST_P(TurnLimit, MessageNamesTheLargestTurnCountThatDraws) {
+    const TurnLimitRow& c = GetParam();
+    FormBase* form = open(QString::fromLatin1(c.window));
+    typeAll(form, {{"Text1", "2"}, {"Text2", "20"}, {"Text3", "40"}, {"Text7", "5000"}});
+    form->setText("Text4", QString::fromLatin1(c.over));
+    click(form, QString::fromLatin1(c.button));
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_TRUE(prompts().lastText().contains(QString::fromLatin1(c.limit)))
+        << qPrintable(prompts().lastText());
+    EXPECT_NE(prompts().lastText(), StringTable::text(1035));
+    EXPECT_TRUE(script.drawingCalls().isEmpty());
+
+    form->setText("Text4", QString::fromLatin1(c.limit));
+    click(form, QString::fromLatin1(c.button));
+    EXPECT_EQ(prompts().requests.size(), 1) << qPrintable(prompts().lastText());
+    ASSERT_EQ(script.count("addSpline"), 1);
+    EXPECT_EQ(splinePointCount(script.named("addSpline")[0]), 10922);
+}
+
+INSTANTIATE_TEST_SUITE_P(Helidraw, TurnLimit, ::testing::ValuesIn(kTurnLimits), caseName<TurnLimitRow>);
 
 using HostFailure = CadFormTest;
 

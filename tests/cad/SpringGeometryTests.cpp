@@ -57,12 +57,12 @@ TEST(HookAngleOffset, TruncatesReducesAndAddsTheQuarterTurns) {
 }
 
 TEST(TaperedPointCount, RoundsHalfToEvenWithinSixteenBits) {
-    EXPECT_EQ(taperedPointCount(7), 350);
-    EXPECT_EQ(taperedPointCount(7.25), 362); // 362.5
-    EXPECT_EQ(taperedPointCount(7.27), 364); // 363.5
-    EXPECT_EQ(taperedPointCount(218.42), 10921);
-    EXPECT_THROW(taperedPointCount(218.44), num::CalcFault); // 10922: 3n + 2 > 32767
-    EXPECT_EQ(taperedPointCount(-1), -50);
+    EXPECT_EQ(taperedPointCount(7, 0), 350);
+    EXPECT_EQ(taperedPointCount(5.25, 2), 362); // 362.5
+    EXPECT_EQ(taperedPointCount(7.27, 0), 364); // 363.5
+    EXPECT_EQ(taperedPointCount(216.42, 2), 10921);
+    EXPECT_EQ(taperedPointCount(-1, 0), -50);
+    EXPECT_THROW(taperedPointCount(-700, 2), num::CalcFault);
 }
 
 TEST(TaperedHelixPoints, HeightLawsMeetWithoutAStep) {
