@@ -36,6 +36,10 @@ double initialTension(double g, double d, double meanDiameter, double pi, double
     return num::div(num::div(scaled, meanDiameter), meanDiameter);
 }
 
+CoilDiameters coilDiameters(double wireDiameter, double meanDiameter) {
+    return {num::finite(meanDiameter + wireDiameter), num::finite(meanDiameter - wireDiameter)};
+}
+
 LoadBand extensionLoadBand(double rate, double extension, double initialTension) {
     const double spring = rate * extension;
     return {num::finite(spring + initialTension), num::finite(spring + 1.8 * initialTension)};

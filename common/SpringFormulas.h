@@ -9,6 +9,16 @@
 
 namespace springs {
 
+// ---- any coil ----------------------------------------------------------------------------
+
+// The outer and inner diameters D + d and D - d of a coil of mean diameter D and wire d, as the
+// drawing sheets list them; a value beyond the double range faults.
+struct CoilDiameters {
+    double outer;
+    double inner;
+};
+CoilDiameters coilDiameters(double wireDiameter, double meanDiameter);
+
 // ---- torsion springs ---------------------------------------------------------------------
 
 // TorsionSpringRate: torque per degree of twist, E d^4 / (3667 D n + 389 (L1 + L2)), the

@@ -81,6 +81,10 @@ double developedLength(double totalCoils, float meanDiameter) {
     return num::roundHalfEven(num::finite(totalCoils * (double(meanDiameter) * 3.1416)), 1);
 }
 
+SheetValues sheetValues(double wireDiameter, double meanDiameter, double totalCoils, double activeCoils) {
+    return {springs::coilDiameters(wireDiameter, meanDiameter), num::finite((totalCoils - activeCoils) / 2)};
+}
+
 float solidHeight(double totalCoils, float wireDiameter, bool groundEnds) {
     const double coils = groundEnds ? totalCoils + 1 - 1.5 : totalCoils + 1;
     const double height = num::finite(coils * double(wireDiameter));

@@ -7,6 +7,7 @@
 // mean diameter or coil count of 0 stops the calculation instead of showing "inf".
 
 #include "common/NotReached.h"
+#include "common/SpringFormulas.h"
 
 #include <optional>
 
@@ -50,6 +51,14 @@ struct Results {
 // Stops (solid = true) at the first height below the solid height; throws num::CalcFault at an
 // arithmetic fault, leaving in `out` what the steps before it produced.
 void compute(const Inputs& in, Results& out);
+
+// What the drawing sheet derives from the fields as they stand when it is filled, each read in
+// double: the outer and inner diameters and the support coils (n - Nt)/2 at each end.
+struct SheetValues {
+    springs::CoilDiameters diameters;
+    double supportCoils;
+};
+SheetValues sheetValues(double wireDiameter, double meanDiameter, double totalCoils, double activeCoils);
 
 // Developed wire length n·π·D with π = 3.1416, rounded to 0.1 mm with ties to even.
 double developedLength(double totalCoils, float meanDiameter);

@@ -5,6 +5,7 @@
 #include "calc/normal/NormalFormParts.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/SpringFormulas.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -213,11 +214,12 @@ void Form10::fillDrawingSheet() {
     const double d = number(QStringLiteral("Text1_0"));
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double freeLength = number(QStringLiteral("Text1_3"));
+    const springs::CoilDiameters diameters = springs::coilDiameters(d, meanDiameter);
     ui::SheetFill sheet = sheets::extension();
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put(3, num::text(d));
-    sheet.put(4, num::text(d + meanDiameter));
-    sheet.put(5, num::text(meanDiameter - d));
+    sheet.put(4, num::text(diameters.outer));
+    sheet.put(5, num::text(diameters.inner));
     sheet.put(6, num::text(meanDiameter));
     sheet.put(7, num::text(freeLength));
     sheet.put(8, text(QStringLiteral("Text1_2")));
@@ -231,7 +233,7 @@ void Form10::fillDrawingSheet() {
     sheet.put({18, 28}, text(QStringLiteral("Text11")));
     sheet.put(19, num::text(d));
     sheet.put(20, num::text(freeLength));
-    sheet.put(21, num::text(d + meanDiameter));
+    sheet.put(21, num::text(diameters.outer));
     sheet.show();
 }
 

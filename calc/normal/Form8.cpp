@@ -238,17 +238,18 @@ void Form8::fillDrawingSheet() {
     const QString free = num::text(number(QStringLiteral("Text1_4")));
     // Worked out before the sheet is touched: coil counts that are not plain numbers stop here
     // with the input-error message instead of leaving a half-filled sheet.
-    const double supportCoils = (num::strictOrFault(text(QStringLiteral("Text1_3"))) -
-                                 num::strictOrFault(text(QStringLiteral("Text1_2")))) /
-                                2;
+    const double totalCoils = num::strictOrFault(text(QStringLiteral("Text1_3")));
+    const double activeCoils = num::strictOrFault(text(QStringLiteral("Text1_2")));
+    const compression::SheetValues values =
+        compression::sheetValues(d, meanDiameter, totalCoils, activeCoils);
     ui::SheetFill sheet = sheets::compression();
     for (const auto& copy : kSheetCopies)
         sheet.put(copy.box, text(QString::fromLatin1(copy.control)));
     sheet.put({3, 19}, num::text(d));
-    sheet.put({4, 21}, num::text(meanDiameter + d));
-    sheet.put({5, 22}, num::text(meanDiameter - d));
+    sheet.put({4, 21}, num::text(values.diameters.outer));
+    sheet.put({5, 22}, num::text(values.diameters.inner));
     sheet.put({7, 20}, free);
-    sheet.put(11, num::text(supportCoils));
+    sheet.put(11, num::text(values.supportCoils));
     sheet.show();
 }
 

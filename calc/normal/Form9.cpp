@@ -178,16 +178,17 @@ void Form9::fillDrawingSheet() {
     const double d = number(QStringLiteral("Text1_0"));
     const double meanDiameter = number(QStringLiteral("Text1_1"));
     const double coils = number(QStringLiteral("Text1_2"));
-    const double bodyLength = (coils + 1) * d;
+    const torsion::SheetValues values =
+        torsion::sheetValues(d, meanDiameter, coils, number(QStringLiteral("Text3")));
     ui::SheetFill sheet = sheets::torsion();
     sheet.put(2, text(QStringLiteral("Combo1")));
     sheet.put({3, 19}, num::text(d));
-    sheet.put(4, num::text(d + meanDiameter));
-    sheet.put(5, num::text(meanDiameter - d));
+    sheet.put(4, num::text(values.diameters.outer));
+    sheet.put(5, num::text(values.diameters.inner));
     sheet.put({6, 20}, num::text(meanDiameter));
-    sheet.put({7, 24}, num::text(bodyLength));
+    sheet.put({7, 24}, num::text(values.bodyLength));
     sheet.put({8, 9}, num::text(coils));
-    sheet.put(12, num::text(number(QStringLiteral("Text3")) * 9.8));
+    sheet.put(12, num::text(values.rateN));
     sheet.put(13, text(QStringLiteral("Text1_3")));
     sheet.put(14, text(QStringLiteral("Text9")));
     sheet.put(15, text(QStringLiteral("Text1_4")));

@@ -54,4 +54,9 @@ void compute(const Inputs& in, Results& r) {
     }
 }
 
+SheetValues sheetValues(double d, double meanDiameter, double coils, double shownRate) {
+    return {springs::coilDiameters(d, meanDiameter), num::finite((coils + 1) * d),
+            num::finite(shownRate * 9.8)};
+}
+
 } // namespace torsion

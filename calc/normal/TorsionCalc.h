@@ -8,6 +8,7 @@
 // values.
 
 #include "common/NotReached.h"
+#include "common/SpringFormulas.h"
 
 #include <optional>
 
@@ -51,5 +52,15 @@ struct Results {
 
 // Throws num::CalcFault on an arithmetic fault; the results reached before it stay filled.
 void compute(const Inputs& in, Results& r);
+
+// What the drawing sheet derives from the fields as they stand when it is filled, each read in
+// double: the outer and inner diameters, the body length (n + 1)·d and the rate as its box
+// shows it (kgf·mm per degree) in N·mm per degree.
+struct SheetValues {
+    springs::CoilDiameters diameters;
+    double bodyLength;
+    double rateN;
+};
+SheetValues sheetValues(double d, double meanDiameter, double coils, double shownRate);
 
 } // namespace torsion

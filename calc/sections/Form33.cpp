@@ -27,7 +27,7 @@ const ui::InputField kInputs[] = {
     {.field = "Text1_3", .captionId = 1806, .unit = "mm", .caption = "Label1_3", .unitName = "Label1_8"},
 };
 
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text1_4", .captionId = 1585, .caption = "Label1_4", .unit = "N/mm", .unitName = "Label1_7"},
     {.box = "Text1_5", .captionId = 1586, .caption = "Label1_5", .unit = "N", .unitName = "Label1_6"},
 };

@@ -47,7 +47,7 @@ const wiresection::Hint kHints[] = {
 
 // Two columns: rate, working load, weight and life on the left; solid height, solid load,
 // stress and the equivalent round wire on the right.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text1_15",
      .captionId = 1362,
      .caption = "Label1_4",

@@ -59,7 +59,7 @@ const ui::InputField kInputs[] = {
 };
 
 // From top to bottom as on the window; the working load shows in N and, below, in kgf.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text1_6", .captionId = 1921, .caption = "Label1_5", .unit = "N/mm", .unitName = "Label1_11"},
     {.box = "Text1_7", .captionId = 1922, .caption = "Label1_7", .unit = "N ", .unitName = "Label1_9"},
     {.box = "Text1_8", .unit = "Kgf", .unitName = "Label1_17"},

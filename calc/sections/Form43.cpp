@@ -25,7 +25,7 @@ const ui::InputField kInputs[] = {
 };
 
 // The array has no item 6: the results are items 7 to 9.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text1_7", .captionId = 1485, .caption = "Label1_10", .unit = "N.mm/°", .unitName = "Label1_12"},
     {.box = "Text1_8", .captionId = 1489, .caption = "Label1_11", .unit = "N.mm", .unitName = "Label1_13"},
     {.box = "Text1_9", .captionId = 1486, .caption = "Label1_26", .unit = "N", .unitName = "Label1_2"},

@@ -25,7 +25,7 @@ const ui::InputField kInputs[] = {
 
 // The array has no item 6: the results start at 7. Rate and load on the left, the three
 // moments to their right.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text1_10", .captionId = 1585, .caption = "Label1_21", .unit = "N/mm", .unitName = "Label1_20"},
     {.box = "Text1_7", .captionId = 1808, .caption = "Label1_14", .unit = "mm", .unitName = "Label1_13"},
     {.box = "Text1_11", .captionId = 1586, .caption = "Label1_23", .unit = "N", .unitName = "Label1_22"},

@@ -21,7 +21,7 @@ const ui::InputField kInputs[] = {
 };
 
 // Two columns: Ip, Zt and P1 on the left, T1, Tmax and τ on the right.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text2", .captionId = 1810, .caption = "Label10", .unit = "mm4", .unitName = "Label11"},
     {.box = "Text5", .captionId = 1828, .caption = "Label16", .unit = "N.mm/°", .unitName = "Label17"},
     {.box = "Text3", .captionId = 1830, .caption = "Label12", .unit = "mm3", .unitName = "Label13"},

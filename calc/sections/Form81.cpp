@@ -37,7 +37,7 @@ const ui::InputField kInputs[] = {
 };
 
 // Each load shows in kgf and, on the same row, in N.
-const wiresection::ResultField kResults[] = {
+const ui::ResultRow kResults[] = {
     {.box = "Text2_0", .captionId = 1362, .caption = "Label4_0", .unit = "kgf/mm", .unitName = "Label4_1"},
     {.box = "Text2_1",
      .captionId = 2192,

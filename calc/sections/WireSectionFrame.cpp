@@ -18,57 +18,17 @@ QString latin(const char* s) {
     return QString::fromLatin1(s);
 }
 
-QString nameOr(const char* given, const char* box) {
-    return given ? latin(given) : QStringLiteral("Unit_") + latin(box);
-}
-
-ui::Cell redIf(ui::Cell cell, bool red) {
-    return red ? ui::colored(std::move(cell), QStringLiteral("red")) : cell;
-}
-
-ui::Cell unitCell(const char* name, const char* box, const char* text, bool red) {
-    return *text ? redIf(ui::literal(nameOr(name, box), QString::fromUtf8(text)), red) : ui::gap();
-}
-
-std::vector<ui::Cell> resultCells(const ResultField& r) {
-    std::vector<ui::Cell> cells;
-    if (!r.box)
-        return {ui::gap(5)};
-    if (r.captionId)
-        cells.push_back(redIf(ui::label(latin(r.caption), r.captionId), r.red));
-    else if (r.captionText)
-        cells.push_back(redIf(ui::literal(latin(r.caption), QString::fromUtf8(r.captionText)), r.red));
-    else
-        cells.push_back(ui::gap());
-    cells.push_back(ui::edit(latin(r.box)));
-    cells.push_back(r.unitId ? redIf(ui::label(nameOr(r.unitName, r.box), r.unitId), r.red)
-                             : unitCell(r.unitName, r.box, r.unit, r.red));
-    cells.push_back(r.box2 ? ui::edit(latin(r.box2)) : ui::gap());
-    cells.push_back(r.box2 ? unitCell(r.unit2Name, r.box2, r.unit2, false) : ui::gap());
-    return cells;
-}
-
 std::vector<std::vector<ui::Cell>> inputCells(const Layout& layout) {
     std::vector<std::vector<ui::Cell>> rows;
     rows.push_back({ui::label(latin(layout.materialLabel), layout.materialLabelId),
                     ui::combo(QStringLiteral("Combo1"), layout.materials)});
     for (std::vector<ui::Cell>& row : ui::inputRows(layout.inputs, false)) {
         for (const Hint& h : layout.hints)
-            if (row[1].name == latin(h.besideField))
-                row.push_back(redIf(ui::label(latin(h.name), h.textId), h.red));
+            if (row[1].name == latin(h.besideField)) {
+                const ui::Cell hint = ui::label(latin(h.name), h.textId);
+                row.push_back(h.red ? ui::colored(hint, QStringLiteral("red")) : hint);
+            }
         rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-std::vector<std::vector<ui::Cell>> resultGrid(const Layout& layout) {
-    std::vector<std::vector<ui::Cell>> rows;
-    const int columns = std::max(1, layout.resultColumns);
-    for (std::size_t i = 0; i < layout.results.size(); ++i) {
-        if (i % columns == 0)
-            rows.emplace_back();
-        const std::vector<ui::Cell> cells = resultCells(layout.results[i]);
-        rows.back().insert(rows.back().end(), cells.begin(), cells.end());
     }
     return rows;
 }
@@ -104,7 +64,7 @@ void build(FormBase* form, const Layout& layout, std::function<void()> calculate
         results = ui::makeFrame(form, QStringLiteral("Frame2"), layout.resultFrameId);
         column->addWidget(results);
     }
-    ui::grid(results, resultGrid(layout));
+    ui::grid(results, ui::resultGrid(layout.results, layout.resultColumns, ui::ResultBoxes::Editable));
     column->addStretch();
     if (layout.side)
         page->addWidget(layout.side, 0, Qt::AlignTop);

@@ -8,6 +8,7 @@
 
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBase.h"
+#include "common/ui/ResultRows.h"
 
 #include <QStringList>
 #include <functional>
@@ -25,21 +26,6 @@ struct Hint {
     bool red = true;
 };
 
-// One result row: name label, box, unit; optionally a second box with its unit.
-struct ResultField {
-    const char* box;
-    int captionId = 0;
-    const char* caption = nullptr;     // the name label's control name
-    const char* captionText = nullptr; // a caption that stays the same in every language
-    const char* unit = "";
-    const char* unitName = nullptr;
-    int unitId = 0;   // the unit from the string table instead
-    bool red = false; // name and unit in red
-    const char* box2 = nullptr;
-    const char* unit2 = "";
-    const char* unit2Name = nullptr;
-};
-
 struct Layout {
     int captionId = 0;
     const char* materialLabel = "Label1_18";
@@ -47,7 +33,7 @@ struct Layout {
     QStringList materials;
     ui::InputFields inputs = {};
     std::span<const Hint> hints = {};
-    std::span<const ResultField> results = {};
+    std::span<const ui::ResultRow> results = {}; // editable boxes
     int resultColumns = 1;
     // 0: one uncaptioned Frame1 encloses everything; otherwise Frame1 holds the inputs under
     // this caption and Frame2 the results under resultFrameId.

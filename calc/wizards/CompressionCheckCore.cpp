@@ -98,4 +98,17 @@ double helixAngleDegrees(float freeHeight, float endCoils, float wireDiameter, f
     return radians * 180.0 / 3.14; // 3.14 here, as the report has always converted
 }
 
+ReportValues reportValues(const ReportInputs& in) {
+    ReportValues v;
+    v.workingHeight = num::single(double(in.freeHeight) - double(in.workingDeflection));
+    v.testHeight = num::single(double(in.freeHeight) - double(in.testDeflection));
+    const float coils = num::single(double(in.activeCoils) + double(in.endCoils));
+    v.groundSolidHeight = num::single(double(coils) * double(in.wireDiameter));
+    v.notGroundSolidHeight = (double(coils) + 1.5) * double(in.wireDiameter);
+    v.wireLength = double(in.meanDiameter) * 3.14159 * double(in.totalCoils);
+    v.mass = double(in.wireDiameter) * 0.0193 * double(in.wireDiameter) * double(in.meanDiameter) *
+             double(in.totalCoils);
+    return v;
+}
+
 } // namespace compressioncheck

@@ -68,4 +68,27 @@ double safetyFactor(float minShearStress, float tensileStrength, float maxShearS
 double helixAngleDegrees(float freeHeight, float endCoils, float wireDiameter, float activeCoils,
                          float meanDiameter);
 
+// The rest of the sizes that the report lists, from the values the steps keep.
+struct ReportInputs {
+    float freeHeight = 0;        // H0
+    float workingDeflection = 0; // f2
+    float testDeflection = 0;    // fs
+    float activeCoils = 0;       // n
+    float endCoils = 0;          // n2
+    float wireDiameter = 0;      // d
+    float meanDiameter = 0;      // D
+    float totalCoils = 0;        // n1, as the design step stored it
+};
+
+struct ReportValues {
+    float workingHeight = 0;         // H2 = H0 - f2
+    float testHeight = 0;            // Hs = H0 - fs
+    float groundSolidHeight = 0;     // (n + n2)·d, the coil count stored in single first
+    double notGroundSolidHeight = 0; // (n + n2 + 1.5)·d
+    double wireLength = 0;           // D·3.14159·n1
+    double mass = 0;                 // d·0.0193·d·D·n1, in grams
+};
+
+ReportValues reportValues(const ReportInputs& in);
+
 } // namespace compressioncheck

@@ -88,4 +88,13 @@ Results compute(const Inputs& in) {
     return r;
 }
 
+ReportValues reportValues(float pitch, float wireDiameter, float meanDiameter, float activeCoils) {
+    const double D = meanDiameter;
+    ReportValues v;
+    v.helixAngle = std::atan(num::div(num::div(double(pitch), D), 3.14159)) * 180.0 / 3.14;
+    v.wireLength = (double(activeCoils) + 2.0) * (D * 3.14);
+    v.mass = double(wireDiameter) * 0.0193 * double(wireDiameter) * D * (double(activeCoils) + 2.0);
+    return v;
+}
+
 } // namespace extensioncheck

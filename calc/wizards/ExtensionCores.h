@@ -77,4 +77,14 @@ Results compute(const Inputs& in);
 // Free length by end type; any code but the six listed gives n*d.
 float freeLength(const QString& endType, float wireDiameter, float meanDiameter, float activeCoils);
 
+// The sizes the report adds after the check: the helix angle from the pitch (3.14159 in the
+// tangent, 3.14 in the conversion to degrees), and the developed length (n + 2)·D·3.14 and the
+// mass d·0.0193·d·D·(n + 2) in grams, each counting two coils for the hooks.
+struct ReportValues {
+    double helixAngle = 0; // degrees
+    double wireLength = 0;
+    double mass = 0;
+};
+ReportValues reportValues(float pitch, float wireDiameter, float meanDiameter, float activeCoils);
+
 } // namespace extensioncheck

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -125,11 +124,8 @@ private:
         const QString lengthNote = mm + StringTable::text(2380);
         const QString mpa = QStringLiteral(" (Mpa)");
 
-        const double D = s.extMeanDia;
-        const double helix = std::atan(num::div(num::div(double(last_.pitch), D), 3.14159)) * 180.0 / 3.14;
-        const double length = (double(s.extActiveCoils) + 2.0) * (D * 3.14);
-        const double mass =
-            double(s.extWireDia) * 0.0193 * double(s.extWireDia) * D * (double(s.extActiveCoils) + 2.0);
+        const extensioncheck::ReportValues sizes =
+            extensioncheck::reportValues(last_.pitch, s.extWireDia, s.extMeanDia, s.extActiveCoils);
 
         QString r = wizardreport::section(s.extReport4, 2342);
         r += line(2306, num::textSingle(s.extStroke), mm);
@@ -157,9 +153,9 @@ private:
         r += line(2368, fixed(last_.workingLength, "0.00"), lengthNote);
         r += line(2370, fixed(last_.testLength, "0.00"), lengthNote);
         r += line(2371, fixed(last_.pitch, "0.00"), mm);
-        r += line(2372, num::format(helix, u"0.0"), StringTable::text(2374));
-        r += line(2373, num::format(length, u"0.00"), mm + StringTable::text(2381));
-        r += line(2376, num::format(mass, u"0.00"), StringTable::text(2375) + StringTable::text(2381)) +
+        r += line(2372, num::format(sizes.helixAngle, u"0.0"), StringTable::text(2374));
+        r += line(2373, num::format(sizes.wireLength, u"0.00"), mm + StringTable::text(2381));
+        r += line(2376, num::format(sizes.mass, u"0.00"), StringTable::text(2375) + StringTable::text(2381)) +
              kCrLf + kCrLf;
         r += wizardreport::footer();
         return r; // the extension wizard keeps its final report in the hub only

@@ -177,16 +177,11 @@ private:
         // report strings and the hub untouched.
         const double safety =
             compressioncheck::safetyFactor(s.compMinShearStress, s.compTensileStrength, s.compMaxShearStress);
-        const float workingHeight = num::single(double(s.compFreeHeight) - double(s.compWorkingDeflection));
-        const float testHeight = num::single(double(s.compFreeHeight) - double(s.compTestDeflection));
-        const float coils = num::single(double(s.compActiveCoils) + double(s.inactiveEndCoils));
-        const float groundSolid = num::single(double(coils) * double(s.compWireDia));
-        const double unground = (double(coils) + 1.5) * double(s.compWireDia);
+        const compressioncheck::ReportValues sizes = compressioncheck::reportValues(
+            {s.compFreeHeight, s.compWorkingDeflection, s.compTestDeflection, s.compActiveCoils,
+             s.inactiveEndCoils, s.compWireDia, s.compMeanDia, s.compTotalCoils});
         const double helix = compressioncheck::helixAngleDegrees(
             s.compFreeHeight, s.inactiveEndCoils, s.compWireDia, s.compActiveCoils, s.compMeanDia);
-        const double length = double(s.compMeanDia) * 3.14159 * double(s.compTotalCoils);
-        const double mass = double(s.compWireDia) * 0.0193 * double(s.compWireDia) * double(s.compMeanDia) *
-                            double(s.compTotalCoils);
 
         QString r = wizardreport::section(s.compReport4, 2342);
         r += line(2343, single(s.compRequiredRate), QStringLiteral(" (N/mm)"));
@@ -214,14 +209,15 @@ private:
         r += line(2365, {}) + kCrLf;
         r += line(2366, fixed(s.compFreeHeight, "0.00"), mm);
         r += line(2367, single(s.compInstalledHeight), mm);
-        r += line(2368, fixed(workingHeight, "0.00"), mm);
-        r += line(2369, single(groundSolid) + u'(' + StringTable::text(1381) + QStringLiteral(")/") +
-                            num::text(unground) + u'(' + StringTable::text(1382) + QStringLiteral(") (mm)"));
-        r += line(2370, fixed(testHeight, "0.00"), mm);
+        r += line(2368, fixed(sizes.workingHeight, "0.00"), mm);
+        r += line(2369, single(sizes.groundSolidHeight) + u'(' + StringTable::text(1381) +
+                            QStringLiteral(")/") + num::text(sizes.notGroundSolidHeight) + u'(' +
+                            StringTable::text(1382) + QStringLiteral(") (mm)"));
+        r += line(2370, fixed(sizes.testHeight, "0.00"), mm);
         r += line(2371, fixed(s.compPitch, "0.00"), mm);
         r += line(2372, num::format(helix, u"0.0"), StringTable::text(2374));
-        r += line(2373, num::format(length, u"0.00"), mm);
-        r += line(2376, num::format(mass, u"0.00"), StringTable::text(2375)) + kCrLf + kCrLf;
+        r += line(2373, num::format(sizes.wireLength, u"0.00"), mm);
+        r += line(2376, num::format(sizes.mass, u"0.00"), StringTable::text(2375)) + kCrLf + kCrLf;
         r += wizardreport::footer();
         wizard::state.compReport5 = r;
         return r;

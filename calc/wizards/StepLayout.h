@@ -15,6 +15,8 @@ class QVBoxLayout;
 
 namespace wizardsteps {
 
+// wizardsteps::BoxRow: a wizard step's rows, typed boxes and tinted read-only results in one
+// table, read strictly on every tick; neither tested for being filled nor reset.
 struct BoxRow {
     const char* caption;          // caption label, e.g. "Label1_0"
     int captionId;                // its text in the string table

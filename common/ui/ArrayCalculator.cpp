@@ -16,38 +16,6 @@ namespace ui {
 
 namespace {
 
-QString nameOr(const char* given, const char* prefix, const char* box) {
-    return given ? QString::fromLatin1(given) : QString::fromLatin1(prefix) + QString::fromLatin1(box);
-}
-
-Cell unitCell(const char* name, const char* prefix, const char* box, const char* text, int textId) {
-    if (textId)
-        return label(nameOr(name, prefix, box), textId);
-    return *text ? literal(nameOr(name, prefix, box), QString::fromUtf8(text)) : gap();
-}
-
-// The cells of one result row, five columns wide so that rows line up:
-// caption | box | unit | note or second box | second unit.
-std::vector<Cell> resultCells(const ResultRow& r) {
-    std::vector<Cell> cells;
-    if (!r.box) {
-        cells.push_back(label(QString::fromLatin1(r.caption), r.captionId, 5));
-        return cells;
-    }
-    cells.push_back(r.captionId ? label(QString::fromLatin1(r.caption), r.captionId) : gap());
-    cells.push_back(r.verdict ? literal(QString::fromLatin1(r.box), QString::fromUtf8(r.boxText))
-                              : result(QString::fromLatin1(r.box)));
-    cells.push_back(unitCell(r.unitName, "Unit_", r.box, r.unit, r.unitId));
-    if (r.note)
-        cells.push_back(literal(QString::fromLatin1(r.note), QString::fromUtf8(r.boxText)));
-    else if (r.box2)
-        cells.push_back(result(QString::fromLatin1(r.box2)));
-    else
-        cells.push_back(gap());
-    cells.push_back(r.box2 ? unitCell(r.unit2Name, "Unit_", r.box2, r.unit2, r.unit2Id) : gap());
-    return cells;
-}
-
 // An area: a frame with its caption, or a plain widget under a heading label.
 QWidget* area(FormBase* form, QVBoxLayout* column, const char* heading, int headingId,
               const char* frameName) {
@@ -89,15 +57,7 @@ void buildArrayCalculator(FormBase* form, const ArrayCalculatorLayout& layout,
         buttons->addWidget(makeButton(form, QString::fromLatin1(name), textId));
 
     QWidget* results = area(form, column, layout.resultHeading, layout.resultHeadingId, "Frame2");
-    std::vector<std::vector<Cell>> resultGrid;
-    const int columns = std::max(1, layout.resultColumns);
-    for (std::size_t i = 0; i < layout.results.size(); ++i) {
-        if (i % columns == 0)
-            resultGrid.emplace_back();
-        const std::vector<Cell> cells = resultCells(layout.results[i]);
-        resultGrid.back().insert(resultGrid.back().end(), cells.begin(), cells.end());
-    }
-    grid(results, resultGrid);
+    grid(results, resultGrid(layout.results, layout.resultColumns));
     column->addStretch();
 
     if (layout.side)

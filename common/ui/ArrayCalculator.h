@@ -30,6 +30,7 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/PartialResults.h"
+#include "common/ui/ResultRows.h"
 
 #include <QStringList>
 #include <functional>
@@ -39,26 +40,6 @@
 class QWidget;
 
 namespace ui {
-
-// One row of the results area: a name label, the result box and its unit; optionally a
-// second box with its own unit on the same row, a note label after the unit (a bracket
-// label such as "(7mm时)"), or, for a verdict, a label in place of the box. A row without a
-// box is a heading.
-struct ResultRow {
-    const char* box = nullptr;
-    int captionId = 0;
-    const char* caption = nullptr; // name label's control name
-    const char* unit = "";         // unit text; unitId takes it from the string table instead
-    int unitId = 0;
-    const char* unitName = nullptr; // unit label's control name ("Unit_" + box when not given)
-    bool verdict = false;           // the box is a label that shows a verdict
-    const char* boxText = "";       // the verdict label's or note's text when the window loads
-    const char* note = nullptr;     // a label after the unit
-    const char* box2 = nullptr;
-    const char* unit2 = "";
-    int unit2Id = 0;
-    const char* unit2Name = nullptr;
-};
 
 struct ArrayCalculatorLayout {
     int captionId = 0; // the window's caption

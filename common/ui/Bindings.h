@@ -33,6 +33,8 @@ template <class S> struct In {
     std::variant<float S::*, double S::*> member;
 };
 
+// ui::Out: the usual result map, float/double members in the core's order; showing stops at the
+// first result not reached.
 template <class S> struct Out {
     const char* control;
     std::variant<float S::*, double S::*> member;

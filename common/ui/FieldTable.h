@@ -27,6 +27,8 @@ namespace ui {
 
 // Required fields carry the red "required" mark and are tested before a calculation; optional
 // ones carry the blue mark; plain ones have no mark and are not tested.
+// Need::Plain also declares result boxes that a window keeps in its input array and empties
+// with its reset (the same three-cell rows as the inputs); a results area uses ui::ResultRow.
 enum class Need { Required, Optional, Plain };
 
 // What the reset command does with a field: empty it, put its default text back, or leave it.

@@ -68,6 +68,8 @@ void computeThenShow(FormBase* form, Step&& step, const S& results, const Out<S>
                     [&] { show(form, results, map); }); // stops at the first result not reached
 }
 
+// ui::Shown: a result map in the window's layout order (a result twice, with prefix and suffix);
+// every reached result is written wherever it stands.
 // A result written from a core's std::optional<double> member: with its pattern, on the value
 // itself (a single widened exactly, so its own binary value decides the rounding), or, without
 // a pattern, in the 7-digit short form of a single; between prefix and suffix.

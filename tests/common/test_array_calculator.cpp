@@ -133,4 +133,39 @@ TEST_F(ArrayCalculator, ResetFollowsTheFieldTable) {
     EXPECT_EQ(f->text("Text1_1"), "0.1");
 }
 
+// The result rows a window declares: read-only boxes unless the window keeps its results in
+// its input array, red captions and units, a caption that is the same in every language, and a
+// row with neither box nor caption left empty across its five cells.
+TEST(ResultRows, CellsByRowAndBoxKind) {
+    const ui::ResultRow kRows[] = {
+        {.box = "Text2",
+         .captionId = 1869,
+         .caption = "Label15",
+         .unit = "N/mm",
+         .red = true,
+         .box2 = "Text3"},
+        {.box = "Text4", .caption = "Label16", .captionText = "相当于圆线：", .unit = "mm"},
+        {},
+    };
+    for (const ui::ResultBoxes boxes : {ui::ResultBoxes::ReadOnly, ui::ResultBoxes::Editable}) {
+        const auto grid = ui::resultGrid(kRows, 1, boxes);
+        ASSERT_EQ(grid.size(), 3u);
+        const ui::Cell::Kind box = boxes == ui::ResultBoxes::Editable ? ui::Cell::Edit : ui::Cell::ReadOnly;
+        ASSERT_EQ(grid[0].size(), 5u);
+        EXPECT_EQ(grid[0][0].color, "red");
+        EXPECT_EQ(grid[0][1].kind, box);
+        EXPECT_EQ(grid[0][2].name, "Unit_Text2");
+        EXPECT_EQ(grid[0][2].color, "red");
+        EXPECT_EQ(grid[0][3].kind, box);
+        EXPECT_EQ(grid[0][3].name, "Text3");
+        EXPECT_EQ(grid[1][0].text, QStringLiteral("相当于圆线："));
+        EXPECT_TRUE(grid[1][0].color.isEmpty());
+        ASSERT_EQ(grid[2].size(), 1u);
+        EXPECT_EQ(grid[2][0].kind, ui::Cell::Empty);
+        EXPECT_EQ(grid[2][0].columnSpan, 5);
+    }
+    // Two results to a row: the second row's cells follow the first's.
+    EXPECT_EQ(ui::resultGrid(kRows, 2).front().size(), 10u);
+}
+
 } // namespace

@@ -89,6 +89,21 @@ TEST(ConicalSpringRate, CoilsNestOnceTheRadialStepReachesTheWire) {
     }
 }
 
+TEST(CoilDiameters, OuterAndInnerAsTheSheetsListThem) {
+    struct Row {
+        double d, meanDiameter;
+        const char *outer, *inner;
+    };
+    // The extension calculator's example (d 2, D 20) and a wire typed with more digits than a
+    // single holds: the diameters keep the double values.
+    for (const Row& r : {Row{2, 20, "22", "18"}, Row{1.2, 10, "11.2", "8.8"},
+                         Row{0.123456789, 3, "3.123456789", "2.876543211"}}) {
+        const springs::CoilDiameters c = springs::coilDiameters(r.d, r.meanDiameter);
+        EXPECT_EQ(num::text(c.outer), QString::fromLatin1(r.outer)) << r.d;
+        EXPECT_EQ(num::text(c.inner), QString::fromLatin1(r.inner)) << r.d;
+    }
+}
+
 TEST(SpringFormulas, FaultsInsteadOfNonFiniteResults) {
     struct Case {
         const char* name;
@@ -105,6 +120,7 @@ TEST(SpringFormulas, FaultsInsteadOfNonFiniteResults) {
         {"conical rate without coils", [] { springs::conicalRateBeforeContact(8000, 2, 9, 14, 0); }},
         {"conical spacing with a negative root", [] { springs::conicalContactSpacing(1, 20, 5, 5); }},
         {"conical load at zero radius", [] { springs::conicalClosingLoad(8000, 2, 7.2f, 1.7f, 0); }},
+        {"outer diameter beyond the double range", [] { springs::coilDiameters(1e308, 1e308); }},
         {"conical rate overflowing single precision",
          [] { springs::conicalRateBeforeContact(8000, 1e10f, 9, 14, 5); }},
     };

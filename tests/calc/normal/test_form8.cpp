@@ -407,6 +407,27 @@ TEST(CompressionCalc, ZeroDivisorsFault) {
     EXPECT_THROW(compression::rateGf(8000, 1e30f, 1e-30f, 1), num::CalcFault); // overflow
 }
 
+TEST(CompressionCalc, DrawingSheetValues) {
+    struct Row {
+        const char* name;
+        double d, meanDiameter, totalCoils, activeCoils;
+        const char *outer, *inner, *supportCoils;
+    };
+    const Row kRows[] = {
+        {"Example", 1, 10, 12, 10, "11", "9", "1"},
+        {"HalfCoils", 1, 10, 10.5, 8, "11", "9", "1.25"},
+        {"ThickerWire", 1.2, 10, 12, 10, "11.2", "8.8", "1"},
+    };
+    for (const Row& r : kRows) {
+        const compression::SheetValues v =
+            compression::sheetValues(r.d, r.meanDiameter, r.totalCoils, r.activeCoils);
+        EXPECT_EQ(num::text(v.diameters.outer), QString::fromLatin1(r.outer)) << r.name;
+        EXPECT_EQ(num::text(v.diameters.inner), QString::fromLatin1(r.inner)) << r.name;
+        EXPECT_EQ(num::text(v.supportCoils), QString::fromLatin1(r.supportCoils)) << r.name;
+    }
+    EXPECT_THROW(compression::sheetValues(1, 10, 1e308, -1e308), num::CalcFault);
+}
+
 TEST(CompressionCalc, SolidHeightByEndType) {
     EXPECT_EQ(compression::solidHeight(12, 1, true), 11.5f);
     EXPECT_EQ(compression::solidHeight(12, 1, false), 13.0f);

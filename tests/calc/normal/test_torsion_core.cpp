@@ -137,4 +137,26 @@ TEST_P(TorsionFault, KeepsWhatCameBefore) {
 
 INSTANTIATE_TEST_SUITE_P(Torsion, TorsionFault, ::testing::ValuesIn(kFaults), caseName<Example>);
 
+// The drawing sheet's values from the fields as typed: the worked example (rate shown as
+// 1.088) and the same spring with d 2.5.
+TEST(TorsionSheet, ValuesFromTheFieldsAsTyped) {
+    struct Row {
+        const char* name;
+        double d, meanDiameter, coils, shownRate;
+        const char *outer, *inner, *bodyLength, *rateN;
+    };
+    const Row kRows[] = {
+        {"Example", 2, 16, 5, 1.088, "18", "14", "12", "10.6624"},
+        {"ThickerWire", 2.5, 16, 5, 1.088, "18.5", "13.5", "15", "10.6624"},
+    };
+    for (const Row& r : kRows) {
+        const torsion::SheetValues v = torsion::sheetValues(r.d, r.meanDiameter, r.coils, r.shownRate);
+        EXPECT_EQ(num::text(v.diameters.outer), QString::fromLatin1(r.outer)) << r.name;
+        EXPECT_EQ(num::text(v.diameters.inner), QString::fromLatin1(r.inner)) << r.name;
+        EXPECT_EQ(num::text(v.bodyLength), QString::fromLatin1(r.bodyLength)) << r.name;
+        EXPECT_EQ(num::text(v.rateN), QString::fromLatin1(r.rateN)) << r.name;
+    }
+    EXPECT_THROW(torsion::sheetValues(1e308, 1e308, 5, 1), num::CalcFault);
+}
+
 } // namespace

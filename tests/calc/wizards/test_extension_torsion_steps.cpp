@@ -237,6 +237,29 @@ TEST(ExtensionCheckCore, TestLoadStrokeErrorAndBounds) {
                  num::CalcFault);
 }
 
+TEST(ExtensionCheckCore, ReportSizes) {
+    struct Row {
+        const char* name;
+        float pitch, d, meanDiameter, activeCoils;
+        const char* helix;  // "0.0"
+        const char* length; // "0.00"
+        const char* mass;   // "0.00"
+    };
+    const Row kRows[] = {
+        {"WorkedExample", 4, 4, 22, 25, "3.3", "1865.16", "183.43"},
+        // p/D/pi = 1/3.14159 exactly for pitch = D, converted with 3.14.
+        {"PitchEqualToMeanDiameter", 10, 2, 10, 8, "17.7", "314.00", "7.72"},
+    };
+    for (const Row& r : kRows) {
+        const extensioncheck::ReportValues v =
+            extensioncheck::reportValues(r.pitch, r.d, r.meanDiameter, r.activeCoils);
+        EXPECT_EQ(num::format(v.helixAngle, u"0.0"), QString::fromLatin1(r.helix)) << r.name;
+        EXPECT_EQ(num::format(v.wireLength, u"0.00"), QString::fromLatin1(r.length)) << r.name;
+        EXPECT_EQ(num::format(v.mass, u"0.00"), QString::fromLatin1(r.mass)) << r.name;
+    }
+    EXPECT_THROW(extensioncheck::reportValues(4, 4, 0, 25), num::CalcFault);
+}
+
 TEST(ExtensionCheckCore, DeformationRatioBoundsInclusive) {
     // Loads found by stepping through the floats until the ratio lands on the bound; without
     // initial tension and with a stiff rate the deflections are fine enough for that.

@@ -391,4 +391,69 @@ TEST(CompressionCheckCore, ReportValues) {
     EXPECT_THROW(compressioncheck::safetyFactor(300, 1500, 0), num::CalcFault);
 }
 
+// The sizes of the report's last section, as the report shows them.
+struct ReportSizesCase {
+    const char* name;
+    compressioncheck::ReportInputs in;
+    const char* workingHeight; // "0.00"
+    const char* testHeight;    // "0.00"
+    const char* groundSolid;   // shortest single
+    const char* notGroundSolid;
+    const char* wireLength; // "0.00"
+    const char* mass;       // "0.00"
+};
+
+// The wizard run of the worked example through the cores: d 4.5, D 32, n 6, n2 1.5, K1' 22,
+// F1' 200 at H1' 56, F2' 420, class II, [tau] 754, sigma b 1885, both ends fixed, 25 Hz.
+compressioncheck::ReportInputs workedExampleSizes() {
+    compressiondesign::DesignResults design;
+    compressiondesign::compute({4.5f, 32.0f, 6.0f, 80000.0f, 22.0f, 1.5f}, design);
+    const compressioncheck::Inputs in{.installedLoad = 200,
+                                      .installedHeight = 56,
+                                      .workingLoad = 420,
+                                      .allowableShear = 754,
+                                      .endCoils = 1.5f,
+                                      .wireDiameter = 4.5f,
+                                      .meanDiameter = 32,
+                                      .activeCoils = 6,
+                                      .rate = design.rate,
+                                      .wahlFactor = design.wahlFactor,
+                                      .tensileStrength = 1885,
+                                      .fixing = Fixing::BothFixed,
+                                      .forcedFrequency = 25.0f};
+    const compressioncheck::Results r = compressioncheck::compute(in);
+    return {r.freeHeight, r.workingDeflection, r.testDeflection, 6, 1.5f, 4.5f, 32, design.totalCoils};
+}
+
+class ReportSizes : public ::testing::TestWithParam<ReportSizesCase> {};
+
+TEST_P(ReportSizes, AsTheReportShowsThem) {
+    const ReportSizesCase& c = GetParam();
+    const compressioncheck::ReportValues v = compressioncheck::reportValues(c.in);
+    EXPECT_EQ(num::formatSingle(v.workingHeight, u"0.00"), QString::fromLatin1(c.workingHeight));
+    EXPECT_EQ(num::formatSingle(v.testHeight, u"0.00"), QString::fromLatin1(c.testHeight));
+    EXPECT_EQ(num::textSingle(v.groundSolidHeight), QString::fromLatin1(c.groundSolid));
+    EXPECT_EQ(num::text(v.notGroundSolidHeight), QString::fromLatin1(c.notGroundSolid));
+    EXPECT_EQ(num::format(v.wireLength, u"0.00"), QString::fromLatin1(c.wireLength));
+    EXPECT_EQ(num::format(v.mass, u"0.00"), QString::fromLatin1(c.mass));
+}
+
+const ReportSizesCase kReportSizes[] = {
+    {"WorkedExample", workedExampleSizes(), "45.45", "17.08", "33.75", "40.5", "753.98", "93.80"},
+    // d 4, D 30, n 6, n2 1.5: (6 + 1.5) x 4 ground, (6 + 1.5 + 1.5) x 4 not ground.
+    {"PlainDesign", {60, 20, 50, 6, 1.5f, 4, 30, 7.5f}, "40.00", "10.00", "30", "36", "706.86", "69.48"},
+    // 6.1 + 1.7 is stored as a single before it is multiplied: 7.8f x 2 shows in 7 digits, the
+    // not-ground height keeps the single's binary value.
+    {"CoilCountInSingle",
+     {30, 5, 10, 6.1f, 1.7f, 2, 10, 7.8f},
+     "25.00",
+     "20.00",
+     "15.6",
+     "18.6000003814697",
+     "245.04",
+     "6.02"},
+};
+INSTANTIATE_TEST_SUITE_P(CompressionCheckCore, ReportSizes, ::testing::ValuesIn(kReportSizes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
