@@ -1,6 +1,7 @@
 // Saving replaces a file in one step: the modes a saved file gets, a write that fails part
 // way (a file-size limit, as on a full disk), read-only targets, and the error in each language.
 
+#include "FileSizeLimit.h"
 #include "cad/host/DrawingModel.h"
 #include "cad/host/DxfExport.h"
 #include "common/StringTable.h"
@@ -11,8 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -88,16 +87,11 @@ TEST_F(DxfSave, WriteCutShortByAFileSizeLimitKeepsTheOldFile) {
     const QByteArray old = contentsOf(path());
     drawLarge(model);
 
-    // Past the limit a write fails with EFBIG, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 64 * 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const QString error = saveDxf(model, path());
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    QString error;
+    {
+        const FileSizeLimit fullDisk(64 * 1024);
+        error = saveDxf(model, path());
+    }
 
     EXPECT_TRUE(error.contains(path())) << qPrintable(error);
     EXPECT_EQ(contentsOf(path()), old);

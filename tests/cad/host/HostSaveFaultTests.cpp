@@ -2,11 +2,10 @@
 // on a full disk) and a read-only target. Either is refused with an error, and the old file
 // stays as it was.
 
+#include "FileSizeLimit.h"
 #include "HostProcess.h"
 
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -18,13 +17,7 @@ QByteArray contentsOf(const QString& path) {
 }
 
 TEST_F(HostProcess, SaveCutShortByAFullDiskKeepsTheOldFileAndSaysSo) {
-    hostSetup = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 64 * 1024;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    };
+    hostSetup = [] { limitFileSize(64 * 1024); };
     FormBase* form = drawCompression();
     const QString path = dir.filePath("spring.dxf");
     ASSERT_TRUE(callHost("saveDxf", {path}).value("ok").toBool());

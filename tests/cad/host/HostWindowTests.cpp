@@ -3,6 +3,7 @@
 // As dialog, the window and its dialogs stay clear of the palette, and view calls reach the
 // view.
 
+#include "FileSizeLimit.h"
 #include "cad/host/DrawingView.h"
 #include "cad/host/HostWindow.h"
 #include "cad/host/ScreenPlacement.h"
@@ -16,8 +17,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -133,16 +132,11 @@ TEST_F(HostWindowTest, SaveCutShortKeepsTheOldFileAndTheDrawingChanged) {
     model.addSpline(points, {}, {});
     answer(QMessageBox::Ok);
 
-    // Past the limit every write fails with EFBIG, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 64 * 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool written = window.saveAs();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    bool written;
+    {
+        const FileSizeLimit fullDisk(64 * 1024);
+        written = window.saveAs();
+    }
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(model.isModified());
