@@ -2,14 +2,17 @@
 
 #include "cad/host/SplineFit.h"
 
-#include <QDir>
+#include "common/FileReplace.h"
+#include "common/StringTable.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cmath>
 #include <cstdio>
 #include <dxflib/dl_dxf.h>
-#include <memory>
+#include <map>
+#include <string>
+#include <sys/mman.h>
 
 namespace host {
 
@@ -47,9 +50,20 @@ Ocs ocs(const Vec3& normal) {
 
 const DL_Attributes kLayer0("0", 256, -1, "BYLAYER", 1.0);
 
-void writeSpline(DL_WriterA& dw, const Spline& s, const BSpline& b) {
-    dw.entity("SPLINE");
+// dxflib gives the model space's block record this handle.
+constexpr int kModelSpaceRecord = 0x1F;
+
+// The group codes every entity starts with: type, handle, owner (the model space), layer and
+// the by-layer properties, each in the subclass a reader expects them in.
+void entityStart(DL_WriterA& dw, const char* type) {
+    dw.entity(type);
+    dw.dxfHex(330, kModelSpaceRecord);
+    dw.subClass("AcDbEntity");
     dw.entityAttributes(kLayer0);
+}
+
+void writeSpline(DL_WriterA& dw, const Spline& s, const BSpline& b) {
+    entityStart(dw, "SPLINE");
     dw.subClass("AcDbSpline");
     dw.dxfInt(70, 8); // the curve may leave any plane: no planar flag
     dw.dxfInt(71, b.degree);
@@ -72,8 +86,7 @@ void writeSpline(DL_WriterA& dw, const Spline& s, const BSpline& b) {
 }
 
 void writePoint(DL_WriterA& dw, const Vec3& p) {
-    dw.entity("POINT");
-    dw.entityAttributes(kLayer0);
+    entityStart(dw, "POINT");
     dw.subClass("AcDbPoint");
     point(dw, 10, p);
 }
@@ -94,23 +107,20 @@ void writeEntity(DL_WriterA& dw, const Entity& entity) {
                 else
                     writeSpline(dw, e, b);
             } else if constexpr (std::is_same_v<T, Line>) {
-                dw.entity("LINE");
-                dw.entityAttributes(kLayer0);
+                entityStart(dw, "LINE");
                 dw.subClass("AcDbLine");
                 point(dw, 10, e.start);
                 point(dw, 11, e.end);
             } else if constexpr (std::is_same_v<T, Circle>) {
                 const Ocs o = ocs(e.normal);
-                dw.entity("CIRCLE");
-                dw.entityAttributes(kLayer0);
+                entityStart(dw, "CIRCLE");
                 dw.subClass("AcDbCircle");
                 point(dw, 10, o.of(e.centre));
                 real(dw, 40, e.radius);
                 extrusion(dw, e.normal);
             } else if constexpr (std::is_same_v<T, Arc>) {
                 const Ocs o = ocs(e.normal);
-                dw.entity("ARC");
-                dw.entityAttributes(kLayer0);
+                entityStart(dw, "ARC");
                 dw.subClass("AcDbCircle");
                 point(dw, 10, o.of(e.centre));
                 real(dw, 40, e.radius);
@@ -122,8 +132,7 @@ void writeEntity(DL_WriterA& dw, const Entity& entity) {
                 // A region: a solid hatch bounded by its circle, in the circle's plane.
                 const Ocs o = ocs(e.circle.normal);
                 const Vec3 c = o.of(e.circle.centre);
-                dw.entity("HATCH");
-                dw.entityAttributes(kLayer0);
+                entityStart(dw, "HATCH");
                 dw.subClass("AcDbHatch");
                 point(dw, 10, {0, 0, c.z});
                 extrusion(dw, e.circle.normal);
@@ -209,6 +218,99 @@ void writeUcsTable(DL_WriterA& dw, const std::map<Id, Ucs>& table) {
     dw.tableEnd();
 }
 
+// dxflib's writer with the owner (group 330) that R2000 gives each object: the dictionary
+// that lists it (group 350), or none for the root dictionary. Every dictionary comes before
+// the objects it lists.
+class ObjectOwnerWriter : public DL_WriterA {
+public:
+    explicit ObjectOwnerWriter(const char* file) : DL_WriterA(file, DL_Codes::AC1015) {}
+
+    void objectsStart() { inObjects_ = true; }
+
+    void dxfHex(int code, int value) const override {
+        char text[12];
+        std::snprintf(text, sizeof text, "%X", unsigned(value));
+        dxfString(code, text);
+    }
+    void dxfString(int code, const std::string& value) const override { dxfString(code, value.c_str()); }
+    void dxfString(int code, const char* value) const override {
+        DL_WriterA::dxfString(code, value);
+        if (!inObjects_)
+            return;
+        if (code == 5) {
+            current_ = value;
+            const auto owner = owners_.find(current_);
+            DL_WriterA::dxfString(330, owner == owners_.end() ? "0" : owner->second.c_str());
+        } else if (code == 350) {
+            owners_[value] = current_;
+        }
+    }
+
+private:
+    bool inObjects_ = false;
+    mutable std::string current_;
+    mutable std::map<std::string, std::string> owners_;
+};
+
+void writeHeader(DL_WriterA& dw, unsigned long handleSeed) {
+    dw.sectionHeader();
+    dw.dxfString(9, "$ACADVER");
+    dw.dxfString(1, "AC1015");
+    dw.dxfString(9, "$HANDSEED");
+    dw.dxfHex(5, int(handleSeed));
+    dw.dxfString(9, "$INSUNITS");
+    dw.dxfInt(70, 4);
+    dw.sectionEnd();
+}
+
+void writeTables(DL_Dxf& dxf, DL_WriterA& dw, const DrawingModel& model) {
+    dw.sectionTables();
+    writeViewport(dw, model.viewDirection());
+    dw.tableLinetypes(3);
+    dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    dw.tableEnd();
+    dw.tableLayers(1);
+    dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, -1, "CONTINUOUS", 1.0));
+    dw.tableEnd();
+    dw.tableStyle(1);
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw.tableEnd();
+    dxf.writeView(dw);
+    writeUcsTable(dw, model.ucsTable());
+    dw.tableAppid(1);
+    dxf.writeAppid(dw, "ACAD");
+    dw.tableEnd();
+    dxf.writeDimStyle(dw, 2.5, 1.25, 0.625, 0.625, 2.5);
+    dxf.writeBlockRecord(dw);
+    dw.tableEnd();
+    dw.sectionEnd();
+}
+
+void writeDrawing(ObjectOwnerWriter& dw, const DrawingModel& model) {
+    DL_Dxf dxf;
+    // Handles count up from 0x30: the table records, one per entity, a few objects.
+    writeHeader(dw, 0x30 + 0x100 + model.ucsTable().size() + model.order().size());
+    writeTables(dxf, dw, model);
+
+    dw.sectionBlocks();
+    for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(dw, block);
+    }
+    dw.sectionEnd();
+
+    dw.sectionEntities();
+    for (Id id : model.order())
+        writeEntity(dw, model.entity(id));
+    dw.sectionEnd();
+    dw.objectsStart();
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+}
+
 } // namespace
 
 void ocsAxes(const Vec3& normal, Vec3& ax, Vec3& ay) {
@@ -221,71 +323,42 @@ void ocsAxes(const Vec3& normal, Vec3& ax, Vec3& ay) {
     ay = n.cross(ax).unit();
 }
 
-QString saveDxf(const DrawingModel& model, const QString& path) {
-    const QFileInfo target(path);
-    QTemporaryFile temporary(
-        target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!temporary.open())
-        return QStringLiteral("不能写入 %1：%2").arg(path, temporary.errorString());
-    temporary.close();
-    const QByteArray tmpName = QFile::encodeName(temporary.fileName());
-
-    DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> dw(dxf.out(tmpName.constData(), DL_Codes::AC1015));
-    if (!dw || dw->openFailed())
-        return QStringLiteral("不能写入 %1").arg(path);
-    dxf.writeHeader(*dw);
-    dw->dxfString(9, "$INSUNITS");
-    dw->dxfInt(70, 4);
-    dw->sectionEnd();
-
-    dw->sectionTables();
-    writeViewport(*dw, model.viewDirection());
-    dw->tableLinetypes(3);
-    dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
-    dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-    dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-    dw->tableEnd();
-    dw->tableLayers(1);
-    dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", 7, -1, "CONTINUOUS", 1.0));
-    dw->tableEnd();
-    dw->tableStyle(1);
-    dxf.writeStyle(*dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
-    dw->tableEnd();
-    dxf.writeView(*dw);
-    writeUcsTable(*dw, model.ucsTable());
-    dw->tableAppid(1);
-    dxf.writeAppid(*dw, "ACAD");
-    dw->tableEnd();
-    dxf.writeDimStyle(*dw, 2.5, 1.25, 0.625, 0.625, 2.5);
-    dxf.writeBlockRecord(*dw);
-    dw->tableEnd();
-    dw->sectionEnd();
-
-    dw->sectionBlocks();
-    for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-        dxf.writeBlock(*dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
-        dxf.writeEndBlock(*dw, block);
+QByteArray dxfText(const DrawingModel& model) {
+    // dxflib writes only to a named file and keeps the state of its stream to itself: it
+    // writes into an anonymous file in memory, and the text counts as whole only when its
+    // last record came through.
+    const int fd = ::memfd_create("drawing.dxf", MFD_CLOEXEC);
+    if (fd < 0)
+        return {};
+    QFile memory;
+    memory.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    {
+        const std::string name = "/proc/self/fd/" + std::to_string(fd);
+        ObjectOwnerWriter dw(name.c_str());
+        if (dw.openFailed())
+            return {};
+        writeDrawing(dw, model);
+        dw.close();
     }
-    dw->sectionEnd();
+    QByteArray text = memory.readAll();
+    if (!text.endsWith("  0\nEOF\n"))
+        return {};
+    return text;
+}
 
-    dw->sectionEntities();
-    for (Id id : model.order())
-        writeEntity(*dw, model.entity(id));
-    dw->sectionEnd();
-    dxf.writeObjects(*dw);
-    dxf.writeObjectsEnd(*dw);
-    dw->dxfEOF();
-    dw->close();
-    dw.reset();
-
-    if (QFileInfo(temporary.fileName()).size() == 0)
-        return QStringLiteral("不能写入 %1").arg(path);
-    // rename() replaces the target in one step: a reader sees the old file or the new one.
-    if (std::rename(tmpName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        return QStringLiteral("不能写入 %1").arg(path);
-    temporary.setAutoRemove(false);
-    return {};
+QString saveDxf(const DrawingModel& model, const QString& path, ReadOnlyTarget readOnly) {
+    const auto failed = [&](const QString& reason) {
+        return StringTable::pick("不能写入 %1：%2", "無法寫入 %1：%2", "Cannot write %1: %2")
+            .arg(path, reason);
+    };
+    if (readOnly == ReadOnlyTarget::Refuse && QFileInfo::exists(path) && isReadOnly(QFileInfo(path)))
+        return failed(StringTable::pick("文件是只读的", "檔案是唯讀的", "the file is read-only"));
+    const QByteArray text = dxfText(model);
+    if (text.isEmpty())
+        return failed(StringTable::pick("图形未能完整写出", "圖形未能完整寫出",
+                                        "the drawing could not be written in full"));
+    const QString reason = replaceFile(path, text);
+    return reason.isEmpty() ? QString() : failed(reason);
 }
 
 } // namespace host

@@ -6,13 +6,21 @@
 
 #include "cad/host/DrawingModel.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace host {
 
-// Writes to a temporary file beside the target and renames it; returns the error text, or
-// an empty text on success.
-QString saveDxf(const DrawingModel& model, const QString& path);
+enum class ReadOnlyTarget { Refuse, Replace };
+
+// The drawing's DXF text; empty when it could not be made in full.
+QByteArray dxfText(const DrawingModel& model);
+
+// Replaces the file in one step (see replaceFile): a failure at any step keeps the old file.
+// Returns the error text for the user, or an empty text on success. A read-only target is
+// refused unless the user agreed to replace it.
+QString saveDxf(const DrawingModel& model, const QString& path,
+                ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse);
 
 // The DXF object coordinate system of a normal (the arbitrary-axis algorithm): its x and y axes.
 void ocsAxes(const Vec3& normal, Vec3& ax, Vec3& ay);

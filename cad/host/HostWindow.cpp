@@ -2,22 +2,35 @@
 
 #include "cad/host/DrawingView.h"
 #include "cad/host/DxfExport.h"
+#include "cad/host/ScreenPlacement.h"
+#include "common/FileReplace.h"
 #include "common/StringTable.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QDir>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QStandardPaths>
 
 namespace host {
+
+namespace {
+
+const QString kDxfFilter = QStringLiteral("DXF (*.dxf)");
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
 
 HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model), calls_(calls) {
     setObjectName(QStringLiteral("DrawingHostWindow"));
     setWindowTitle(StringTable::pick("绘图主机", "繪圖主機", "Drawing host"));
     view_ = new DrawingView(model, this);
     setCentralWidget(view_);
-    resize(900, 700);
+    placeWindow(this, {900, 700});
 
     QMenu* file = menuBar()->addMenu(StringTable::pick("文件(&F)", "檔案(&F)", "&File"));
     file->addAction(StringTable::pick("新建图形(&N)", "新建圖形(&N)", "&New drawing"), this,
@@ -50,8 +63,11 @@ HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model), c
 
     calls.onSetVisible = [this](bool visible) { setVisible(visible); };
     calls.onSetWindowState = [this](int state) {
-        if (state == 3)
-            showMaximized();
+        // Maximised, but below the palette, which would cover the menu bar.
+        if (state == 3) {
+            placeWindow(this, paletteFreeArea(screen()).size());
+            show();
+        }
     };
     calls.onApplyViewport = [this] {
         view_->setDirection(model_.viewDirection());
@@ -61,38 +77,72 @@ HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model), c
     calls.onSaveDxf = [this](const QString& path) { return saveDxf(model_, path); };
 }
 
+int HostWindow::ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, windowTitle(), text, buttons, this);
+    keepClearOfPalette(&box);
+    return runMessage ? runMessage(box) : box.exec();
+}
+
 bool HostWindow::mayDropDrawing() {
     if (!model_.isModified())
         return true;
     const HostCalls::Asking asking(calls_);
-    int answer;
-    if (askSave) {
-        answer = askSave();
-    } else {
-        answer = QMessageBox::question(this, windowTitle(),
-                                       StringTable::pick("图形已修改。是否保存为 DXF？",
-                                                         "圖形已修改。是否儲存為 DXF？",
-                                                         "The drawing has changed. Save it as DXF?"),
-                                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    }
+    const int answer = ask(QMessageBox::Question,
+                           StringTable::pick("图形已修改。是否保存为 DXF？", "圖形已修改。是否儲存為 DXF？",
+                                             "The drawing has changed. Save it as DXF?"),
+                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return saveAs();
     return answer == QMessageBox::Discard;
 }
 
+std::unique_ptr<QFileDialog> HostWindow::saveDialog() {
+    auto dialog =
+        std::make_unique<QFileDialog>(this, StringTable::pick("另存为 DXF", "另存為 DXF", "Save as DXF"),
+                                      lastFolder_.isEmpty() ? documentsFolder() : lastFolder_,
+                                      kDxfFilter + QStringLiteral(";;") +
+                                          StringTable::pick("所有文件 (*)", "所有檔案 (*)", "All files (*)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    // The dialog's own question about replacing a file then names the file that is written.
+    dialog->setDefaultSuffix(QStringLiteral("dxf"));
+    QFileDialog* d = dialog.get();
+    connect(d, &QFileDialog::filterSelected, d, [d](const QString& filter) {
+        d->setDefaultSuffix(filter == kDxfFilter ? QStringLiteral("dxf") : QString());
+    });
+    keepClearOfPalette(d);
+    return dialog;
+}
+
+QString HostWindow::chosenPath(const QFileDialog& dialog) const {
+    QString path = dialog.selectedFiles().value(0);
+    if (!path.isEmpty() && dialog.selectedNameFilter() == kDxfFilter && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".dxf");
+    return path;
+}
+
 bool HostWindow::saveAs() {
-    const QString path =
-        chooseFile
-            ? chooseFile()
-            : QFileDialog::getSaveFileName(this, StringTable::pick("另存为 DXF", "另存為 DXF", "Save as DXF"),
-                                           QString(), QStringLiteral("DXF (*.dxf)"));
+    const std::unique_ptr<QFileDialog> dialog = saveDialog();
+    const bool accepted = runDialog ? runDialog(*dialog) : dialog->exec() == QDialog::Accepted;
+    const QString path = accepted ? chosenPath(*dialog) : QString();
     if (path.isEmpty())
         return false;
-    const QString error = saveDxf(model_, path);
+    ReadOnlyTarget readOnly = ReadOnlyTarget::Refuse;
+    if (QFileInfo::exists(path) && isReadOnly(QFileInfo(path))) {
+        if (ask(QMessageBox::Warning,
+                StringTable::pick("%1 是只读文件。仍要替换它吗？", "%1 是唯讀檔案。仍要取代它嗎？",
+                                  "%1 is read-only. Replace it anyway?")
+                    .arg(path),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return false;
+        readOnly = ReadOnlyTarget::Replace;
+    }
+    const QString error = saveDxf(model_, path, readOnly);
     if (!error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), error);
+        ask(QMessageBox::Warning, error, QMessageBox::Ok);
         return false;
     }
+    lastFolder_ = QFileInfo(path).absolutePath();
     model_.setModified(false);
     return true;
 }

@@ -319,7 +319,7 @@ TEST(HostQuestion, CallsDuringTheQuestionAreRefusedWithAReason) {
     model.addLine({0, 0, 0}, {2, 0, 0});
 
     std::vector<QCborMap> replies;
-    window.askSave = [&] {
+    window.runMessage = [&](QMessageBox&) {
         std::atomic<bool> done = false;
         std::thread client([&] {
             QLocalSocket socket;

@@ -1,119 +1,20 @@
 // Helidraw's windows drawing through a real DrawingHost process (offscreen, on a socket in a
 // temporary folder), checked in the DXF the host saves.
 
-#include "DxfReader.h"
-#include "cad/HostFactory.h"
+#include "HostProcess.h"
 #include "cad/SocketCadHost.h"
 #include "cad/host/HostServer.h"
 #include "cad/protocol/HostMessages.h"
-#include "support/FormTest.h"
-#include "support/WindowCases.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
-#include <memory>
 
 namespace {
 
 using host::Vec3;
-
-QString hostProgram() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/DrawingHost");
-}
-
-// Outside these tests, Helidraw's windows find no host program, so a test that clicks every
-// window starts no process.
-void installNoHost() {
-    cad::setHostFactory([] {
-        return std::make_unique<cad::SocketCadHost>(QDir::temp().filePath("helidraw-tests-no-host.socket"),
-                                                    QStringLiteral("/nonexistent/DrawingHost"));
-    });
-}
-const bool noHostInstalled = (installNoHost(), true);
-
-class HostProcess : public FormTest {
-protected:
-    void SetUp() override {
-        FormTest::SetUp();
-        ASSERT_TRUE(dir.isValid());
-        socketName = dir.filePath("host.socket");
-        cad::setHostFactory([this] {
-            return std::make_unique<cad::SocketCadHost>(
-                socketName, program,
-                [this](const QString& p, const QStringList& args, const QString& folder) {
-                    ++launches;
-                    return start(p, args, folder);
-                });
-        });
-    }
-    void TearDown() override {
-        for (const char* name : {"CadCompressionForm", "CadExtensionForm"})
-            delete FormRegistry::find(QString::fromLatin1(name));
-        installNoHost();
-        for (auto& p : processes) {
-            p->kill();
-            p->waitForFinished(5000);
-        }
-        FormTest::TearDown();
-    }
-
-    // Started through a handle of the test, so that the test can stop it.
-    bool start(const QString& p, const QStringList& args, const QString& folder) {
-        auto process = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process->setProcessEnvironment(env);
-        process->setWorkingDirectory(folder);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(p, args);
-        const bool started = process->waitForStarted(5000);
-        processes.push_back(std::move(process));
-        return started;
-    }
-
-    QCborMap callHost(const QString& call, const QCborArray& args) {
-        QLocalSocket socket;
-        socket.connectToServer(socketName);
-        EXPECT_TRUE(socket.waitForConnected(2000));
-        socket.write(hostproto::frame(hostproto::request(call, args)));
-        QByteArray buffer;
-        for (int i = 0; i < 100; ++i) {
-            bool malformed = false;
-            if (auto reply = hostproto::takeFrame(buffer, malformed))
-                return *reply;
-            socket.waitForReadyRead(100);
-            buffer.append(socket.readAll());
-        }
-        return {};
-    }
-
-    DxfContents saved() {
-        const QString path = dir.filePath("saved.dxf");
-        const QCborMap reply = callHost("saveDxf", {path});
-        EXPECT_TRUE(reply.value("ok").toBool()) << qPrintable(reply.value("error").toString());
-        return readDxf(path);
-    }
-
-    FormBase* drawCompression() {
-        FormBase* form = open("CadCompressionForm");
-        typeAll(form,
-                {{"Text1", "2"}, {"Text2", "20"}, {"Text3", "5.5"}, {"Text4", "40"}, {"Combo1", "右旋"}});
-        click(form, "Command3");
-        return form;
-    }
-
-    QTemporaryDir dir;
-    QString socketName;
-    QString program = hostProgram();
-    int launches = 0;
-    std::vector<std::unique_ptr<QProcess>> processes;
-};
 
 TEST_F(HostProcess, CompressionSpringIsDrawnAndSaved) {
     FormBase* form = drawCompression();

@@ -1,0 +1,52 @@
+// The host's saveDxf call under faults: a write cut short (a file-size limit on the host, as
+// on a full disk) and a read-only target. Either is refused with an error, and the old file
+// stays as it was.
+
+#include "FileSizeLimit.h"
+#include "HostProcess.h"
+
+#include <QFile>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+TEST_F(HostProcess, SaveCutShortByAFullDiskKeepsTheOldFileAndSaysSo) {
+    hostSetup = [] { limitFileSize(64 * 1024); };
+    FormBase* form = drawCompression();
+    const QString path = dir.filePath("spring.dxf");
+    ASSERT_TRUE(callHost("saveDxf", {path}).value("ok").toBool());
+    const QByteArray old = contentsOf(path);
+    ASSERT_LT(old.size(), 64 * 1024);
+
+    for (int i = 0; i < 5; ++i)
+        click(form, "Command3");
+    const QCborMap reply = callHost("saveDxf", {path});
+    EXPECT_FALSE(reply.value("ok").toBool());
+    EXPECT_TRUE(reply.value("error").toString().contains(path))
+        << qPrintable(reply.value("error").toString());
+    EXPECT_EQ(contentsOf(path), old);
+}
+
+TEST_F(HostProcess, ReadOnlyFileIsNotReplacedOverTheSocket) {
+    drawCompression();
+    const QString path = dir.filePath("kept.dxf");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("kept");
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    const QCborMap reply = callHost("saveDxf", {path});
+    EXPECT_FALSE(reply.value("ok").toBool());
+    EXPECT_TRUE(reply.value("error").toString().contains(path))
+        << qPrintable(reply.value("error").toString());
+    EXPECT_EQ(contentsOf(path), "kept");
+}
+
+} // namespace
