@@ -86,6 +86,14 @@ void FormBase::setText(const QString& name, const QString& text) {
     }
 }
 
+std::function<std::optional<QString>(const QString&)> FormBase::textReader() const {
+    return [window = QPointer<const FormBase>(this)](const QString& name) -> std::optional<QString> {
+        if (!window)
+            return std::nullopt;
+        return window->text(name);
+    };
+}
+
 double FormBase::number(const QString& name) const {
     return num::lenient(text(name));
 }

@@ -16,8 +16,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
-#include <utility>
+#include <optional>
 
 class QAbstractButton;
 class QComboBox;
@@ -46,6 +45,10 @@ public:
     QString text(const QString& name) const;
     void setText(const QString& name, const QString& text);
     bool isEmpty(const QString& name) const { return text(name).isEmpty(); }
+
+    // The text a named control displays, read later (a spreadsheet export reads its cells as it
+    // writes them): nothing once this window has gone.
+    std::function<std::optional<QString>(const QString& name)> textReader() const;
 
     // Lenient reading of a control's text (empty reads 0).
     double number(const QString& name) const;
