@@ -169,21 +169,6 @@ QTimer* FormBase::addTimer(const QString& name, int intervalMs, std::function<vo
     return timer;
 }
 
-bool FormBase::requireFilled(std::initializer_list<std::pair<QString, int>> fieldsAndCaptionIds) {
-    for (const auto& [name, captionId] : fieldsAndCaptionIds) {
-        if (text(name).isEmpty()) {
-            prompt::inform(this, StringTable::text(1383) + StringTable::text(captionId));
-            return false;
-        }
-    }
-    return true;
-}
-
-void FormBase::resetFields(std::initializer_list<std::pair<QString, QString>> fields) {
-    for (const auto& [name, value] : fields)
-        setText(name, value);
-}
-
 void FormBase::clearFields(const QStringList& names) {
     for (const QString& name : names)
         setText(name, QString());

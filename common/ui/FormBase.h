@@ -82,13 +82,6 @@ public:
     // Runs a step with the same fault handling as onClick.
     bool runGuarded(const std::function<void()>& step);
 
-    // The required-field test of a calculation: the fields are tested in order and the first
-    // whose text is empty is reported as text 1383 followed directly by its caption text
-    // (information icon, title 1318). Only the empty text counts as missing.
-    bool requireFilled(std::initializer_list<std::pair<QString, int>> fieldsAndCaptionIds);
-
-    // ResetFieldsCommand: sets each listed control back to its text, in list order.
-    void resetFields(std::initializer_list<std::pair<QString, QString>> fields);
     void clearFields(const QStringList& names);
 
     void setEnabled(const QStringList& names, bool enabled);
