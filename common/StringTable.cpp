@@ -3,10 +3,29 @@
 #include <QFile>
 #include <QHash>
 #include <QLocale>
+#include <QMutex>
 #include <QSet>
 #include <cstring>
 
 namespace {
+
+// Ids asked for that the table does not hold; any thread may ask.
+struct Missing {
+    QMutex lock;
+    QList<int> ids;
+};
+
+Missing& missing() {
+    static Missing m;
+    return m;
+}
+
+void noteMissing(int id) {
+    Missing& m = missing();
+    const QMutexLocker locker(&m.lock);
+    if (!m.ids.contains(id))
+        m.ids.append(id);
+}
 
 // The table is read at start-up, before the splash shows one of its texts, and holds some
 // twelve hundred rows in three languages of which a session reads a few hundred. So the file
@@ -23,8 +42,10 @@ struct Texts {
 
     QString cell(int id, int column) const {
         const auto row = rows.constFind(id);
-        if (row == rows.constEnd())
+        if (row == rows.constEnd()) {
+            noteMissing(id);
             return {};
+        }
         const QString raw = QString::fromUtf8(data.constData() + row->start[column], row->length[column]);
         return StringTable::unescape(raw);
     }
@@ -137,6 +158,18 @@ QString StringTable::pick(const char* zhCN, const char* zhTW, const char* enUS) 
 
 QStringList StringTable::pickedTexts() {
     return QStringList(picked().begin(), picked().end());
+}
+
+QList<int> StringTable::missingIds() {
+    Missing& m = missing();
+    const QMutexLocker locker(&m.lock);
+    return m.ids;
+}
+
+void StringTable::clearMissingIds() {
+    Missing& m = missing();
+    const QMutexLocker locker(&m.lock);
+    m.ids.clear();
 }
 
 Language StringTable::language() {

@@ -4,6 +4,7 @@
 // language is chosen once from the user's interface language; a missing id gives an
 // empty text and never stops the program.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,11 @@ public:
     // Every text pick() has given so far: tests check that each message a window shows is one
     // of the program's own texts.
     static QStringList pickedTexts();
+
+    // The ids asked for that the table does not hold, each once, in the order first asked. Such
+    // an id shows as an empty caption or message; tests check that no window asks for one.
+    static QList<int> missingIds();
+    static void clearMissingIds();
 
     // Decodes one cell of the table file: \t, \n, \r and \\ are the only escapes.
     static QString unescape(QStringView cell);

@@ -3,58 +3,79 @@
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
-#include "common/ui/FormBase.h"
 #include "platform/ExcelWorkbookOpener.h"
 
 #include <QLocale>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace {
 
-// Reads through a guarded pointer: a window closed meanwhile, or a reading that overflows,
+// Reads when the cell is written. A window closed meanwhile, or a reading that overflows,
 // leaves the cell out instead of ending the export.
-template <class Read> TemplateCell fromForm(const FormBase* form, const QString& address, Read read) {
-    QPointer<const FormBase> source(form);
-    return {address, [source, read = std::move(read)]() -> std::optional<CellValue> {
-                if (!source)
-                    return std::nullopt;
+template <class Read> TemplateCell reading(const QString& address, Read read) {
+    return {address, [read = std::move(read)]() -> std::optional<CellValue> {
                 try {
-                    return read(*source);
+                    const auto value = read();
+                    if (!value)
+                        return std::nullopt;
+                    return CellValue(*value);
                 } catch (const num::CalcFault&) {
                     return std::nullopt;
                 }
             }};
 }
 
+// The lenient reading of a control, or nothing when the window has gone.
+std::optional<double> numberOf(const ControlTexts& window, const QString& control) {
+    const std::optional<QString> shown = window(control);
+    if (!shown)
+        return std::nullopt;
+    return num::lenient(*shown);
+}
+
+// Two readings combined, or nothing when the window has gone.
+template <class Combine>
+std::optional<double> combined(const ControlTexts& window, const QString& first, const QString& second,
+                               Combine combine) {
+    const std::optional<double> a = numberOf(window, first);
+    const std::optional<double> b = numberOf(window, second);
+    if (!a || !b)
+        return std::nullopt;
+    return combine(*a, *b);
+}
+
 } // namespace
 
 namespace cells {
 
-TemplateCell number(const FormBase* form, const QString& address, const QString& control) {
-    return fromForm(form, address, [control](const FormBase& f) { return CellValue(f.number(control)); });
+TemplateCell number(const ControlTexts& window, const QString& address, const QString& control) {
+    return reading(address, [window, control] { return numberOf(window, control); });
 }
 
-TemplateCell text(const FormBase* form, const QString& address, const QString& control) {
-    return fromForm(form, address, [control](const FormBase& f) { return CellValue(f.text(control)); });
+TemplateCell text(const ControlTexts& window, const QString& address, const QString& control) {
+    return reading(address, [window, control] { return window(control); });
 }
 
-TemplateCell sum(const FormBase* form, const QString& address, const QString& first, const QString& second) {
-    return fromForm(form, address, [first, second](const FormBase& f) {
-        return CellValue(f.number(first) + f.number(second));
-    });
+TemplateCell sum(const ControlTexts& window, const QString& address, const QString& first,
+                 const QString& second) {
+    return reading(address,
+                   [window, first, second] { return combined(window, first, second, std::plus<>()); });
 }
 
-TemplateCell difference(const FormBase* form, const QString& address, const QString& minuend,
+TemplateCell difference(const ControlTexts& window, const QString& address, const QString& minuend,
                         const QString& subtrahend) {
-    return fromForm(form, address, [minuend, subtrahend](const FormBase& f) {
-        return CellValue(f.number(minuend) - f.number(subtrahend));
+    return reading(address, [window, minuend, subtrahend] {
+        return combined(window, minuend, subtrahend, std::minus<>());
     });
 }
 
-TemplateCell plus(const FormBase* form, const QString& address, const QString& control, double constant) {
-    return fromForm(form, address, [control, constant](const FormBase& f) {
-        return CellValue(f.number(control) + constant);
+TemplateCell plus(const ControlTexts& window, const QString& address, const QString& control,
+                  double constant) {
+    return reading(address, [window, control, constant] {
+        const std::optional<double> value = numberOf(window, control);
+        return value ? std::optional<double>(*value + constant) : std::nullopt;
     });
 }
 

@@ -11,13 +11,11 @@
 #include "platform/Spreadsheet.h"
 
 #include <QDateTime>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <vector>
 
-class FormBase;
 class QWidget;
 
 // One cell write: the address ("c4") and the value, read from the window when the cell is
@@ -28,18 +26,25 @@ struct TemplateCell {
 };
 using TemplateCellMap = std::vector<TemplateCell>;
 
+// What a map reads from its window, passed in by the window side (FormBase::textReader()):
+// the text a named control displays, or nothing once the window has gone. So this layer reads
+// a window without knowing any window class.
+using ControlTexts = std::function<std::optional<QString>(const QString& control)>;
+
 // The entries of a map, by value kind.
 namespace cells {
 
 // The control's displayed text read leniently (empty or no number reads 0, "10%" reads 10).
-TemplateCell number(const FormBase* form, const QString& address, const QString& control);
+TemplateCell number(const ControlTexts& window, const QString& address, const QString& control);
 // The control's text exactly as displayed.
-TemplateCell text(const FormBase* form, const QString& address, const QString& control);
+TemplateCell text(const ControlTexts& window, const QString& address, const QString& control);
 // Sums and differences of two lenient readings, and a reading plus a constant.
-TemplateCell sum(const FormBase* form, const QString& address, const QString& first, const QString& second);
-TemplateCell difference(const FormBase* form, const QString& address, const QString& minuend,
+TemplateCell sum(const ControlTexts& window, const QString& address, const QString& first,
+                 const QString& second);
+TemplateCell difference(const ControlTexts& window, const QString& address, const QString& minuend,
                         const QString& subtrahend);
-TemplateCell plus(const FormBase* form, const QString& address, const QString& control, double constant);
+TemplateCell plus(const ControlTexts& window, const QString& address, const QString& control,
+                  double constant);
 // A fixed number.
 TemplateCell constant(const QString& address, double value);
 // Text 1465 followed directly by today's date in the system's short date form.

@@ -1,43 +1,14 @@
 #pragma once
-// The arithmetic and the report of the cost-analysis wizard, without any window.
-//
-// The report grows one section per step: the text after step k is the text after step k - 1
-// followed by the section of step k; step 1 starts a new text with the report header. Lines
-// end with CR LF, labels come from the string table in the language in force and keep their
-// blanks, and values the user typed appear as typed. All stored values are single precision,
-// as the wizard's variables are; sums are taken in double first.
-
-#include <QDateTime>
-#include <QString>
-#include <functional>
+// The arithmetic of the cost-analysis wizard, without any window. All stored values are single
+// precision, as the wizard's variables are; sums are taken in double first. The report that
+// the steps write from these values is CostWizardReport.h.
 
 namespace costwizard {
-
-// --- Step 1: product information ----------------------------------------------------------------
-
-struct ProductInfo {
-    QString customer;
-    QString model;
-    QString partNumber;
-};
-
-// The report after step 1: header, product heading, one line per text.
-QString productSection(const ProductInfo& info);
 
 // --- Step 2: the spring's dimensions ------------------------------------------------------------
 
 // The spring index C = D/d in single precision; d = 0 throws num::CalcFault.
 float springIndex(float meanDia, float wireDia);
-
-// The texts of the step's fields, exactly as typed.
-struct SpecificationTexts {
-    QString wireDia;
-    QString meanDia;
-    QString totalCoils;
-    QString extraLength;
-};
-
-QString specificationSection(const QString& before, const SpecificationTexts& typed, float springIndex);
 
 // --- Step 3: material ------------------------------------------------------------------------------
 
@@ -50,16 +21,6 @@ float pieceWeight(double density, float wireDia, float meanDia, float totalCoils
 
 // Material cost of one piece with freight and loss, in yuan (double).
 double materialCost(float price, float freight, float pieceWeight, float lossPercent);
-
-struct MaterialTexts {
-    QString material;
-    QString price;
-    QString freight;
-    QString weight; // the weight box as shown, "0.00"
-    QString loss;
-};
-
-QString materialSection(const QString& before, const MaterialTexts& shown, double materialCost);
 
 // --- Step 4: manufacturing cost and prices ----------------------------------------------------------
 
@@ -98,13 +59,5 @@ struct ManufacturingResults {
 
 // A speed of 0 throws num::CalcFault.
 ManufacturingResults manufacturing(const ManufacturingInputs& in);
-
-// The section of step 4 and the report's footer with the given time.
-QString manufacturingSection(const QString& before, const ManufacturingInputs& in,
-                             const ManufacturingResults& out, const QDateTime& when);
-
-// The clock of the report's footer; tests set a fixed one, an empty function restores the real.
-std::function<QDateTime()>& reportClock();
-QDateTime reportTime();
 
 } // namespace costwizard

@@ -1,7 +1,7 @@
 // Step 1 of the cost-analysis wizard: customer, model and part number, which appear only in
 // the report. Confirm starts a new report.
 
-#include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
 #include "common/ui/FieldNavigation.h"

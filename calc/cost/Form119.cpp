@@ -2,7 +2,7 @@
 // developed length of legs and hooks, which the material step weighs. The report shows the
 // texts as typed and the spring index D/d.
 
-#include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
 #include "common/ui/FieldTable.h"

@@ -1,7 +1,7 @@
 #include "calc/cost/Form120.h"
 
 #include "calc/cost/CostFormParts.h"
-#include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/WireDensityTable.h"
 #include "common/Numbers.h"

@@ -3,7 +3,7 @@
 // the lowest price for mass production and completes the report.
 
 #include "calc/cost/CostFormParts.h"
-#include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/CostWizardState.h"
 #include "calc/cost/CostWizardStep.h"
 #include "common/ui/FieldTable.h"

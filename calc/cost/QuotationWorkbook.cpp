@@ -6,11 +6,12 @@
 namespace quotationworkbook {
 
 TemplateCellMap cells(const FormBase* f) {
-    auto number = [f](const char* cell, const char* box) {
-        return cells::number(f, QString::fromLatin1(cell), QString::fromLatin1(box));
+    const ControlTexts shown = f->textReader();
+    auto number = [&shown](const char* cell, const char* box) {
+        return cells::number(shown, QString::fromLatin1(cell), QString::fromLatin1(box));
     };
-    auto text = [f](const char* cell, const char* label) {
-        return cells::text(f, QString::fromLatin1(cell), QString::fromLatin1(label));
+    auto text = [&shown](const char* cell, const char* label) {
+        return cells::text(shown, QString::fromLatin1(cell), QString::fromLatin1(label));
     };
     return {
         number("c4", "Text19_0"),

@@ -6,21 +6,21 @@ namespace expertcells {
 
 namespace {
 
-TemplateCell templateCell(const FormBase* form, const CellRule& rule) {
+TemplateCell templateCell(const ControlTexts& shown, const CellRule& rule) {
     const QString address = QString::fromLatin1(rule.address);
     const QString control = QString::fromLatin1(rule.control);
     const QString second = QString::fromLatin1(rule.second);
     switch (rule.kind) {
     case Kind::Number:
-        return cells::number(form, address, control);
+        return cells::number(shown, address, control);
     case Kind::Text:
-        return cells::text(form, address, control);
+        return cells::text(shown, address, control);
     case Kind::Sum:
-        return cells::sum(form, address, control, second);
+        return cells::sum(shown, address, control, second);
     case Kind::Difference:
-        return cells::difference(form, address, control, second);
+        return cells::difference(shown, address, control, second);
     case Kind::PlusConstant:
-        return cells::plus(form, address, control, rule.constant);
+        return cells::plus(shown, address, control, rule.constant);
     case Kind::DateLine:
         break;
     }
@@ -30,10 +30,11 @@ TemplateCell templateCell(const FormBase* form, const CellRule& rule) {
 } // namespace
 
 TemplateCellMap templateCells(const FormBase* form, const CellMap& map) {
+    const ControlTexts shown = form->textReader();
     TemplateCellMap cells;
     cells.reserve(map.cells.size());
     for (const CellRule& rule : map.cells)
-        cells.push_back(templateCell(form, rule));
+        cells.push_back(templateCell(shown, rule));
     return cells;
 }
 

@@ -86,6 +86,14 @@ void FormBase::setText(const QString& name, const QString& text) {
     }
 }
 
+std::function<std::optional<QString>(const QString&)> FormBase::textReader() const {
+    return [window = QPointer<const FormBase>(this)](const QString& name) -> std::optional<QString> {
+        if (!window)
+            return std::nullopt;
+        return window->text(name);
+    };
+}
+
 double FormBase::number(const QString& name) const {
     return num::lenient(text(name));
 }
@@ -159,21 +167,6 @@ QTimer* FormBase::addTimer(const QString& name, int intervalMs, std::function<vo
         }
     });
     return timer;
-}
-
-bool FormBase::requireFilled(std::initializer_list<std::pair<QString, int>> fieldsAndCaptionIds) {
-    for (const auto& [name, captionId] : fieldsAndCaptionIds) {
-        if (text(name).isEmpty()) {
-            prompt::inform(this, StringTable::text(1383) + StringTable::text(captionId));
-            return false;
-        }
-    }
-    return true;
-}
-
-void FormBase::resetFields(std::initializer_list<std::pair<QString, QString>> fields) {
-    for (const auto& [name, value] : fields)
-        setText(name, value);
 }
 
 void FormBase::clearFields(const QStringList& names) {

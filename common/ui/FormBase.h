@@ -16,8 +16,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
-#include <utility>
+#include <optional>
 
 class QAbstractButton;
 class QComboBox;
@@ -46,6 +45,10 @@ public:
     QString text(const QString& name) const;
     void setText(const QString& name, const QString& text);
     bool isEmpty(const QString& name) const { return text(name).isEmpty(); }
+
+    // The text a named control displays, read later (a spreadsheet export reads its cells as it
+    // writes them): nothing once this window has gone.
+    std::function<std::optional<QString>(const QString& name)> textReader() const;
 
     // Lenient reading of a control's text (empty reads 0).
     double number(const QString& name) const;
@@ -79,13 +82,6 @@ public:
     // Runs a step with the same fault handling as onClick.
     bool runGuarded(const std::function<void()>& step);
 
-    // The required-field test of a calculation: the fields are tested in order and the first
-    // whose text is empty is reported as text 1383 followed directly by its caption text
-    // (information icon, title 1318). Only the empty text counts as missing.
-    bool requireFilled(std::initializer_list<std::pair<QString, int>> fieldsAndCaptionIds);
-
-    // ResetFieldsCommand: sets each listed control back to its text, in list order.
-    void resetFields(std::initializer_list<std::pair<QString, QString>> fields);
     void clearFields(const QStringList& names);
 
     void setEnabled(const QStringList& names, bool enabled);

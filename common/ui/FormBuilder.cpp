@@ -201,16 +201,31 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, int textId) {
     return g;
 }
 
+static QStringList& unloaded() {
+    static QStringList paths;
+    return paths;
+}
+
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, int maxWidth) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
     QPixmap pixmap(resource);
     if (pixmap.isNull())
         pixmap = QIcon(resource).pixmap(maxWidth > 0 ? maxWidth : 200);
+    if (pixmap.isNull() && !unloaded().contains(resource))
+        unloaded().append(resource);
     if (maxWidth > 0 && pixmap.width() > maxWidth)
         pixmap = pixmap.scaledToWidth(maxWidth, Qt::SmoothTransformation);
     l->setPixmap(pixmap);
     return l;
+}
+
+QStringList unloadedPictures() {
+    return unloaded();
+}
+
+void clearUnloadedPictures() {
+    unloaded().clear();
 }
 
 } // namespace ui

@@ -82,4 +82,9 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, int textId);
 // A picture from the embedded resources (":/pictures/..."; SVG or PNG) in a named label.
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, int maxWidth = 0);
 
+// The pictures makePicture could not load, each once, in the order first asked. Such a picture
+// shows as an empty label; tests check that no window asks for one.
+QStringList unloadedPictures();
+void clearUnloadedPictures();
+
 } // namespace ui

@@ -26,6 +26,7 @@ TEST(CoilShapeFactor, PolynomialMatchesItsCollectedForm) {
 }
 
 struct OvalCase {
+    const char* name;
     double r;
     double rounded;
 };
@@ -37,10 +38,11 @@ TEST_P(OvalShapeFactor, RoundsToTwoDecimals) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CoilShapeFactor, OvalShapeFactor,
-                         ::testing::Values(OvalCase{1.0, 0.93},   // a round coil: b = D
-                                           OvalCase{0.0, 0.09},   // b = d: 0.093
-                                           OvalCase{0.3434, 0.30} // the oval window's defaults
-                                           ));
+                         ::testing::Values(OvalCase{"RoundCoil", 1.0, 0.93},        // b = D
+                                           OvalCase{"FlatAsTheWire", 0.0, 0.09},    // b = d: 0.093
+                                           OvalCase{"WindowDefaults", 0.3434, 0.30} // the oval window's
+                                           ),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CoilShapeFactor, OvalFormIsTheFactorLessSevenHundredths) {
     EXPECT_NEAR(ovalShapeFactor(0.3434), 0.2954f, 5e-5f);

@@ -242,18 +242,6 @@ TEST_F(WindowRuntime, ModeSwitchShowsCounterpartAndClosesCurrent) {
     EXPECT_EQ(FormRegistry::readText("RuntimeProbe", "Text1_0"), "") << "nothing is passed or kept";
 }
 
-TEST_F(WindowRuntime, RequiredFieldMessageNamesFirstEmptyField) {
-    RuntimeProbe* f = probe();
-    f->setText("Text1_0", "0");
-    EXPECT_FALSE(f->requireFilled({{"Text1_0", 1333}, {"Text1_1", 1332}, {"Text1_2", 1373}}));
-    ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_EQ(prompts().requests[0].text, StringTable::text(1383) + StringTable::text(1332));
-    prompts().clear();
-    f->setText("Text1_1", " ");
-    EXPECT_TRUE(f->requireFilled({{"Text1_0", 1333}, {"Text1_1", 1332}}));
-    EXPECT_TRUE(prompts().requests.isEmpty());
-}
-
 TEST_F(WindowRuntime, ActivationPutsCaretIntoFirstField) {
     RuntimeProbe* f = probe();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
@@ -263,17 +251,6 @@ TEST_F(WindowRuntime, ActivationPutsCaretIntoFirstField) {
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
     EXPECT_EQ(focused(), f->field("Text1_0"));
-}
-
-TEST_F(WindowRuntime, ResetSetsListedFieldsOnly) {
-    RuntimeProbe* f = probe();
-    f->setText("Text1_0", "1");
-    f->setText("Text1_1", "2");
-    f->setText("Text8", "3");
-    f->resetFields({{"Text1_0", ""}, {"Text1_1", "8000"}});
-    EXPECT_EQ(f->text("Text1_0"), "");
-    EXPECT_EQ(f->text("Text1_1"), "8000");
-    EXPECT_EQ(f->text("Text8"), "3");
 }
 
 } // namespace

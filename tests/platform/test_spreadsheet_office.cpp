@@ -72,10 +72,11 @@ TEST(SpreadsheetOffice, CopiesAreUntitledAndEachExportWritesOnlyIntoItsOwnCopy) 
     EXPECT_EQ(musicWireAt02->number, 2792);
 
     TextWindow window;
+    const ControlTexts shown = window.textReader();
     const TemplateCellMap cells = {
-        cells::number(&window, QStringLiteral("c4"), QStringLiteral("Text1_0")),
-        cells::text(&window, QStringLiteral("c11"), QStringLiteral("Text1_1")),
-        cells::text(&window, QStringLiteral("C5"), QStringLiteral("Text1_2")),
+        cells::number(shown, QStringLiteral("c4"), QStringLiteral("Text1_0")),
+        cells::text(shown, QStringLiteral("c11"), QStringLiteral("Text1_1")),
+        cells::text(shown, QStringLiteral("C5"), QStringLiteral("Text1_2")),
     };
     const QString tension = QStringLiteral("/mb/tension spring template.xls");
     ASSERT_TRUE(ExcelTemplateExport::run(&window, tension, cells, ExcelTemplateExport::Kind::SaveAs));

@@ -50,7 +50,7 @@ protected:
     }
 
     TemplateCellMap map() const {
-        const FormBase* w = window.get();
+        const ControlTexts w = window->textReader();
         return {
             cells::number(w, QStringLiteral("C4"), QStringLiteral("Text1_0")),
             cells::text(w, QStringLiteral("C15"), QStringLiteral("Text7")),

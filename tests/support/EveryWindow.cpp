@@ -1,6 +1,7 @@
 // The hostile-input run over every registered window (see EveryWindow.h).
 
 #include "support/EveryWindow.h"
+#include "common/ui/FormBuilder.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 #include "platform/TextReport.h"
@@ -44,8 +45,10 @@ QSet<QString> tableTexts() {
         for (qsizetype i = 1; i < lines.size(); ++i) {
             bool ok = false;
             const int id = lines[i].section(QLatin1Char('\t'), 0, 0).toInt(&ok);
+            if (!ok)
+                continue;
             const QString text = StringTable::text(id);
-            if (!ok || text.isEmpty())
+            if (text.isEmpty())
                 continue;
             seen.insert(text);
             // Texts that name drive D name the output folder instead.
@@ -129,6 +132,8 @@ void expectNoNonFiniteAnywhere() {
 
 void EveryWindow::SetUp() {
     FormTest::SetUp();
+    StringTable::clearMissingIds();
+    ui::clearUnloadedPictures();
     desktop::setBackend(&desk);
     // Save As writes into a temporary folder instead of showing a file dialog.
     const QString path = saves.filePath(QStringLiteral("report.txt"));
@@ -163,10 +168,25 @@ FormBase* EveryWindow::window() {
     return f;
 }
 
+void EveryWindow::expectNothingMissing(const char* when) {
+    QStringList ids;
+    for (int id : StringTable::missingIds())
+        ids << QString::number(id);
+    EXPECT_TRUE(ids.isEmpty()) << GetParam() << " " << when
+                               << " asked the string table for ids it does not hold: "
+                               << qPrintable(ids.join(u' '));
+    const QStringList pictures = ui::unloadedPictures();
+    EXPECT_TRUE(pictures.isEmpty()) << GetParam() << " " << when << " asked for pictures that do not load: "
+                                    << qPrintable(pictures.join(u' '));
+}
+
 void EveryWindow::exercise() {
     ASSERT_FALSE(programTexts().isEmpty());
     FormBase* first = window();
     ASSERT_NE(first, nullptr) << GetParam();
+    expectNothingMissing("when built");
+    StringTable::clearMissingIds();
+    ui::clearUnloadedPictures();
     const qsizetype buttons = first->findChildren<QAbstractButton*>().size();
     for (const QString& hostile : hostileCorpus()) {
         for (qsizetype i = 0; i < buttons; ++i) {
@@ -203,6 +223,7 @@ void EveryWindow::exercise() {
             flush();
         }
     }
+    expectNothingMissing("when its buttons were pressed");
 }
 
 // Names the test after the window.

@@ -1,7 +1,9 @@
 #pragma once
 // Every registered window, opened offscreen, takes a short hostile corpus in every input and
 // has every button pressed: no abort, no uncaught exception, no modal box that blocks, no
-// "inf" or "nan" in any box, and every message one of the program's own texts. A test program
+// "inf" or "nan" in any box, every message one of the program's own texts, and no caption,
+// message or picture asked for that the program does not hold (an id missing from the string
+// table, a picture path that does not load), which would show empty. A test program
 // runs it over the windows it links:
 //
 //   TEST_P(EveryWindow, TakesHostileInputAndEveryButton) { exercise(); }
@@ -35,6 +37,9 @@ protected:
     QTemporaryDir saves;
     QTimer modalGuard;
     QStringList blocked;
+
+    // Expects that nothing asked for since SetUp was missing: string-table ids and pictures.
+    void expectNothingMissing(const char* when);
 
     void SetUp() override;
     void TearDown() override;

@@ -1,5 +1,5 @@
-// The one test of each shared table. This file is compiled into every test program, so the
-// rows that a program's test files list run there.
+// The one test of each shared table. This file is compiled once and linked into every test
+// program, so the rows that a program's test files list run there.
 
 #include "common/StringTable.h"
 #include "support/WindowCases.h"

@@ -2,7 +2,7 @@
 // A fixture for the cost-analysis wizard: the wizard's variables start as at program start,
 // the report footer shows a fixed time, and steps can be run with their defaults.
 
-#include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/CostWizardState.h"
 #include "common/Numbers.h"
 #include "common/ui/DesignWizard.h"

@@ -2,6 +2,7 @@
 // from each variant's inputs, line by line.
 
 #include "calc/cost/CostWizardCore.h"
+#include "calc/cost/CostWizardReport.h"
 #include "calc/cost/WireDensityTable.h"
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
