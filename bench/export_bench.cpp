@@ -9,7 +9,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/UnoSpreadsheet.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "cad/SocketCadHost.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

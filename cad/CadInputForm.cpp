@@ -4,7 +4,7 @@
 #include "cad/SpringGeometry.h"
 #include "common/Numbers.h"
 #include "common/StringTable.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "cad/CadInputForm.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 

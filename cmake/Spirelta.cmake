@@ -30,14 +30,15 @@ endfunction()
 # A folder of windows over calculation cores: the cores (the files named after CORE, each a
 # .cpp and/or .h) form <name>_core, which links only CORE_LINKS (default: the widget-free
 # common library), so a core that includes a widget header does not compile; the windows and
-# everything else form <name>, which links the cores and LINKS (default: platform).
+# everything else form <name>, which links the cores and LINKS (default: platform and the
+# window runtime).
 function(spirelta_calc_library name dir)
   cmake_parse_arguments(arg "" "" "CORE;CORE_LINKS;LINKS" ${ARGN})
   if(NOT arg_CORE_LINKS)
     set(arg_CORE_LINKS common)
   endif()
   if(NOT arg_LINKS)
-    set(arg_LINKS platform)
+    set(arg_LINKS platform common_ui)
   endif()
   set(core_srcs)
   foreach(stem ${arg_CORE})

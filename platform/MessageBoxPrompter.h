@@ -1,7 +1,7 @@
 #pragma once
 // The prompter of the running program: real, modal message boxes.
 
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 class MessageBoxPrompter : public Prompter {
 public:

@@ -1,7 +1,7 @@
 #include "platform/TextReport.h"
 
 #include "common/StringTable.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/SafeSave.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "platform/WindowCommands.h"
 
 #include "common/StringTable.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/BitmapFile.h"
 #include "platform/Folders.h"
 

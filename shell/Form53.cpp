@@ -3,7 +3,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QPointer>
 #include <QVBoxLayout>

@@ -3,7 +3,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/PowerService.h"
 #include "shell/Form53.h"
 #include "shell/Form60Time.h"

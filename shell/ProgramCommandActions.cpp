@@ -3,7 +3,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 #include "shell/TempCleanup.h"

@@ -1,7 +1,7 @@
 #include "shell/UserAccounts.h"
 
 #include "common/StringTable.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

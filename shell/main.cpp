@@ -2,7 +2,7 @@
 // hands over to the main window.
 
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/MessageBoxPrompter.h"
 #include "platform/ProgramDataCheck.h"
 

@@ -3,7 +3,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/LabelClick.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/ContactLinks.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -10,7 +10,7 @@
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/TextReport.h"
 
 #include <QGroupBox>

@@ -9,7 +9,7 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 

@@ -8,7 +8,7 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

@@ -10,7 +10,7 @@
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
 #include "common/ui/PartialResults.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QLabel>
 #include <QRegularExpression>

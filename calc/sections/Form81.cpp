@@ -10,7 +10,7 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QGroupBox>
 #include <QVBoxLayout>

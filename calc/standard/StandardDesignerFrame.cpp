@@ -4,7 +4,7 @@
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormBuilder.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QComboBox>
 #include <QGroupBox>

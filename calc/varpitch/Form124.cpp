@@ -6,7 +6,7 @@
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "common/WizardState.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "common/ui/WizardStep.h"
 #include "platform/Database.h"
 

@@ -4,7 +4,7 @@
 #include "common/Numbers.h"
 #include "common/StringTable.h"
 #include "common/ui/NumericFieldKeys.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

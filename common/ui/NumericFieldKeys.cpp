@@ -2,7 +2,7 @@
 
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

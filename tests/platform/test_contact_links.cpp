@@ -1,4 +1,4 @@
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 #include "platform/ContactLinks.h"
 #include "support/RecordingPrompter.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Answers every message box without showing it and remembers what was asked.
 
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include <QList>
 

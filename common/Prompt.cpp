@@ -1,4 +1,4 @@
-#include "common/ui/Prompt.h"
+#include "common/Prompt.h"
 
 #include "common/StringTable.h"
 
