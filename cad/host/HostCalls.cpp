@@ -32,6 +32,14 @@ public:
             throw ModelError(QStringLiteral("数值无效"));
         return d;
     }
+    // The calls' integers are 16-bit; a number that is not one is refused before it is
+    // converted, since converting a double beyond the int range is undefined.
+    int int16(qsizetype i, const QString& refusal) const {
+        const double v = number(i);
+        if (v != std::trunc(v) || v < -32768 || v > 32767)
+            throw ModelError(refusal);
+        return int(v);
+    }
     Id id(qsizetype i) const {
         if (!a_.at(i).isInteger())
             throw ModelError(QStringLiteral("第 %1 个参数不是图元编号").arg(i + 1));
@@ -107,7 +115,7 @@ QCborValue HostCalls::call(const QString& name, const QCborArray& list) {
             onSetVisible(list.at(0).toBool());
     } else if (name == u"setWindowState") {
         a.count(1);
-        const int state = int(a.number(0));
+        const int state = a.int16(0, QStringLiteral("窗口状态必须是 16 位整数"));
         if (onSetWindowState)
             onSetWindowState(state);
     } else if (name == u"sendCommand") {
@@ -115,10 +123,7 @@ QCborValue HostCalls::call(const QString& name, const QCborArray& list) {
         model_.sendCommand(a.text(0));
     } else if (name == u"setVariable") {
         a.count(2);
-        const double v = a.number(1);
-        if (v != std::trunc(v) || v < -32768 || v > 32767)
-            throw ModelError(QStringLiteral("变量值必须是 16 位整数"));
-        model_.setVariable(a.text(0), int(v));
+        model_.setVariable(a.text(0), a.int16(1, QStringLiteral("变量值必须是 16 位整数")));
     } else if (name == u"addSpline") {
         a.count(3);
         return model_.addSpline(a.points(0), a.point(1), a.point(2));

@@ -133,6 +133,12 @@ TEST(HostCalls, RefusesWithAnErrorText) {
          }},
         {"RegionOfALine", "addRegion", [&] { return QCborArray{QCborArray{qint64(1)}}; }},
         {"UnknownCall", "explode", [&] { return QCborArray{}; }},
+        {"WindowStateBeyondAnInteger", "setWindowState", [&] { return QCborArray{1e308}; }},
+        {"FractionalWindowState", "setWindowState", [&] { return QCborArray{2.5}; }},
+        {"VariableBeyondSixteenBits", "setVariable",
+         [&] {
+             return QCborArray{QStringLiteral("N"), 40000.0};
+         }},
         {"PointListNotTriples", "addSpline",
          [&] {
              return QCborArray{QCborArray{1.0, 2.0}, p(0, 0, 0), p(0, 0, 0)};
