@@ -6,10 +6,10 @@
 // PROFILE_DIR is the office's user profile; an empty folder gives a first start.
 
 #include "calc/normal/ExtensionSpreadsheetExport.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
-#include "common/Prompt.h"
 #include "platform/UnoSpreadsheet.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "cad/HostFactory.h"
 #include "cad/SocketCadHost.h"
+#include "common/Prompt.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

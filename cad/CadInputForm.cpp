@@ -3,8 +3,8 @@
 #include "cad/HostFactory.h"
 #include "cad/SpringGeometry.h"
 #include "common/Numbers.h"
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "cad/CadPalette.h"
 
 #include "cad/CadInputForm.h"
-#include "common/ui/FormRegistry.h"
 #include "common/Prompt.h"
+#include "common/ui/FormRegistry.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 

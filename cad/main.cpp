@@ -1,7 +1,7 @@
 // Helidraw: draws springs as 3D geometry in the drawing host.
 
-#include "common/ui/FormRegistry.h"
 #include "common/Prompt.h"
+#include "common/ui/FormRegistry.h"
 #include "platform/MessageBoxPrompter.h"
 
 #include <QApplication>

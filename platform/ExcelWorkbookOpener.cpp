@@ -1,7 +1,7 @@
 #include "platform/ExcelWorkbookOpener.h"
 
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "platform/Folders.h"
 #include "platform/Spreadsheet.h"
 

@@ -1,7 +1,7 @@
 #include "platform/ProgramDataCheck.h"
 
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "platform/Folders.h"
 
 #include <QDir>

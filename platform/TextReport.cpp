@@ -1,7 +1,7 @@
 #include "platform/TextReport.h"
 
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "platform/SafeSave.h"
 
 #include <QDir>

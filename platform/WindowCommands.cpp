@@ -1,7 +1,7 @@
 #include "platform/WindowCommands.h"
 
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "platform/BitmapFile.h"
 #include "platform/Folders.h"
 

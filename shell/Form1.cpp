@@ -1,9 +1,9 @@
 #include "shell/Form1.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "shell/CommandHotSpot.h"
 #include "shell/CommandList.h"
 #include "shell/Form1Background.h"

@@ -1,10 +1,10 @@
 #include "shell/Form12.h"
 
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "shell/Form58.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

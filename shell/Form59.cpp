@@ -1,9 +1,9 @@
 #include "shell/Form59.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QComboBox>
 #include <QEvent>

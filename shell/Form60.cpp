@@ -1,9 +1,9 @@
 #include "shell/Form60.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "platform/PowerService.h"
 #include "shell/Form53.h"
 #include "shell/Form60Time.h"

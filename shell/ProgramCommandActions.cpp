@@ -1,9 +1,9 @@
 #include "shell/ProgramCommandActions.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 #include "shell/TempCleanup.h"

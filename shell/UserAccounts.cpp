@@ -1,7 +1,7 @@
 #include "shell/UserAccounts.h"
 
-#include "common/StringTable.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

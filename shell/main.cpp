@@ -1,8 +1,8 @@
 // SpireltaSpringV2024: the spring-design calculator. It starts with its splash window, which
 // hands over to the main window.
 
-#include "common/ui/FormRegistry.h"
 #include "common/Prompt.h"
+#include "common/ui/FormRegistry.h"
 #include "platform/MessageBoxPrompter.h"
 #include "platform/ProgramDataCheck.h"
 

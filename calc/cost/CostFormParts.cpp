@@ -1,9 +1,9 @@
 #include "calc/cost/CostFormParts.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/LabelClick.h"
-#include "common/Prompt.h"
 #include "platform/ContactLinks.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "calc/cost/CostWizardStep.h"
 
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/DesignWizard.h"
 #include "common/ui/FormBuilder.h"
-#include "common/Prompt.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -4,10 +4,10 @@
 #include "calc/cost/WireDensityTable.h"
 #include "calc/cost/WireWeights.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QLabel>
 #include <QLayout>

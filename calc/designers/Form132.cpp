@@ -6,11 +6,11 @@
 #include "calc/designers/DesignerWindow.h"
 #include "calc/designers/TorsionDesign.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "platform/TextReport.h"
 
 #include <QGroupBox>

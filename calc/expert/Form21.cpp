@@ -4,12 +4,12 @@
 #include "calc/expert/ExpertCellMapExport.h"
 #include "calc/expert/ExpertFormCells.h"
 #include "common/EndForms.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
-#include "common/Prompt.h"
 #include "common/ui/Verdicts.h"
 #include "platform/WindowCommands.h"
 

@@ -2,13 +2,13 @@
 
 #include "calc/noncoil/DiscSpring.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

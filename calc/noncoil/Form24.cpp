@@ -1,12 +1,12 @@
 #include "calc/noncoil/Form24.h"
 
 #include "calc/noncoil/WaveWasher.h"
+#include "common/Prompt.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/CalculatorLayout.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

@@ -3,6 +3,7 @@
 #include "calc/normal/CompressionCalc.h"
 #include "calc/normal/NormalFormParts.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -10,7 +11,6 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 #include "common/ui/SheetFill.h"
 #include "platform/WindowCommands.h"
 

@@ -2,11 +2,11 @@
 
 #include "calc/normal/PassRate.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

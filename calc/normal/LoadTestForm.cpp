@@ -1,10 +1,10 @@
 #include "calc/normal/LoadTestForm.h"
 
 #include "calc/normal/LoadTestCanvas.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

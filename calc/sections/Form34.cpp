@@ -3,6 +3,7 @@
 #include "calc/sections/RectangularWireSpring.h"
 #include "calc/sections/WireSectionFrame.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/WireShearModulusTable.h"
 #include "common/ui/ArrayCalculator.h"
@@ -10,7 +11,6 @@
 #include "common/ui/FormRegistry.h"
 #include "common/ui/LabelClick.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 
 #include <QLabel>
 #include <QRegularExpression>

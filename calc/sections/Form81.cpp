@@ -2,6 +2,7 @@
 
 #include "calc/sections/SquareCoilSpring.h"
 #include "calc/sections/WireSectionFrame.h"
+#include "common/Prompt.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/ArrayCalculator.h"
@@ -10,7 +11,6 @@
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 
 #include <QGroupBox>
 #include <QVBoxLayout>

@@ -1,6 +1,7 @@
 #include "calc/sections/Form82.h"
 
 #include "calc/sections/EllipticalCoil.h"
+#include "common/Prompt.h"
 #include "common/SpringMaterials.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
@@ -8,7 +9,6 @@
 #include "common/ui/FieldTable.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PartialResults.h"
-#include "common/Prompt.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "calc/standard/StandardDesignerFrame.h"
 
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormBuilder.h"
-#include "common/Prompt.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -2,11 +2,11 @@
 
 #include "calc/varpitch/OvalCoil.h"
 #include "calc/varpitch/VarPitchWindow.h"
+#include "common/Prompt.h"
 #include "common/SpringMaterials.h"
 #include "common/ui/ArrayCalculator.h"
 #include "common/ui/Bindings.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "calc/wizards/MaterialDatabaseChoice.h"
 #include "calc/wizards/WizardReport.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/WizardState.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "common/ui/WizardStep.h"
 #include "platform/Database.h"
 

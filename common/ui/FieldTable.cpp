@@ -1,8 +1,8 @@
 #include "common/ui/FieldTable.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
-#include "common/Prompt.h"
 
 namespace ui {
 

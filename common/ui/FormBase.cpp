@@ -2,9 +2,9 @@
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/NumericFieldKeys.h"
-#include "common/Prompt.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

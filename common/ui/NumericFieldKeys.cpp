@@ -1,8 +1,8 @@
 #include "common/ui/NumericFieldKeys.h"
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBase.h"
-#include "common/Prompt.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

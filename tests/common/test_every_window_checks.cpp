@@ -1,10 +1,10 @@
 // The run over every window fails on a caption, message or picture that the program does not
 // hold: throwaway windows that ask for one are run through it, next to one that asks for none.
 
+#include "common/Prompt.h"
 #include "common/StringTable.h"
 #include "common/ui/FormBuilder.h"
 #include "common/ui/FormRegistry.h"
-#include "common/Prompt.h"
 #include "support/EveryWindow.h"
 
 #include <QLabel>
