@@ -1,7 +1,8 @@
 #include "common/FileReplace.h"
 
+#include "common/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <unistd.h>
 
 bool isReadOnly(const QFileInfo& file) {
@@ -12,17 +13,11 @@ bool isReadOnly(const QFileInfo& file) {
 
 namespace {
 
+// Through the one writer every file the user saves goes through: atomic, keeping the old file on
+// any failure, and never through a link another user could have planted.
 QString write(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // commit() flushes, syncs and renames; a failure at any step keeps the old file.
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    return {};
+    QString reason;
+    return safesave::write(path, bytes, &reason) ? QString() : reason;
 }
 
 } // namespace

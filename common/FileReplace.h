@@ -1,8 +1,8 @@
 #pragma once
-// Writes a file in one step: the bytes go to a temporary file beside the target, which then
-// takes the target's place. A reader sees the old file or the new one, never a part; a write
-// that fails at any step (a full disk, a file-size limit, a failed rename) leaves the old file
-// as it was. A new file takes the mode the umask gives; a file written over keeps its own.
+// Writes a file in one step (through safesave::write): the bytes go to a temporary file beside
+// the target, which then takes the target's place. A reader sees the old file or the new one, never a part; a
+// write that fails at any step (a full disk, a file-size limit, a failed rename) leaves the old file as it
+// was. A new file takes the mode the umask gives; a file written over keeps its own.
 
 #include <QByteArray>
 #include <QFileInfo>

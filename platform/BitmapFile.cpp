@@ -1,6 +1,6 @@
 #include "platform/BitmapFile.h"
 
-#include "platform/SafeSave.h"
+#include "common/SafeSave.h"
 
 namespace bitmap {
 

@@ -1,7 +1,7 @@
 #include "platform/Database.h"
 
+#include "common/SafeSave.h"
 #include "platform/Folders.h"
-#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/OfficePipeRecord.h"
 
 #include "common/PrivateFolder.h"
-#include "platform/SafeSave.h"
+#include "common/SafeSave.h"
 
 #include <QFile>
 #include <QFileInfo>

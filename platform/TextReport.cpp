@@ -1,8 +1,8 @@
 #include "platform/TextReport.h"
 
 #include "common/Prompt.h"
+#include "common/SafeSave.h"
 #include "common/StringTable.h"
-#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFileDialog>

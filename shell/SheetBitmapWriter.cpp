@@ -1,10 +1,10 @@
 #include "shell/SheetBitmapWriter.h"
 
 #include "common/Prompt.h"
+#include "common/SafeSave.h"
 #include "common/StringTable.h"
 #include "platform/BitmapFile.h"
 #include "platform/Folders.h"
-#include "platform/SafeSave.h"
 #include "shell/DrawingSheet.h"
 
 #include <QDir>

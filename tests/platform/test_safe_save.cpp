@@ -2,8 +2,8 @@
 // sticky folder that every user can write to, never one another user owns, wherever on the
 // path it lies.
 
+#include "common/SafeSave.h"
 #include "common/StringTable.h"
-#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFile>

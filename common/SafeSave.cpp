@@ -1,4 +1,4 @@
-#include "platform/SafeSave.h"
+#include "common/SafeSave.h"
 
 #include "common/StringTable.h"
 
