@@ -19,9 +19,7 @@ const cad::Input<BarrelInputs> kInputs[] = {
 CadBarrelForm::CadBarrelForm()
     : CadInputForm(QStringLiteral("CadBarrelForm"), QStringLiteral("中凸弹簧参数"), QStringLiteral("......"),
                    false) {
-    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选择旋向：")),
-                                    ui::combo(QStringLiteral("Combo1"),
-                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+    build(cad::inputRows(kInputs, {handRow(QStringLiteral("2.请选择旋向：")),
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成中凸SP")),
                                     button(QStringLiteral("Command1"), QStringLiteral("生成中凹SP"))}}),
           QStringLiteral("Image1"), QStringLiteral("barrel"));

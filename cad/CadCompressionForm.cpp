@@ -22,9 +22,7 @@ const cad::Input<CompressionInputs> kInputs[] = {
 CadCompressionForm::CadCompressionForm()
     : CadInputForm(QStringLiteral("CadCompressionForm"), QStringLiteral("压簧参数输入"),
                    QStringLiteral("未连接"), true) {
-    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选择旋向：")),
-                                    ui::combo(QStringLiteral("Combo1"),
-                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+    build(cad::inputRows(kInputs, {handRow(QStringLiteral("2.请选择旋向：")),
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
           QStringLiteral("Image1"), QStringLiteral("compression"));
     declare(cad::inputNames(kInputs));

@@ -19,9 +19,7 @@ const cad::Input<ConicalInputs> kInputs[] = {
 CadConicalForm::CadConicalForm()
     : CadInputForm(QStringLiteral("CadConicalForm"), QStringLiteral("塔簧参数输入"), QStringLiteral("未连接"),
                    false) {
-    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选择旋向：")),
-                                    ui::combo(QStringLiteral("Combo1"),
-                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+    build(cad::inputRows(kInputs, {handRow(QStringLiteral("2.请选择旋向：")),
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形")),
                                     button(QStringLiteral("Command1"), QStringLiteral("不收圈塔形"))}}),
           QStringLiteral("Picture1"), QStringLiteral("conical"));

@@ -44,6 +44,11 @@ ui::Cell CadInputForm::caption(const QString& text) {
     return ui::literal(QString(), text);
 }
 
+std::vector<ui::Cell> CadInputForm::handRow(const QString& captionText) {
+    return {caption(captionText),
+            ui::combo(QStringLiteral("Combo1"), {QStringLiteral("右旋"), QStringLiteral("左旋")})};
+}
+
 void CadInputForm::build(const std::vector<std::vector<ui::Cell>>& rows, const QString& pictureName,
                          const QString& sketch) {
     auto* outer = new QHBoxLayout(this);

@@ -36,6 +36,8 @@ public:
     // A button with a literal caption (Helidraw's captions are not translated).
     static ui::Cell button(const QString& name, const QString& caption);
     static ui::Cell caption(const QString& text);
+    // The row that asks for the hand of the coils: the caption, then Combo1 with 右旋 and 左旋.
+    static std::vector<ui::Cell> handRow(const QString& captionText);
 
 protected:
     // The heading "1.请检查或修改以下参数：", the rows, the status label, and to the right the

@@ -20,9 +20,7 @@ const cad::Input<TorsionInputs> kInputs[] = {
 CadTorsionForm::CadTorsionForm()
     : CadInputForm(QStringLiteral("CadTorsionForm"), QStringLiteral("扭簧参数"), QStringLiteral("未连接"),
                    false) {
-    build(cad::inputRows(kInputs, {{caption(QStringLiteral("2.请选旋向：")),
-                                    ui::combo(QStringLiteral("Combo1"),
-                                              {QStringLiteral("右旋"), QStringLiteral("左旋")})},
+    build(cad::inputRows(kInputs, {handRow(QStringLiteral("2.请选旋向：")),
                                    {button(QStringLiteral("Command3"), QStringLiteral("生成图形"))}}),
           QStringLiteral("Image1"), QStringLiteral("torsion"));
     declare(cad::inputNames(kInputs));
