@@ -6,7 +6,6 @@
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
-#include <QtEndian>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -71,7 +70,7 @@ void HostServer::read(QLocalSocket* socket) {
     QByteArray& buffer = buffers_[socket];
     buffer.append(socket->readAll());
     for (;;) {
-        if (buffer.size() >= 4 && qFromBigEndian<quint32>(buffer.constData()) > hostproto::kMaxFrameBytes) {
+        if (hostproto::announcesOversizedFrame(buffer)) {
             // The rest of such a request is not worth reading: say why and hang up.
             socket->write(hostproto::frame(
                 hostproto::failure(StringTable::pick("请求太大", "請求太大", "The request is too large"))));

@@ -34,15 +34,15 @@ QByteArray frame(const QCborMap& message) {
     return out;
 }
 
+bool announcesOversizedFrame(const QByteArray& buffer) {
+    return buffer.size() >= 4 && qFromBigEndian<quint32>(buffer.constData()) > kMaxFrameBytes;
+}
+
 std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed) {
-    malformed = false;
-    if (buffer.size() < 4)
+    malformed = announcesOversizedFrame(buffer);
+    if (malformed || buffer.size() < 4)
         return std::nullopt;
     const quint32 length = qFromBigEndian<quint32>(buffer.constData());
-    if (length > kMaxFrameBytes) {
-        malformed = true;
-        return std::nullopt;
-    }
     if (buffer.size() < 4 + qsizetype(length))
         return std::nullopt;
     QCborParserError error;

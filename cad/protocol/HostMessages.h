@@ -33,6 +33,9 @@ constexpr qint64 kMaxFrameBytes = 8 * 1024 * 1024;
 
 QByteArray frame(const QCborMap& message);
 
+// True when the buffer starts with the header of a frame longer than kMaxFrameBytes.
+bool announcesOversizedFrame(const QByteArray& buffer);
+
 // Takes one complete message off the front of the buffer. Nothing while the frame is not
 // complete yet; a frame that is too long or not a CBOR map sets malformed.
 std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed);
