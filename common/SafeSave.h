@@ -9,7 +9,10 @@
 //
 // The write itself is atomic: the bytes go to a new file beside the real target, which then
 // takes the target's place by rename. A rename replaces a link rather than following it, so a
-// link planted after the check changes nothing but the link itself.
+// link planted after the check changes nothing but the link itself. Each folder on the way is
+// checked as it is opened, and the file is made and renamed inside the last one through what
+// was opened, never by its path again: a folder swapped for a link after its check is not
+// written through either.
 
 #include <QByteArray>
 #include <QString>

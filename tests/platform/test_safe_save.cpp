@@ -105,6 +105,62 @@ TEST_F(SafeSave, LinkOwnedByAnotherUserIsNeverFollowed) {
     EXPECT_EQ(read(at("own/victim.txt")), "precious\n");
 }
 
+TEST_F(SafeSave, WritesThroughTheUsersOwnLinksIntoTheFolderTheyLeadTo) {
+    plantLink("own/link.txt", at("own/victim.txt"));
+    plantLink("own/sub/up", "../victim.txt");
+    plantLink("own/into", "sub");
+    const struct {
+        const char* path;
+        const char* lands;
+    } cases[] = {
+        {"own/link.txt", "own/victim.txt"},
+        {"own/sub/up", "own/victim.txt"},
+        {"own/into/x.txt", "own/sub/x.txt"},
+        {"own/into/../victim.txt", "own/victim.txt"},
+        {"own/./sub/../victim.txt", "own/victim.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        QString error;
+        EXPECT_TRUE(safesave::write(at(c.path), c.path, &error)) << qPrintable(error);
+        EXPECT_EQ(read(at(c.lands)), c.path);
+    }
+    // The links are still links, and no temporary file is left beside any of them.
+    for (const char* link : {"own/link.txt", "own/sub/up", "own/into"})
+        EXPECT_TRUE(QFileInfo(at(link)).isSymLink()) << link;
+    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    EXPECT_EQ(QDir(at("own")).entryList(all), (QStringList{"into", "link.txt", "sub", "victim.txt"}));
+    EXPECT_EQ(QDir(at("own/sub")).entryList(all), (QStringList{"up", "x.txt"}));
+}
+
+TEST_F(SafeSave, PathsThatLeadToNoWritableFileAreRefusedWithTheSystemsReason) {
+    plantLink("own/loop", "loop");
+    plantFile("own/readonly.txt", "kept\n");
+    ASSERT_TRUE(QFile::setPermissions(at("own/readonly.txt"), QFile::ReadOwner));
+    const struct {
+        const char* path;
+        int code;
+        bool rootMayWrite;
+    } cases[] = {
+        {"own/missing/new.txt", ENOENT, false}, {"own/victim.txt/new.txt", ENOTDIR, false},
+        {"own/sub/.", EISDIR, false},           {"own/loop", ELOOP, false},
+        {"own/loop/new.txt", ELOOP, false},     {"own/readonly.txt", EACCES, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        if (c.rootMayWrite && ::geteuid() == 0)
+            continue; // root writes read-only files
+        QString error;
+        EXPECT_FALSE(safesave::write(at(c.path), "x", &error));
+        EXPECT_EQ(error, qt_error_string(c.code));
+    }
+    EXPECT_EQ(read(at("own/victim.txt")), "precious\n");
+    EXPECT_EQ(read(at("own/readonly.txt")), "kept\n");
+    EXPECT_EQ(
+        QDir(at("own")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+        (QStringList{"loop", "readonly.txt", "sub", "victim.txt"}));
+}
+
 TEST_F(SafeSave, WriteReplacesTheFileKeepingItsPermissionsAndLeavesNothingElse) {
     const QString path = at("own/victim.txt");
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
