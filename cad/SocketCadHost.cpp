@@ -12,7 +12,7 @@
 namespace cad {
 
 SocketCadHost::SocketCadHost(QString socketName, QString hostProgram, Launcher launcher)
-    : socketName_(socketName.isEmpty() ? hostproto::defaultSocketName() : std::move(socketName)),
+    : socketName_(std::move(socketName)), userSocket_(socketName_.isEmpty()),
       hostProgram_(hostProgram.isEmpty()
                        ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DrawingHost"))
                        : std::move(hostProgram)),
@@ -38,6 +38,13 @@ void SocketCadHost::attach() {
     // One limit for the whole attach: a host that has stopped answering must not be waited
     // for once on the old connection and once more on a new one.
     const QDeadlineTimer deadline(kTimeoutMs);
+    if (userSocket_) {
+        // Looked at on every attach: the folder may have been replaced since the last one.
+        const PrivatePath socket = hostproto::defaultSocketName();
+        if (!socket.usable())
+            throw HostError(call, socket.refusal);
+        socketName_ = socket.path;
+    }
     if (socket_ && socket_->state() == QLocalSocket::ConnectedState) {
         try {
             exchange(call, {}, deadline);

@@ -21,7 +21,8 @@ public:
     using Launcher =
         std::function<bool(const QString& program, const QStringList& arguments, const QString& folder)>;
 
-    // Defaults: the current user's socket, DrawingHost beside the running program, started
+    // Defaults: the current user's socket (attach fails with the reason when its folder may not
+    // be used, and nothing is reached or started there), DrawingHost beside the running program, started
     // detached so that it outlives Helidraw.
     explicit SocketCadHost(QString socketName = {}, QString hostProgram = {}, Launcher launcher = {});
     ~SocketCadHost() override;
@@ -40,6 +41,8 @@ private:
     [[noreturn]] void lost(const QString& call);
 
     QString socketName_;
+    // The socket is the user's own, in a private folder checked before each attach.
+    bool userSocket_;
     QString hostProgram_;
     Launcher launcher_;
     std::unique_ptr<QLocalSocket> socket_;

@@ -1,14 +1,30 @@
 #pragma once
 // Where a program keeps files that no other user may create or reach first (the single-copy
-// lock, the drawing host's socket): the session's runtime folder when it is usable, else a
-// folder in the user's own cache (or config) folder, made private to the user. Never a folder
-// shared with other users such as /tmp, where another user could create the file first.
+// lock, the drawing host's socket, the office's pipe record): the session's runtime folder
+// when it is usable, else a folder in the user's own cache (or config) folder, made private to
+// the user. Never a folder shared with other users such as /tmp, where another user could
+// create the file first.
+//
+// A folder that already exists is used only when it is a real folder (not a link), owned by
+// the user, and private (0700) once its mode has been set. Anything else is refused rather
+// than used: a folder another user made first would receive the user's socket or records.
 
 #include <QString>
 
-// `runtimeFolder` is the session's runtime folder ("" when it has none); `name` names the
-// fallback folder, so that programs that must meet there find the same one.
-QString privateFolder(const QString& runtimeFolder, const QString& name);
+// A private folder or a file in it; when the folder may not be used, why not.
+struct PrivatePath {
+    QString path;    // empty when refused
+    QString refusal; // names the folder, in the user's language; empty when usable
+
+    bool usable() const { return refusal.isEmpty(); }
+    // The file `name` in this folder; a refused folder refuses its files alike.
+    PrivatePath file(const QString& name) const;
+};
+
+// `runtimeFolder` is the session's runtime folder ("" when it has none); it is checked like
+// any other folder and passed over when it is not private. `name` names the fallback folder,
+// so that programs that must meet there find the same one.
+PrivatePath privateFolder(const QString& runtimeFolder, const QString& name);
 
 // The session's runtime folder when the session names one (XDG_RUNTIME_DIR) and Qt accepts it
 // as the user's private folder; "" otherwise. Qt's own substitute under /tmp is never taken.

@@ -82,7 +82,8 @@ std::optional<QString> ExcelWorkbookOpener::open(QWidget* parent, const QString&
     BusyCursor busy;
     if (!application.attach()) {
         busy.release();
-        prompt::inform(parent, StringTable::text(1378));
+        const QString reason = application.unavailableReason();
+        prompt::inform(parent, reason.isEmpty() ? StringTable::text(1378) : reason);
         return std::nullopt;
     }
 

@@ -18,7 +18,8 @@ public:
     // Opens the workbook named by a path relative to the program folder, beginning with "/"
     // ("/klqd.xls", "/mb/tension spring template.xls"). Returns the id of the copy it has
     // just opened, or nothing when it ended with a message (file missing, already open, no
-    // spreadsheet application, or the application could not open the file).
+    // spreadsheet application or the reason it cannot be started, or the application could
+    // not open the file).
     static std::optional<QString> open(QWidget* parent, const QString& path);
 
     // A viewer: a click on the control (a label or a button) opens the workbook of the path.

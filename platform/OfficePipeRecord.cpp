@@ -1,6 +1,5 @@
 #include "platform/OfficePipeRecord.h"
 
-#include "common/PrivateFolder.h"
 #include "common/SafeSave.h"
 
 #include <QFile>
@@ -37,24 +36,30 @@ bool trustworthy(const QFileInfo& info) {
 
 } // namespace
 
-QString recordPath() {
-    return privateFolder(sessionRuntimeFolder(), QStringLiteral("spirelta")) +
-           QStringLiteral("/spirelta-office-pipe");
+PrivatePath recordPath() {
+    return privateFolder(sessionRuntimeFolder(), QStringLiteral("spirelta"))
+        .file(QStringLiteral("spirelta-office-pipe"));
 }
 
-QString renew() {
+PipeName renew() {
+    const PrivatePath record = recordPath();
+    if (!record.usable())
+        return {{}, record.refusal};
     const QString name = randomName();
     // Without a record the name still serves this run; the next run simply starts anew.
-    safesave::write(recordPath(), name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
-    return name;
+    safesave::write(record.path, name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
+    return {name, {}};
 }
 
-QString recorded() {
-    QFile file(recordPath());
+PipeName recorded() {
+    const PrivatePath record = recordPath();
+    if (!record.usable())
+        return {{}, record.refusal};
+    QFile file(record.path);
     if (trustworthy(QFileInfo(file)) && file.open(QIODevice::ReadOnly)) {
         const QString name = QString::fromLatin1(file.read(64)).trimmed();
         if (validName().match(name).hasMatch())
-            return name;
+            return {name, {}};
     }
     return renew();
 }

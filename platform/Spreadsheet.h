@@ -29,6 +29,9 @@ public:
     // Reaches the application this program started earlier, or starts one without showing
     // anything. False when no spreadsheet application can be used.
     virtual bool attach() = 0;
+    // Why the last attach() failed, when the user can do something about it (a folder of the
+    // user's that may not be used); empty otherwise.
+    virtual QString unavailableReason() const { return {}; }
 
     // The workbooks open in the application, in its order.
     virtual QList<OpenWorkbook> workbooks() = 0;

@@ -88,6 +88,14 @@ struct UnoSpreadsheet::Impl {
     qint64 startedPid = 0;
     // The pipe name comes from the user's record (not from the caller's options).
     bool recordedPipe = false;
+    // Why the user's record cannot be kept, when its folder was refused.
+    QString refusal;
+
+    bool takePipeName(const officepipe::PipeName& pipe) {
+        refusal = pipe.refusal;
+        options.pipeName = pipe.name;
+        return refusal.isEmpty();
+    }
 
     bool alive() {
         if (!desktop.is())
@@ -131,8 +139,8 @@ struct UnoSpreadsheet::Impl {
             return false;
         // Nothing answered on the recorded name: the office it named is gone, so the new one
         // gets a new name.
-        if (recordedPipe)
-            options.pipeName = officepipe::renew();
+        if (recordedPipe && !takePipeName(officepipe::renew()))
+            return false;
         // An office without a display plugin crashes when asked to show a document.
         if (!options.headless && !uno::officeCanShowWindows(program))
             return false;
@@ -211,10 +219,7 @@ struct UnoSpreadsheet::Impl {
 
 UnoSpreadsheet::UnoSpreadsheet(OfficeOptions options) : d(std::make_unique<Impl>()) {
     d->options = std::move(options);
-    if (d->options.pipeName.isEmpty()) {
-        d->options.pipeName = defaultPipeName();
-        d->recordedPipe = true;
-    }
+    d->recordedPipe = d->options.pipeName.isEmpty();
 }
 
 UnoSpreadsheet::~UnoSpreadsheet() {
@@ -223,10 +228,6 @@ UnoSpreadsheet::~UnoSpreadsheet() {
     } catch (...) {
         // Releasing proxies of an office that has gone away must not end the program.
     }
-}
-
-QString UnoSpreadsheet::defaultPipeName() {
-    return officepipe::recorded();
 }
 
 QString UnoSpreadsheet::findOffice() {
@@ -242,7 +243,14 @@ QString UnoSpreadsheet::findOffice() {
 }
 
 bool UnoSpreadsheet::attach() {
+    // The recorded name is read when first needed, and again after its folder was refused.
+    if (d->options.pipeName.isEmpty() && !d->takePipeName(officepipe::recorded()))
+        return false;
     return d->alive() || d->connect() || d->start();
+}
+
+QString UnoSpreadsheet::unavailableReason() const {
+    return d->refusal;
 }
 
 QList<OpenWorkbook> UnoSpreadsheet::workbooks() {

@@ -21,7 +21,8 @@ struct OfficeOptions {
     // The soffice to start; empty looks in the office folder the program was built against,
     // then on the PATH.
     QString program;
-    // The pipe the office accepts on; empty gives the user's recorded name.
+    // The pipe the office accepts on; empty gives the user's recorded name (read on the first
+    // attach; no office is reached or started when the record's folder is refused).
     QString pipeName;
     // The office's user profile as a file URL; empty keeps the user's own.
     QString profileUrl;
@@ -37,6 +38,7 @@ public:
     ~UnoSpreadsheet() override;
 
     bool attach() override;
+    QString unavailableReason() const override;
     QList<OpenWorkbook> workbooks() override;
     void activate(const QString& workbookId) override;
     QString openCopy(const QString& fullPath) override;
@@ -62,8 +64,6 @@ public:
     // True when no office started by this object is left running.
     bool endStartedOffice(int timeoutMs = 30000);
 
-    // The user's recorded pipe name (made and recorded when there is none).
-    static QString defaultPipeName();
     // The soffice this machine would start, empty when none is installed.
     static QString findOffice();
 

@@ -94,12 +94,13 @@ Form1::Form1() : FormBase(QStringLiteral("Form1")), formFont_(QStringLiteral("хо
     const QScreen* screen = QGuiApplication::primaryScreen();
     resize(normalOuterSize(screen ? screen->availableGeometry().size() : QSize()));
 
-    // 9. A second copy says so and ends; none of its windows stays.
+    // 9. A second copy says so and ends; none of its windows stays. So does a copy whose lock
+    // folder may not be used, naming that folder.
     if (!form1::claimSingleCopy()) {
         refused_ = true;
         timer1_->stop();
         timer2_->stop();
-        prompt::inform(nullptr, StringTable::text(1317));
+        prompt::inform(nullptr, form1::singleCopyRefusalText());
         if (QThread::currentThread()->loopLevel() > 0)
             QCoreApplication::exit(0);
     }

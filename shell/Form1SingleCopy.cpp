@@ -1,16 +1,17 @@
 #include "shell/Form1SingleCopy.h"
 
-#include "common/PrivateFolder.h"
+#include "common/StringTable.h"
 
 #include <QLockFile>
 #include <memory>
+#include <optional>
 
 namespace form1 {
 
 namespace {
 
-QString& lockPath() {
-    static QString path;
+std::optional<PrivatePath>& lockPath() {
+    static std::optional<PrivatePath> path;
     return path;
 }
 
@@ -21,27 +22,34 @@ std::unique_ptr<QLockFile>& heldLock() {
 
 } // namespace
 
-QString singleCopyLockPathFor(const QString& runtime) {
-    return privateFolder(runtime, QStringLiteral("spirelta")) + QStringLiteral("/SpireltaSpringV2024.lock");
+PrivatePath singleCopyLockPathFor(const QString& runtime) {
+    return privateFolder(runtime, QStringLiteral("spirelta"))
+        .file(QStringLiteral("SpireltaSpringV2024.lock"));
 }
 
-QString singleCopyLockPath() {
-    if (lockPath().isEmpty())
+PrivatePath singleCopyLockPath() {
+    if (!lockPath())
         lockPath() = singleCopyLockPathFor(sessionRuntimeFolder());
-    return lockPath();
+    return *lockPath();
 }
 
 void setSingleCopyLockPath(const QString& path) {
-    if (path == lockPath())
+    if (lockPath() && lockPath()->usable() && path == lockPath()->path)
         return;
     heldLock().reset();
-    lockPath() = path;
+    if (path.isEmpty())
+        lockPath().reset();
+    else
+        lockPath() = PrivatePath{path, {}};
 }
 
 bool claimSingleCopy() {
     if (heldLock())
         return true;
-    auto lock = std::make_unique<QLockFile>(singleCopyLockPath());
+    const PrivatePath path = singleCopyLockPath();
+    if (!path.usable())
+        return false;
+    auto lock = std::make_unique<QLockFile>(path.path);
     // The lock lasts as long as the program runs, however long that is: only a dead owner
     // makes it stale, never its age.
     lock->setStaleLockTime(0);
@@ -49,6 +57,11 @@ bool claimSingleCopy() {
         return false;
     heldLock() = std::move(lock);
     return true;
+}
+
+QString singleCopyRefusalText() {
+    const PrivatePath path = singleCopyLockPath();
+    return path.usable() ? StringTable::text(1317) : path.refusal;
 }
 
 } // namespace form1

@@ -20,14 +20,22 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption socketOption(QStringLiteral("socket"), QStringLiteral("Name of the local socket."),
-                                    QStringLiteral("NAME"), hostproto::defaultSocketName());
+                                    QStringLiteral("NAME"));
     parser.addOption(socketOption);
     parser.process(app);
+    // Without a named socket the host listens in the user's private folder, and never in one
+    // that another user could reach.
+    const PrivatePath socket = parser.isSet(socketOption) ? PrivatePath{parser.value(socketOption), {}}
+                                                          : hostproto::defaultSocketName();
+    if (!socket.usable()) {
+        std::fprintf(stderr, "DrawingHost: %s\n", qPrintable(socket.refusal));
+        return 1;
+    }
 
     host::DrawingModel model;
     host::HostCalls calls(model);
     host::HostServer server(calls);
-    switch (server.listen(parser.value(socketOption))) {
+    switch (server.listen(socket.path)) {
     case host::HostServer::Start::AnotherHostAnswers:
         // One host per socket: the one that answers keeps the drawing.
         return 0;

@@ -2,7 +2,6 @@
 
 #include "common/PrivateFolder.h"
 
-#include <QDir>
 #include <QtEndian>
 
 namespace hostproto {
@@ -76,10 +75,10 @@ QCborMap failure(const QString& error) {
     return m;
 }
 
-QString defaultSocketName() {
+PrivatePath defaultSocketName() {
     // Helidraw and the host both compute it, so they meet in the same folder.
-    const QString folder = privateFolder(sessionRuntimeFolder(), QStringLiteral("helidraw"));
-    return QDir(folder).filePath(QStringLiteral("helidraw-host.socket"));
+    return privateFolder(sessionRuntimeFolder(), QStringLiteral("helidraw"))
+        .file(QStringLiteral("helidraw-host.socket"));
 }
 
 QString lostConnectionText() {

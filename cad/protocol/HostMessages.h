@@ -6,6 +6,8 @@
 // {ok: false, error: text}, one reply per request, in order. Numbers travel as CBOR doubles,
 // so coordinates arrive bit for bit as they were computed. Points are arrays of three doubles.
 
+#include "common/PrivateFolder.h"
+
 #include <QByteArray>
 #include <QCborArray>
 #include <QCborMap>
@@ -44,8 +46,9 @@ QCborMap request(const QString& call, const QCborArray& args);
 QCborMap success(const QCborValue& result);
 QCborMap failure(const QString& error);
 
-// The socket's name for the current user: a path in the user's runtime folder.
-QString defaultSocketName();
+// The socket's name for the current user: a path in the user's private folder, or why that
+// folder may not be used (then neither side may listen or connect there).
+PrivatePath defaultSocketName();
 
 // The text the user sees when the host stops answering.
 QString lostConnectionText();

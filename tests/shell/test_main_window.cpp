@@ -5,6 +5,7 @@
 #include "shell/Form1Background.h"
 #include "shell/Form1Ticker.h"
 #include "shell/HelpViewer.h"
+#include "support/PlantedFolders.h"
 #include "test_main_window_support.h"
 
 #include <QDateTime>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <iostream>
 
 namespace {
 
@@ -332,7 +334,7 @@ TEST(MainWindowSize, OuterSizeFitsTheScreen) {
 
 TEST_F(MainWindowTest, SecondCopyIsRefusedAndNeverShowsItsMainWindow) {
     // The first copy of the program holds the lock.
-    QLockFile firstCopy(form1::singleCopyLockPath());
+    QLockFile firstCopy(form1::singleCopyLockPath().path);
     ASSERT_TRUE(firstCopy.tryLock(0));
 
     FormBase* shown = FormRegistry::show(QStringLiteral("Form1"));
@@ -348,16 +350,46 @@ TEST_F(MainWindowTest, SecondCopyIsRefusedAndNeverShowsItsMainWindow) {
     EXPECT_FALSE(form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
+TEST_F(MainWindowTest, LockFolderMadeFirstBySomeoneElseRefusesTheCopyNamingTheFolder) {
+    for (const PlantedFolderCase& c : refusedFolderCases()) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir scratch;
+        const QString cache = scratch.filePath("cache");
+        const QString planted = scratch.filePath("cache/spirelta");
+        ASSERT_TRUE(QDir().mkpath(cache));
+        const QString skip = plantFolder(c.kind, planted);
+        if (!skip.isEmpty()) {
+            std::cout << "skipped " << c.name << ": " << qPrintable(skip) << std::endl;
+            continue;
+        }
+        const QString before = folderState(planted);
+        CacheFolderInTest inTest(cache);
+        form1::setSingleCopyLockPath(QString());
+        prompts().clear();
+
+        auto* form = qobject_cast<Form1*>(FormRegistry::show(QStringLiteral("Form1")));
+        ASSERT_NE(form, nullptr);
+        EXPECT_TRUE(form->refused());
+        EXPECT_FALSE(form->isVisible());
+        ASSERT_EQ(prompts().requests.size(), 1);
+        EXPECT_TRUE(prompts().requests[0].text.contains(planted)) << qPrintable(prompts().requests[0].text);
+        EXPECT_EQ(folderState(planted), before);
+        FormRegistry::closeAllExcept();
+        flush();
+        form1::setSingleCopyLockPath(QString());
+    }
+}
+
 TEST_F(MainWindowTest, WithoutARuntimeFolderTheLockStaysInTheUsersOwnFolders) {
-    EXPECT_EQ(form1::singleCopyLockPathFor(QStringLiteral("/run/user/1")),
+    EXPECT_EQ(form1::singleCopyLockPathFor(QStringLiteral("/run/user/1")).path,
               QStringLiteral("/run/user/1/SpireltaSpringV2024.lock"));
-    const QString fallback = form1::singleCopyLockPathFor(QString());
+    const QString fallback = form1::singleCopyLockPathFor(QString()).path;
     EXPECT_FALSE(fallback.startsWith(QDir::tempPath())) << qPrintable(fallback);
     EXPECT_TRUE(fallback.startsWith(QDir::homePath())) << qPrintable(fallback);
 }
 
 TEST_F(MainWindowTest, LockOfACopyThatDiedIsTakenOverButAgeAloneIsNotEnough) {
-    const QString path = form1::singleCopyLockPath();
+    const QString path = form1::singleCopyLockPath().path;
     form1::setSingleCopyLockPath(QString());
     QFile::remove(path);
 

@@ -110,7 +110,7 @@ TEST_F(SplashTest, OnlyTheKeyColouredPixelsAreSeeThrough) {
 }
 
 TEST_F(SplashTest, SecondCopyShowsTheSplashThenRefusesAndShowsNoMainWindow) {
-    QLockFile firstCopy(form1::singleCopyLockPath());
+    QLockFile firstCopy(form1::singleCopyLockPath().path);
     ASSERT_TRUE(firstCopy.tryLock(0));
     Form125* splash = openSplash();
     ASSERT_NE(splash, nullptr);
