@@ -30,6 +30,9 @@ void drawCompression(CadHost& host, const CompressionInputs& in) {
     const double p = num::div(bodyHeight, Ntp);
     const double rs = sectionRadius(in.d);
     const double topZ = num::finite(Ntp * p + in.d);
+    // The active turns come in whole and half turns: the largest that draws is a whole or half.
+    const int steps = helixSteps(Ntp, std::floor(2 * kMaxHelixTurns) / 2);
+    const double degreesPerStep = helixDegreesPerStep(steps), sharePerStep = helixSharePerStep(steps);
 
     // The closed turns at the top start where the active turns end: half a turn round when
     // the active turns end on a half.
@@ -39,9 +42,9 @@ void drawCompression(CadHost& host, const CompressionInputs& in) {
         return Point3d{startSign * h * R * std::cos(theta), startSign * R * std::sin(theta),
                        i * 0.01 * in.N1 * (in.d + 0.02) + bodyHeight};
     });
-    const auto active = pointList(100, [&](int i) {
-        const double theta = Ntp * 3.6 * i * kPi / 180;
-        return Point3d{h * R * std::cos(theta), R * std::sin(theta), p * 0.01 * i * Ntp};
+    const auto active = pointList(steps, [&](int i) {
+        const double theta = Ntp * degreesPerStep * i * kPi / 180;
+        return Point3d{h * R * std::cos(theta), R * std::sin(theta), p * sharePerStep * i * Ntp};
     });
     const auto bottom = pointList(100, [&](int i) {
         const double theta = in.N2 * 3.6 * i * kPi / 180;
@@ -118,9 +121,11 @@ void drawTorsion(CadHost& host, const TorsionInputs& in) {
     const double h = handSign(in.hand, HandStyle::CosineFirst);
     const double R = in.MD / 2;
     const double rs = sectionRadius(in.d);
-    const auto body = pointList(100, [&](int i) {
-        const double theta = in.Nt * 3.6 * i * kPi / 180;
-        return Point3d{h * R * std::cos(theta), R * std::sin(theta), in.Nt * i * in.t * 0.01};
+    const int steps = helixSteps(in.Nt, kMaxHelixTurns);
+    const double degreesPerStep = helixDegreesPerStep(steps), sharePerStep = helixSharePerStep(steps);
+    const auto body = pointList(steps, [&](int i) {
+        const double theta = in.Nt * degreesPerStep * i * kPi / 180;
+        return Point3d{h * R * std::cos(theta), R * std::sin(theta), in.Nt * i * in.t * sharePerStep};
     });
     host.addSpline(body, kZero, kZero);
     sectionUcs(host, {0, 0, 0}, {8, 0, 0}, {0, 0, 8});

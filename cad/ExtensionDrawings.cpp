@@ -50,10 +50,12 @@ EntityId arcThrough(CadHost& host, Point3 centre, Point3 start, Point3 end) {
 
 } // namespace
 
-std::vector<double> extensionBodyPoints(double d, double MD, double drawnTurns) {
-    return pointList(100, [&](int i) {
-        const double theta = drawnTurns * 3.6 * i * kPi / 180;
-        return Point3d{std::cos(theta) * MD / 2, std::sin(theta) * MD / 2, d * 0.01 * i * drawnTurns};
+std::vector<double> extensionBodyPoints(double d, double MD, double drawnTurns, double largestTyped) {
+    const int steps = helixSteps(drawnTurns, largestTyped);
+    const double degreesPerStep = helixDegreesPerStep(steps), sharePerStep = helixSharePerStep(steps);
+    return pointList(steps, [&](int i) {
+        const double theta = drawnTurns * degreesPerStep * i * kPi / 180;
+        return Point3d{std::cos(theta) * MD / 2, std::sin(theta) * MD / 2, d * sharePerStep * i * drawnTurns};
     });
 }
 
@@ -62,7 +64,7 @@ void drawSideHooks(CadHost& host, const ExtensionInputs& in) {
     const double Np = hookAngleOffset(in.Nt, 0, in.hookAngle);
     const double T = num::finite(Np * d);
     const double rs = sectionRadius(d);
-    const auto body = extensionBodyPoints(d, MD, Np);
+    const auto body = extensionBodyPoints(d, MD, Np, largestHookAngleTurns(0, in.hookAngle));
     const auto lower = hookPoints(in.LoT, in.LoMD, -1, [&](int i) { return i * (-0.01) * d * in.LoT; });
     const auto upper = hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * 0.01 * in.UpT * d + T; });
 
@@ -92,7 +94,7 @@ void drawCentreHooks(CadHost& host, const ExtensionInputs& in) {
     const double g = num::div(d + d, MD);
     const double dOverMD = num::div(d, MD);
     const double rs = sectionRadius(d);
-    const auto body = extensionBodyPoints(d, MD, Np);
+    const auto body = extensionBodyPoints(d, MD, Np, largestHookAngleTurns(k, in.hookAngle));
     const auto lowerLoop = hookPoints(in.LoT, in.LoMD, -1, [&](int i) { return i * 0.01 * d * in.LoT; });
     const auto upperLoop =
         hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * 0.01 * in.UpT * d + T + d; });
@@ -140,7 +142,7 @@ void drawCentreAndSideHook(CadHost& host, const ExtensionInputs& in) {
     const double T = num::finite(Np * d);
     const double dOverMD = num::div(d, MD);
     const double rs = sectionRadius(d);
-    const auto body = extensionBodyPoints(d, MD, Np);
+    const auto body = extensionBodyPoints(d, MD, Np, largestHookAngleTurns(k, in.hookAngle));
     const auto lower = hookPoints(in.LoT, in.LoMD, -1, [&](int i) { return i * (-0.01) * d * in.LoT; });
     const auto upper =
         hookPoints(in.UpT, in.UpMD, 1, [&](int i) { return i * (-0.01) * in.UpT * d + T + d; });
@@ -180,7 +182,7 @@ void drawGermanHooks(CadHost& host, const ExtensionInputs& in) {
     const double T = num::finite(Np * d);
     const double bendBack = num::div(4 * d, MD);
     const double rs = sectionRadius(d);
-    const auto body = extensionBodyPoints(d, MD, Np);
+    const auto body = extensionBodyPoints(d, MD, Np, largestHookAngleTurns(k, in.hookAngle));
 
     host.addSpline(body, kZero, kZero);
 

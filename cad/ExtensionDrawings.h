@@ -15,8 +15,9 @@ struct ExtensionInputs {
     QString hookAngle; // "0度", "90度", "180度", "270度" or any typed text
 };
 
-// The body: N' turns of radius MD/2 at pitch d, counterclockwise seen from +z.
-std::vector<double> extensionBodyPoints(double d, double MD, double drawnTurns);
+// The body: N' turns of radius MD/2 at pitch d, counterclockwise seen from +z, through
+// helixSteps points. Too many turns name `largestTyped`, the largest Nt that draws.
+std::vector<double> extensionBodyPoints(double d, double MD, double drawnTurns, double largestTyped);
 
 void drawSideHooks(CadHost& host, const ExtensionInputs& in);
 void drawCentreHooks(CadHost& host, const ExtensionInputs& in);

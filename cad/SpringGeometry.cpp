@@ -3,6 +3,7 @@
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cad {
@@ -44,6 +45,13 @@ int taperedPointCount(double activeTurns, double endTurns) {
     return int(n);
 }
 
+int helixSteps(double turns, double largestTyped) {
+    const double steps = std::ceil(kMinHelixStepsPerTurn * std::abs(num::finite(turns)));
+    if (steps > kMaxTaperedPoints)
+        throw TooManyTurns(largestTyped);
+    return std::max(kHelixSteps, int(steps));
+}
+
 std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs,
                                        double pitch, double hand) {
     return pointList(n, [&](int i) {
@@ -69,12 +77,26 @@ int hookAngleRow(const QString& comboText) {
     return -1;
 }
 
+namespace {
+const double kHookAngleTurns[] = {0.0, 0.25, 0.5, 0.75};
+} // namespace
+
 double hookAngleOffset(double turns, double allowance, const QString& comboText) {
-    static const double extra[] = {0.0, 0.25, 0.5, 0.75};
     const int row = hookAngleRow(comboText);
     if (row < 0)
         return turns;
-    return num::finite(std::trunc(turns) - allowance + extra[row]);
+    return num::finite(std::trunc(turns) - allowance + kHookAngleTurns[row]);
+}
+
+double largestHookAngleTurns(double allowance, const QString& comboText) {
+    const int row = hookAngleRow(comboText);
+    if (row < 0)
+        return kMaxHelixTurns;
+    // Rounding in the sum may land one whole count too high; the offset itself decides.
+    double whole = std::floor(kMaxHelixTurns + allowance - kHookAngleTurns[row]);
+    if (hookAngleOffset(whole, allowance, comboText) > kMaxHelixTurns)
+        whole -= 1;
+    return whole;
 }
 
 } // namespace cad

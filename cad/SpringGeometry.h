@@ -49,6 +49,30 @@ private:
 // that fits; a count below the 16-bit range is an arithmetic fault.
 int taperedPointCount(double activeTurns, double endTurns);
 
+// A coil's helix spline keeps the 100 steps its drawings always had while they come at least
+// 8 to a turn (up to 12.5 turns); with more turns it takes 8 steps a turn, since fewer points
+// than that no longer follow the coil. Its last index stays within the tapered helix's
+// limit, so at most kMaxHelixTurns turns draw.
+constexpr int kHelixSteps = 100;
+constexpr int kMinHelixStepsPerTurn = 8;
+constexpr double kMaxHelixTurns = double(kMaxTaperedPoints) / kMinHelixStepsPerTurn;
+
+// Steps of a helix spline of `turns` turns, either way round. Beyond kMaxHelixTurns throws
+// TooManyTurns naming `largestTyped`, the largest count the window takes that still draws;
+// a non-finite count is an arithmetic fault.
+int helixSteps(double turns, double largestTyped);
+
+// The angle and the share of the height one step of a helix spline takes: with 100 steps
+// exactly 3.6 degrees and 0.01, the factors the drawings have always used, so their points
+// stay the same bit for bit.
+constexpr double helixDegreesPerStep(int steps) {
+    return 360.0 / steps;
+}
+constexpr double helixSharePerStep(int steps) {
+    return 1.0 / steps;
+}
+static_assert(helixDegreesPerStep(kHelixSteps) == 3.6 && helixSharePerStep(kHelixSteps) == 0.01);
+
 // n + 1 points: x = h·r(i)·sin θ, y = r(i)·cos θ, θ = 2i·π/50, z by the three laws of the
 // close-wound end turns (first turn rising 2·rs, p per turn between, last turn rising 2·rs).
 std::vector<double> taperedHelixPoints(int n, const std::function<double(int)>& radius, double rs,
@@ -61,6 +85,10 @@ int hookAngleRow(const QString& comboText);
 // Drawn body turns N' for the hook angle: Fix(Nt) − k plus 0, ¼, ½ or ¾ turn; any other text
 // leaves Nt as typed.
 double hookAngleOffset(double turns, double allowance, const QString& comboText);
+
+// The largest Nt whose drawn body turns N' (hookAngleOffset) stay within kMaxHelixTurns: a
+// whole count for the four hook angles, kMaxHelixTurns itself for any other text.
+double largestHookAngleTurns(double allowance, const QString& comboText);
 
 // 101 points of point(i), i = 0 … 100, flattened to x, y, z. Every coordinate must be finite.
 struct Point3d {

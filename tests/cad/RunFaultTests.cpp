@@ -50,20 +50,61 @@ TEST_P(RunFault, ShowsTheInputErrorBeforeAnyEntity) {
 INSTANTIATE_TEST_SUITE_P(Helidraw, RunFault, ::testing::ValuesIn(kFaults), caseName<FaultRow>);
 
 // Beyond 10921 points (the last index 3n + 2 no longer fits 16 bits) the run names the
-// largest turn count the button can draw, and that count draws.
+// largest turn count the button can draw, before any entity, and that count draws. The coil
+// helix of 8 points a turn keeps to the same point limit.
 struct TurnLimitRow {
     const char* name;
     const char* window;
     const char* button;
-    const char* limit; // active turns, the button's end turns aside
+    std::vector<ControlText> inputs;
+    const char* turnsBox;
+    const char* limit; // the turn count as typed, the button's end turns aside
     const char* over;
+    int spline; // the helix among the run's splines ...
+    int points; // ... and its points at the limit
 };
 
+const std::vector<ControlText> kTapered = {
+    {"Text1", "2"}, {"Text2", "20"}, {"Text3", "40"}, {"Text7", "5000"}};
+const std::vector<ControlText> kHooks = {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "16"}, {"Text7", "16"}};
+
+std::vector<ControlText> hooksAt(const char* angle) {
+    std::vector<ControlText> inputs = kHooks;
+    inputs.push_back({"Combo1", angle});
+    return inputs;
+}
+
 const TurnLimitRow kTurnLimits[] = {
-    {"Conical_EndTurns", "CadConicalForm", "Command3", "216.42", "216.44"},
-    {"Conical_NoEndTurns", "CadConicalForm", "Command1", "218.42", "218.44"},
-    {"Barrel", "CadBarrelForm", "Command3", "216.42", "216.44"},
-    {"Hourglass", "CadBarrelForm", "Command1", "216.42", "216.44"},
+    {"Conical_EndTurns", "CadConicalForm", "Command3", kTapered, "Text4", "216.42", "216.44", 0, 10922},
+    {"Conical_NoEndTurns", "CadConicalForm", "Command1", kTapered, "Text4", "218.42", "218.44", 0, 10922},
+    {"Barrel", "CadBarrelForm", "Command3", kTapered, "Text4", "216.42", "216.44", 0, 10922},
+    {"Hourglass", "CadBarrelForm", "Command1", kTapered, "Text4", "216.42", "216.44", 0, 10922},
+    // Whole and half active turns: 1365.5 would need 10924 points.
+    {"Compression",
+     "CadCompressionForm",
+     "Command3",
+     {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "5000"}},
+     "Text3",
+     "1365",
+     "1365.5",
+     1,
+     10921},
+    {"Torsion",
+     "CadTorsionForm",
+     "Command3",
+     {{"Text1", "2"}, {"Text2", "20"}, {"Text4", "3"}},
+     "Text3",
+     "1365.125",
+     "1365.13",
+     0,
+     10922},
+    {"SideHooks_0", "CadExtensionForm", "Command3", hooksAt("0度"), "Text3", "1365", "1366", 0, 10921},
+    {"SideHooks_90", "CadExtensionForm", "Command3", hooksAt("90度"), "Text3", "1364", "1365", 0, 10915},
+    // The centre hooks' allowance lowers N' below the typed count.
+    {"CentreHooks_0", "CadExtensionForm", "Command1", hooksAt("0度"), "Text3", "1365", "1366", 0, 10921},
+    {"German_270", "CadExtensionForm", "Command4", hooksAt("270度"), "Text3", "1364", "1365", 0, 10919},
+    {"CentreAndSide_TypedAngle", "CadExtensionForm", "Command2", hooksAt("45度"), "Text3", "1365.125",
+     "1365.13", 0, 10922},
 };
 
 class TurnLimit : public CadFormTest, public ::testing::WithParamInterface<TurnLimitRow> {};
@@ -71,20 +112,21 @@ class TurnLimit : public CadFormTest, public ::testing::WithParamInterface<TurnL
 TEST_P(TurnLimit, MessageNamesTheLargestTurnCountThatDraws) {
     const TurnLimitRow& c = GetParam();
     FormBase* form = open(QString::fromLatin1(c.window));
-    typeAll(form, {{"Text1", "2"}, {"Text2", "20"}, {"Text3", "40"}, {"Text7", "5000"}});
-    form->setText("Text4", QString::fromLatin1(c.over));
+    typeAll(form, c.inputs);
+    form->setText(QString::fromLatin1(c.turnsBox), QString::fromLatin1(c.over));
     click(form, QString::fromLatin1(c.button));
     ASSERT_EQ(prompts().requests.size(), 1);
-    EXPECT_TRUE(prompts().lastText().contains(QString::fromLatin1(c.limit)))
-        << qPrintable(prompts().lastText());
-    EXPECT_NE(prompts().lastText(), StringTable::text(1035));
+    EXPECT_EQ(prompts().lastText(), StringTable::text(11101).arg(QString::fromLatin1(c.limit)));
     EXPECT_TRUE(script.drawingCalls().isEmpty());
+    EXPECT_FALSE(form->isMinimized());
 
-    form->setText("Text4", QString::fromLatin1(c.limit));
+    form->setText(QString::fromLatin1(c.turnsBox), QString::fromLatin1(c.limit));
     click(form, QString::fromLatin1(c.button));
     EXPECT_EQ(prompts().requests.size(), 1) << qPrintable(prompts().lastText());
-    ASSERT_EQ(script.count("addSpline"), 1);
-    EXPECT_EQ(splinePointCount(script.named("addSpline")[0]), 10922);
+    const auto splines = script.named("addSpline");
+    ASSERT_GT(splines.size(), c.spline);
+    EXPECT_EQ(splinePointCount(splines[c.spline]), c.points);
+    EXPECT_TRUE(form->isMinimized());
 }
 
 INSTANTIATE_TEST_SUITE_P(Helidraw, TurnLimit, ::testing::ValuesIn(kTurnLimits), caseName<TurnLimitRow>);

@@ -65,6 +65,45 @@ TEST(TaperedPointCount, RoundsHalfToEvenWithinSixteenBits) {
     EXPECT_THROW(taperedPointCount(-700, 2), num::CalcFault);
 }
 
+TEST(HelixSteps, KeepsOneHundredUpToEightATurnThenEightATurn) {
+    const std::pair<double, int> rows[] = {
+        {0, 100},  {5.5, 100}, {12.5, 100},  {-12.5, 100},      {12.51, 101},
+        {13, 104}, {-13, 104}, {1000, 8000}, {1365.125, 10921},
+    };
+    for (const auto& [turns, steps] : rows)
+        EXPECT_EQ(helixSteps(turns, 1), steps) << turns;
+}
+
+TEST(HelixSteps, BeyondTheLimitNamesTheWindowsLargestCount) {
+    for (double turns : {1365.13, -1365.13, 1e300}) {
+        try {
+            helixSteps(turns, 1364.5);
+            ADD_FAILURE() << turns;
+        } catch (const TooManyTurns& e) {
+            EXPECT_EQ(e.largestTurns(), 1364.5) << turns;
+        }
+    }
+    EXPECT_THROW(helixSteps(NAN, 1), num::CalcFault);
+}
+
+TEST(LargestHookAngleTurns, IsTheLargestCountWhoseBodyDraws) {
+    const double centreHooks = 2 / 3.1415926535 / 10;
+    const double largeAllowance = 2 / 3.1415926535 / 0.001;
+    for (const char* text : {"0度", "90度", "180度", "270度"})
+        for (double k : {0.0, centreHooks, 0.5, largeAllowance}) {
+            const QString comboText = QString::fromUtf8(text);
+            const double largest = largestHookAngleTurns(k, comboText);
+            EXPECT_EQ(largest, std::trunc(largest)) << text << " " << k;
+            EXPECT_NO_THROW(helixSteps(hookAngleOffset(largest, k, comboText), 0)) << text << " " << k;
+            EXPECT_THROW(helixSteps(hookAngleOffset(largest + 1, k, comboText), 0), TooManyTurns)
+                << text << " " << k;
+        }
+    // Any other text draws Nt as typed.
+    EXPECT_EQ(largestHookAngleTurns(centreHooks, QStringLiteral("45度")), kMaxHelixTurns);
+    EXPECT_EQ(largestHookAngleTurns(0, QStringLiteral("0度")), 1365);
+    EXPECT_EQ(largestHookAngleTurns(0, QStringLiteral("90度")), 1364);
+}
+
 TEST(TaperedHelixPoints, HeightLawsMeetWithoutAStep) {
     const int n = 100; // two turns: only point 50 takes the middle law
     const auto points = taperedHelixPoints(
