@@ -51,6 +51,10 @@ void requireValid(const Entity& entity) {
                 requireFinite(e.centre);
                 requireFinite(e.radius);
                 requireFinite(e.normal);
+                // The plane's normal is the file's extrusion direction, which must not be zero.
+                if (e.normal.direction() == Vec3{})
+                    throw ModelError(
+                        StringTable::pick("法线方向无效", "法線方向無效", "The normal is invalid"));
                 if constexpr (std::is_same_v<T, Arc>) {
                     requireFinite(e.startDirection);
                     requireFinite(e.endDirection);
@@ -59,6 +63,25 @@ void requireValid(const Entity& entity) {
         },
         entity);
 }
+
+// The points an entity counts against the drawing's limit.
+size_t pointsOf(const Entity& entity) {
+    return std::visit(
+        [](const auto& e) -> size_t {
+            using T = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<T, Spline>)
+                return e.fitPoints.size();
+            else if constexpr (std::is_same_v<T, Line>)
+                return 2;
+            else
+                return 1;
+        },
+        entity);
+}
+
+// Axes whose directions differ by less than this sine count as parallel: rounding alone turns
+// the normal made of them by more than about a ten-millionth of a radian.
+constexpr double kParallelSine = 1e-9;
 
 Vec3 direction(double angle) {
     const double a = std::fmod(angle, kTwoPi);
@@ -77,6 +100,27 @@ ModelError tooManyPoints() {
                           .arg(DrawingModel::kMaxSplinePoints));
 }
 
+void requireValidText(const QString& text, TextUse use) {
+    const QString what = use == TextUse::FileName ? StringTable::pick("文件名", "檔名", "file name")
+                         : use == TextUse::Name   ? StringTable::pick("名称", "名稱", "name")
+                                                  : StringTable::pick("命令", "命令", "command");
+    if (use != TextUse::Command && text.trimmed().isEmpty())
+        throw ModelError(StringTable::pick("%1为空", "%1為空", "The %1 is empty").arg(what));
+    qsizetype characters = 0;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            throw ModelError(
+                StringTable::pick("%1中有控制字符", "%1中有控制字元", "The %1 holds a control character")
+                    .arg(what));
+        characters += c.isLowSurrogate() ? 0 : 1;
+    }
+    if (use != TextUse::FileName && characters > kMaxTextLength)
+        throw ModelError(
+            StringTable::pick("%1超过 %2 个字符", "%1超過 %2 個字元", "The %1 is longer than %2 characters")
+                .arg(what)
+                .arg(kMaxTextLength));
+}
+
 DrawingModel::DrawingModel() = default;
 
 void DrawingModel::clear() {
@@ -86,13 +130,24 @@ void DrawingModel::clear() {
     activeUcs_ = 0;
     viewDirection_ = {0, 0, 1};
     variables_.clear();
+    pointCount_ = 0;
     modified_ = false;
     emit changed();
     emit viewChanged();
 }
 
+void DrawingModel::requireRoomFor(size_t points) const {
+    if (points > kMaxDrawingPoints - pointCount_)
+        throw ModelError(StringTable::pick("图形的点数将超过 %1", "圖形的點數將超過 %1",
+                                           "The drawing would hold more than %1 points")
+                             .arg(kMaxDrawingPoints));
+}
+
 Id DrawingModel::add(Entity e) {
+    const size_t points = pointsOf(e);
+    requireRoomFor(points);
     requireValid(e);
+    pointCount_ += points;
     const Id id = nextId_++;
     entities_.emplace(id, std::move(e));
     order_.push_back(id);
@@ -164,20 +219,25 @@ Id DrawingModel::addRegion(const std::vector<Id>& circles) {
 }
 
 Id DrawingModel::addUcs(Vec3 origin, Vec3 xAxisPoint, Vec3 yAxisPoint, const QString& name) {
+    requireValidText(name, TextUse::Name);
     requireFinite(origin);
     requireFinite(xAxisPoint);
     requireFinite(yAxisPoint);
+    requireRoomFor(1);
     const Vec3 x = xAxisPoint - origin;
     const Vec3 y = yAxisPoint - origin;
+    const Vec3 xu = x.direction(), yu = y.direction();
+    if (xu == Vec3{} || yu == Vec3{} || !(xu.cross(yu).length() >= kParallelSine))
+        throw ModelError(StringTable::pick("坐标轴为零或相互平行", "座標軸為零或相互平行",
+                                           "The axes are zero or parallel"));
+    // The normal is made of the axes as given where their product's square stays within range,
+    // so that saved drawings keep their bits, and of the scaled axes where it does not.
     const Vec3 z = x.cross(y);
-    if (x.length() == 0 || y.length() == 0 || z.length() == 0)
-        throw ModelError(QStringLiteral("坐标轴无效"));
-    const Vec3 zu = z.unit(), xu = x.unit();
+    const Vec3 zu = std::isnormal(z.dot(z)) ? z.unit() : xu.cross(yu).direction();
     const Ucs ucs{name, origin, xu, zu.cross(xu), zu};
-    for (const Vec3& axis : {ucs.xAxis, ucs.yAxis, ucs.zAxis})
-        requireFinite(axis);
     const Id id = nextId_++;
     ucs_[id] = ucs;
+    ++pointCount_;
     activeUcs_ = id;
     modified_ = true;
     emit changed();
@@ -280,6 +340,7 @@ void DrawingModel::setViewDirection(Vec3 direction) {
 }
 
 void DrawingModel::sendCommand(const QString& line) {
+    requireValidText(line, TextUse::Command);
     const QStringList words = line.simplified().split(u' ', Qt::SkipEmptyParts);
     if (words.size() != 2)
         return;
@@ -289,8 +350,7 @@ void DrawingModel::sendCommand(const QString& line) {
 }
 
 void DrawingModel::setVariable(const QString& name, int value) {
-    if (name.trimmed().isEmpty())
-        throw ModelError(QStringLiteral("变量名为空"));
+    requireValidText(name, TextUse::Name);
     variables_[name.trimmed().toLower()] = QString::number(value);
 }
 

@@ -27,6 +27,20 @@ private:
 // The refusal of a point list longer than DrawingModel::kMaxSplinePoints.
 ModelError tooManyPoints();
 
+// What a text passed to the host is for. Names and command lines end up in lines of the DXF
+// file, where a line break would end the record and make the rest of the text records of the
+// sender's choosing, and where a field holds at most kMaxTextLength characters.
+enum class TextUse {
+    Name,     // of a coordinate system or a variable: not blank
+    Command,  // a command line: may be empty
+    FileName, // a path to save to: not empty, as long as the system allows
+};
+constexpr qsizetype kMaxTextLength = 255;
+
+// Refuses, with the reason, a text that holds a control character (NUL included, which would
+// cut a file name short) or breaks the rule of its use.
+void requireValidText(const QString& text, TextUse use);
+
 struct Spline {
     std::vector<Vec3> fitPoints;
     Vec3 startTangent, endTangent;
@@ -70,6 +84,13 @@ public:
 
     // Several times the points of the largest spring Helidraw draws (fewer than 33,000).
     static constexpr size_t kMaxSplinePoints = 200000;
+    // The points the whole drawing may hold: the host serves one client at a time, and saving
+    // or showing all of a drawing this large keeps every client waiting for about a second.
+    // It holds a spline of kMaxSplinePoints and one of Helidraw's largest springs besides.
+    // Spline fit points count one each, as do the ends of a line, the centre of a circle, an
+    // arc or a region, and the origin of a coordinate system.
+    static constexpr size_t kMaxDrawingPoints = 250000;
+    size_t pointCount() const { return pointCount_; }
 
     Id addSpline(const std::vector<Vec3>& fitPoints, Vec3 startTangent, Vec3 endTangent);
     Id addCircle(Vec3 centre, double radius);
@@ -112,6 +133,8 @@ signals:
 
 private:
     Id add(Entity e);
+    // Refuses a change that would make the drawing hold more than kMaxDrawingPoints.
+    void requireRoomFor(size_t points) const;
     // Stores what a change made of the entity, once every value of it is checked.
     void replace(Id id, Entity changed);
     Entity& find(Id id);
@@ -121,6 +144,7 @@ private:
     std::map<Id, Ucs> ucs_;
     Id activeUcs_ = 0;
     Id nextId_ = 1;
+    size_t pointCount_ = 0;
     Vec3 viewDirection_{0, 0, 1};
     QMap<QString, QString> variables_;
     bool modified_ = false;

@@ -45,10 +45,13 @@ public:
             throw ModelError(QStringLiteral("第 %1 个参数不是图元编号").arg(i + 1));
         return a_.at(i).toInteger();
     }
-    QString text(qsizetype i) const {
+    // Every text a call passes is checked here, whatever becomes of it.
+    QString text(qsizetype i, TextUse use) const {
         if (!a_.at(i).isString())
             throw ModelError(QStringLiteral("第 %1 个参数不是文字").arg(i + 1));
-        return a_.at(i).toString();
+        const QString text = a_.at(i).toString();
+        requireValidText(text, use);
+        return text;
     }
     std::vector<Vec3> points(qsizetype i) const {
         if (!a_.at(i).isArray())
@@ -120,10 +123,10 @@ QCborValue HostCalls::call(const QString& name, const QCborArray& list) {
             onSetWindowState(state);
     } else if (name == u"sendCommand") {
         a.count(1);
-        model_.sendCommand(a.text(0));
+        model_.sendCommand(a.text(0, TextUse::Command));
     } else if (name == u"setVariable") {
         a.count(2);
-        model_.setVariable(a.text(0), a.int16(1, QStringLiteral("变量值必须是 16 位整数")));
+        model_.setVariable(a.text(0, TextUse::Name), a.int16(1, QStringLiteral("变量值必须是 16 位整数")));
     } else if (name == u"addSpline") {
         a.count(3);
         return model_.addSpline(a.points(0), a.point(1), a.point(2));
@@ -141,7 +144,7 @@ QCborValue HostCalls::call(const QString& name, const QCborArray& list) {
         return model_.addLine(a.point(0), a.point(1));
     } else if (name == u"addUcs") {
         a.count(4);
-        return model_.addUcs(a.point(0), a.point(1), a.point(2), a.text(3));
+        return model_.addUcs(a.point(0), a.point(1), a.point(2), a.text(3, TextUse::Name));
     } else if (name == u"setActiveUcs") {
         a.count(1);
         model_.setActiveUcs(a.id(0));
@@ -171,7 +174,8 @@ QCborValue HostCalls::call(const QString& name, const QCborArray& list) {
             onZoomExtents();
     } else if (name == u"saveDxf") {
         a.count(1);
-        const QString error = onSaveDxf ? onSaveDxf(a.text(0)) : QStringLiteral("不能保存");
+        const QString error =
+            onSaveDxf ? onSaveDxf(a.text(0, TextUse::FileName)) : QStringLiteral("不能保存");
         if (!error.isEmpty())
             throw ModelError(error);
     } else {

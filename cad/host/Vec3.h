@@ -1,6 +1,7 @@
 #pragma once
 // A point or direction in world coordinates.
 
+#include <algorithm>
 #include <cmath>
 
 namespace host {
@@ -18,6 +19,18 @@ struct Vec3 {
     Vec3 unit() const {
         const double l = length();
         return l > 0 ? Vec3{x / l, y / l, z / l} : Vec3{};
+    }
+    // The unit vector even where the squared length leaves the range of a double (very long or
+    // very short vectors): those are scaled by their largest component first. Within the range
+    // it is unit() to the bit. Zero for a zero or non-finite vector.
+    Vec3 direction() const {
+        const double largest = std::max({std::fabs(x), std::fabs(y), std::fabs(z)});
+        if (!(largest > 0) || !std::isfinite(largest))
+            return {};
+        const double square = dot(*this);
+        if (std::isnormal(square))
+            return unit();
+        return Vec3{x / largest, y / largest, z / largest}.unit();
     }
 };
 
