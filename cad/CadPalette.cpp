@@ -3,6 +3,7 @@
 #include "cad/CadInputForm.h"
 #include "common/Prompt.h"
 #include "common/ui/FormRegistry.h"
+#include "common/ui/PaletteShape.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 
@@ -17,20 +18,20 @@
 
 namespace {
 
+// In button order; the captions are those of the shared palette shape.
 struct PaletteButton {
-    const char* caption;
     const char* icon;
     const char* window; // nullptr: help or quit
 };
 
 const PaletteButton kButtons[] = {
-    {"压簧设计", "compression", "CadCompressionForm"},
-    {"塔簧设计", "conical", "CadConicalForm"},
-    {"鼓簧设计", "barrel", "CadBarrelForm"},
-    {"拉簧设计", "extension", "CadExtensionForm"},
-    {"扭簧设计", "torsion", "CadTorsionForm"},
-    {"帮助", "help", nullptr},
-    {"退出", "quit", nullptr},
+    {"compression", "CadCompressionForm"},
+    {"conical", "CadConicalForm"},
+    {"barrel", "CadBarrelForm"},
+    {"extension", "CadExtensionForm"},
+    {"torsion", "CadTorsionForm"},
+    {"help", nullptr},
+    {"quit", nullptr},
 };
 
 QString& helpOverride() {
@@ -51,13 +52,12 @@ CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar_->setIconSize(QSize(16, 16));
+    paletteshape::styleToolbar(toolbar_);
     for (int i = 0; i < 7; ++i) {
         const PaletteButton& b = kButtons[i];
         QAction* action =
             toolbar_->addAction(QIcon(QStringLiteral(":/cad/icons/%1.svg").arg(QString::fromLatin1(b.icon))),
-                                QString::fromUtf8(b.caption));
+                                paletteshape::captions().at(i));
         action->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { buttonClick(i + 1); });
     }
@@ -66,10 +66,11 @@ CadPalette::CadPalette() : FormBase(QStringLiteral("CadPalette")) {
 
 void CadPalette::fitToolbar() {
     // The palette is as wide as its seven buttons need at the desktop's font, so none of them
-    // goes into an overflow menu; the strip below the toolbar stays the palette's surface.
-    const QSize bar = toolbar_->sizeHint();
-    toolbar_->setGeometry(0, 0, bar.width(), bar.height());
-    setFixedSize(bar.width(), bar.height() + ui::twips(60));
+    // goes into an overflow menu, and as high as the shared rule says, which the drawing host
+    // keeps its dialogs below; the strip below the toolbar stays the palette's surface.
+    const int width = toolbar_->sizeHint().width();
+    toolbar_->setGeometry(0, 0, width, paletteshape::toolbarHeight());
+    setFixedSize(width, paletteshape::outerHeight());
 }
 
 void CadPalette::changeEvent(QEvent* event) {

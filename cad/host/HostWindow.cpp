@@ -103,6 +103,9 @@ std::unique_ptr<QFileDialog> HostWindow::saveDialog() {
                                       kDxfFilter + QStringLiteral(";;") +
                                           StringTable::pick("所有文件 (*)", "所有檔案 (*)", "All files (*)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
+    // The desktop's own file dialog is placed by the desktop, where Helidraw's palette may cover
+    // it; this one opens below the palette.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFileMode(QFileDialog::AnyFile);
     // The dialog's own question about replacing a file then names the file that is written.
     dialog->setDefaultSuffix(QStringLiteral("dxf"));

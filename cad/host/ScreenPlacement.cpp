@@ -1,30 +1,41 @@
 #include "cad/host/ScreenPlacement.h"
 
-#include <QApplication>
+#include "common/ui/PaletteShape.h"
+
 #include <QDialog>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 
 namespace host {
 
 namespace {
 
-// The palette is one row of buttons, each a small picture over a caption, and a 4-px strip.
-int paletteBand() {
-    return QFontMetrics(QApplication::font()).lineSpacing() * 2 + 40;
+QMargins reportedFrame(const QWidget* w) {
+    return w && w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
 }
 
-// A window's frame as the window system draws it; before the first show it is not known,
-// so a title bar two lines high is assumed.
+// The window a dialog belongs to, while it is on the screen.
+const QWidget* visibleOwner(const QWidget* w) {
+    const QWidget* owner = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    return owner && owner->isVisible() ? owner : nullptr;
+}
+
+// A window's frame as the window system draws it. Before the window manager has framed a new
+// window the window system reports none, though a title bar will sit above the window; the
+// frame of the visible window it belongs to is the best guess, as one window manager draws
+// both, else a title bar taller than the common window managers draw: 40 px, or three lines
+// of a large desktop font.
 QMargins frameOf(const QWidget* w) {
-    if (w->isVisible())
-        return {w->geometry().left() - w->frameGeometry().left(),
-                w->geometry().top() - w->frameGeometry().top(),
-                w->frameGeometry().right() - w->geometry().right(),
-                w->frameGeometry().bottom() - w->geometry().bottom()};
-    const int title = w->fontMetrics().lineSpacing() * 2;
+    const QMargins own = reportedFrame(w);
+    if (!own.isNull() || (w->windowFlags() & Qt::FramelessWindowHint))
+        return own;
+    const QMargins owners = reportedFrame(visibleOwner(w));
+    if (!owners.isNull())
+        return owners;
+    const int title = std::max(40, w->fontMetrics().lineSpacing() * 3);
     return {4, title, 4, 4};
 }
 
@@ -40,13 +51,33 @@ QPoint clampedFrameOrigin(QRect frame, const QRect& area) {
     return frame.topLeft();
 }
 
+// Shrinks the window where its frame would not fit into the area, then centres the frame on
+// the given point, or comes as near as the area allows. A window that exists in the window
+// system is moved by its client area, which the window manager then frames; the offset Qt
+// already knows between the two is taken off again, as Qt adds it back.
+void fitInto(QWidget* window, const QRect& area, QPoint frameCentre) {
+    const QMargins frame = frameOf(window);
+    window->resize(window->size().boundedTo(area.size().shrunkBy(frame)));
+    QRect outer(QPoint(), window->size().grownBy(frame));
+    outer.moveCenter(frameCentre);
+    const QPoint origin = clampedFrameOrigin(outer, area);
+    if (window->testAttribute(Qt::WA_WState_Created))
+        window->move(origin + QPoint(frame.left(), frame.top()) -
+                     (window->geometry().topLeft() - window->pos()));
+    else
+        window->move(origin);
+}
+
 class PaletteClearance : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
+            // Centred on the window it belongs to, as dialogs open, but below the palette.
             auto* dialog = static_cast<QWidget*>(watched);
-            dialog->move(clampedFrameOrigin(dialog->frameGeometry(), paletteFreeArea(dialog->screen())));
+            const QRect area = paletteFreeArea(dialog->screen());
+            const QWidget* owner = visibleOwner(dialog);
+            fitInto(dialog, area, owner ? owner->frameGeometry().center() : area.center());
         }
         return false;
     }
@@ -56,17 +87,13 @@ public:
 
 QRect paletteFreeArea(const QScreen* screen) {
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    return available.adjusted(0, paletteBand(), 0, 0);
+    return available.adjusted(0, paletteshape::outerHeight(), 0, 0);
 }
 
 void placeWindow(QWidget* window, const QSize& preferred) {
     const QRect area = paletteFreeArea(window->screen());
-    const QMargins frame = frameOf(window);
-    const QSize room = area.size().shrunkBy(frame);
-    window->resize(preferred.boundedTo(room));
-    QRect outer(QPoint(), window->size().grownBy(frame));
-    outer.moveCenter(area.center());
-    window->move(clampedFrameOrigin(outer, area));
+    window->resize(preferred);
+    fitInto(window, area, area.center());
 }
 
 void keepClearOfPalette(QDialog* dialog) {

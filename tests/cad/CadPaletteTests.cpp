@@ -5,8 +5,10 @@
 #include "cad/CadPalette.h"
 #include "platform/DesktopServices.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -80,6 +82,39 @@ TEST_F(PaletteTest, ShowsAllSevenButtonsWithoutAnOverflowMenu) {
     }
     for (auto* extension : toolbar->findChildren<QToolButton*>("qt_toolbar_ext_button"))
         EXPECT_FALSE(extension->isVisible());
+}
+
+TEST_F(PaletteTest, FitsItsButtonsAndStripAtOtherDesktopFontsAndStyles) {
+    const QFont desktopFont = QApplication::font();
+    const QString desktopStyle = QApplication::style()->name();
+    const struct {
+        int pointSize;
+        const char* style;
+    } desktops[] = {{6, "fusion"}, {16, "fusion"}, {9, "windows"}};
+    auto* toolbar = palette->findChild<QToolBar*>("Toolbar1");
+    ASSERT_NE(toolbar, nullptr);
+    for (const auto& desktop : desktops) {
+        QFont font = desktopFont;
+        font.setPointSize(desktop.pointSize);
+        QApplication::setFont(font);
+        QApplication::setStyle(QString::fromLatin1(desktop.style));
+        // The toolbar lays its buttons out again once the change has gone round.
+        QCoreApplication::processEvents();
+        const std::string at = std::to_string(desktop.pointSize) + " pt, " + desktop.style;
+        // The height the palette takes from the rule it shares with the drawing host is the one
+        // its own toolbar needs.
+        EXPECT_EQ(toolbar->height(), toolbar->sizeHint().height()) << at;
+        EXPECT_EQ(palette->height() - toolbar->geometry().bottom() - 1, 4) << at;
+        for (QAction* action : toolbar->actions()) {
+            QWidget* button = toolbar->widgetForAction(action);
+            ASSERT_NE(button, nullptr) << at;
+            EXPECT_TRUE(button->isVisible()) << at << " " << qPrintable(action->text());
+            EXPECT_TRUE(toolbar->rect().contains(button->geometry()))
+                << at << " " << qPrintable(action->text());
+        }
+    }
+    QApplication::setStyle(desktopStyle);
+    QApplication::setFont(desktopFont);
 }
 
 TEST_F(PaletteTest, OpensAtTheTopOfTheScreenCentred) {
