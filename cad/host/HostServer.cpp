@@ -6,6 +6,7 @@
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -43,7 +44,7 @@ HostServer::Start HostServer::listen(const QString& name) {
 }
 
 void HostServer::accept(int descriptor) {
-    if (buffers_.size() >= size_t(kMaxClients)) {
+    if (connections_.size() >= size_t(kMaxClients)) {
         // Told why in one frame, without waiting for a client that may not read.
         const QByteArray refusal = hostproto::frame(hostproto::failure(StringTable::pick(
             "绘图主机的连接已满", "繪圖主機的連線已滿", "The drawing host has no free connection")));
@@ -58,17 +59,23 @@ void HostServer::accept(int descriptor) {
         delete socket;
         return;
     }
-    buffers_[socket];
+    auto* frameDeadline = new QTimer(socket);
+    frameDeadline->setSingleShot(true);
+    frameDeadline->setInterval(frameTimeout_);
+    connect(frameDeadline, &QTimer::timeout, socket, &QLocalSocket::abort);
+    connections_[socket].frameDeadline = frameDeadline;
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QObject::destroyed, this, [this, socket] { buffers_.erase(socket); });
+    connect(socket, &QObject::destroyed, this, [this, socket] { connections_.erase(socket); });
     if (socket->bytesAvailable() > 0)
         read(socket);
 }
 
 void HostServer::read(QLocalSocket* socket) {
-    QByteArray& buffer = buffers_[socket];
+    Connection& connection = connections_[socket];
+    QByteArray& buffer = connection.pending;
     buffer.append(socket->readAll());
+    bool answered = false;
     for (;;) {
         if (hostproto::announcesOversizedFrame(buffer)) {
             // The rest of such a request is not worth reading: say why and hang up.
@@ -78,16 +85,18 @@ void HostServer::read(QLocalSocket* socket) {
             socket->abort();
             return;
         }
-        bool malformed = false;
-        const auto request = hostproto::takeFrame(buffer, malformed);
-        if (malformed) {
-            // A peer that does not speak the protocol is not answered.
-            socket->abort();
-            return;
-        }
-        if (!request)
+        const auto body = hostproto::takeFrameBody(buffer);
+        if (!body)
             break;
-        socket->write(hostproto::frame(calls_.handle(*request)));
+        // A body that holds no single message is refused like any other bad request. Its
+        // header told where it ends, so the next frame is read from the right place and the
+        // connection carries on.
+        const auto request = hostproto::messageOf(*body);
+        socket->write(hostproto::frame(
+            request ? calls_.handle(*request)
+                    : hostproto::failure(StringTable::pick("请求格式无效", "請求格式無效",
+                                                           "The request is not well formed"))));
+        answered = true;
         emit requestHandled();
         if (socket->bytesToWrite() > kMaxUnreadReplyBytes) {
             socket->flush();
@@ -97,6 +106,11 @@ void HostServer::read(QLocalSocket* socket) {
             }
         }
     }
+    // The time runs from a frame's first byte; more bytes of the same frame do not extend it.
+    if (buffer.isEmpty())
+        connection.frameDeadline->stop();
+    else if (answered || !connection.frameDeadline->isActive())
+        connection.frameDeadline->start();
 }
 
 } // namespace host

@@ -7,9 +7,11 @@
 #include "cad/host/SocketListener.h"
 
 #include <QObject>
+#include <chrono>
 #include <map>
 
 class QLocalSocket;
+class QTimer;
 
 namespace host {
 
@@ -24,12 +26,19 @@ public:
     // Helidraw reads each reply before its next call; a client that leaves this much unread
     // is dropped.
     static constexpr qint64 kMaxUnreadReplyBytes = 1024 * 1024;
+    // A frame crosses the local socket in moments, and Helidraw writes each one whole. A client
+    // whose frame is still incomplete this long after its first byte is dropped, so that
+    // clients stopped (or trickling) in the middle of a frame cannot hold every connection.
+    // Connections idle between frames are kept: Helidraw holds one per input window.
+    static constexpr std::chrono::milliseconds kFrameTimeout = std::chrono::seconds(30);
 
     enum class Start { Listening, AnotherHostAnswers, Failed };
     // A host that already answers on the name keeps it; a socket file left behind by a
     // host that crashed is removed first, any other file is left alone.
     Start listen(const QString& name);
     QString errorString() const { return listener_.errorString(); }
+    // For connections accepted from now on (tests shorten it).
+    void setFrameTimeout(std::chrono::milliseconds timeout) { frameTimeout_ = timeout; }
 
 signals:
     // Emitted after each request was answered (the view refreshes when they pause).
@@ -39,9 +48,15 @@ private:
     void accept(int descriptor);
     void read(QLocalSocket* socket);
 
+    struct Connection {
+        QByteArray pending;              // bytes of a request not complete yet
+        QTimer* frameDeadline = nullptr; // runs while a frame is incomplete; drops the client
+    };
+
     HostCalls& calls_;
     SocketListener listener_;
-    std::map<QLocalSocket*, QByteArray> buffers_; // bytes of requests not complete yet
+    std::map<QLocalSocket*, Connection> connections_;
+    std::chrono::milliseconds frameTimeout_ = kFrameTimeout;
 };
 
 // True when a host answers a hello on that name within the time.

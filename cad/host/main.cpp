@@ -4,6 +4,7 @@
 #include "cad/host/HostCalls.h"
 #include "cad/host/HostServer.h"
 #include "cad/host/HostWindow.h"
+#include "cad/host/StopSignals.h"
 #include "cad/protocol/HostMessages.h"
 #include "common/StringTable.h"
 
@@ -19,8 +20,10 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption socketOption(QStringLiteral("socket"), QStringLiteral("Name of the local socket."),
-                                    QStringLiteral("NAME"));
+    QCommandLineOption socketOption(
+        QStringLiteral("socket"),
+        StringTable::pick("本地套接字的名称。", "本機通訊端的名稱。", "Name of the local socket."),
+        QStringLiteral("NAME"));
     parser.addOption(socketOption);
     parser.process(app);
     // Without a named socket the host listens in the user's private folder, and never in one
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    const host::StopSignals stopSignals;
     host::DrawingModel model;
     host::HostCalls calls(model);
     host::HostServer server(calls);

@@ -2,7 +2,9 @@
 
 #include "common/PrivateFolder.h"
 
+#include <QCborStreamReader>
 #include <QtEndian>
+#include <algorithm>
 
 namespace hostproto {
 
@@ -37,21 +39,41 @@ bool announcesOversizedFrame(const QByteArray& buffer) {
     return buffer.size() >= 4 && qFromBigEndian<quint32>(buffer.constData()) > kMaxFrameBytes;
 }
 
-std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed) {
-    malformed = announcesOversizedFrame(buffer);
-    if (malformed || buffer.size() < 4)
+std::optional<QByteArray> takeFrameBody(QByteArray& buffer) {
+    if (buffer.size() < 4 || announcesOversizedFrame(buffer))
         return std::nullopt;
     const quint32 length = qFromBigEndian<quint32>(buffer.constData());
     if (buffer.size() < 4 + qsizetype(length))
         return std::nullopt;
-    QCborParserError error;
-    const QCborValue value = QCborValue::fromCbor(buffer.mid(4, length), &error);
+    QByteArray body = buffer.mid(4, length);
     buffer.remove(0, 4 + length);
-    if (error.error != QCborError::NoError || !value.isMap()) {
-        malformed = true;
+    return body;
+}
+
+std::optional<QCborMap> messageOf(const QByteArray& body) {
+    QCborStreamReader reader(body);
+    const QCborValue value = QCborValue::fromCbor(reader);
+    if (reader.lastError() != QCborError::NoError || reader.currentOffset() != body.size() || !value.isMap())
         return std::nullopt;
-    }
-    return value.toMap();
+    const QCborMap map = value.toMap();
+    std::vector<QCborValue> keys;
+    keys.reserve(size_t(map.size()));
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
+        keys.push_back(it.key());
+    std::sort(keys.begin(), keys.end());
+    if (std::adjacent_find(keys.begin(), keys.end()) != keys.end())
+        return std::nullopt;
+    return map;
+}
+
+std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed) {
+    malformed = announcesOversizedFrame(buffer);
+    const auto body = takeFrameBody(buffer);
+    if (!body)
+        return std::nullopt;
+    auto message = messageOf(*body);
+    malformed = !message;
+    return message;
 }
 
 QCborMap request(const QString& call, const QCborArray& args) {

@@ -5,6 +5,9 @@
 // A request is {call: text, args: array}; the reply is {ok: true, result: value} or
 // {ok: false, error: text}, one reply per request, in order. Numbers travel as CBOR doubles,
 // so coordinates arrive bit for bit as they were computed. Points are arrays of three doubles.
+// A frame whose body is not exactly one map with distinct keys is refused like any bad request,
+// and the connection carries on: its header still tells where the next frame starts. Only a
+// header announcing a frame too long to read ends the connection.
 
 #include "common/PrivateFolder.h"
 
@@ -38,8 +41,18 @@ QByteArray frame(const QCborMap& message);
 // True when the buffer starts with the header of a frame longer than kMaxFrameBytes.
 bool announcesOversizedFrame(const QByteArray& buffer);
 
+// Takes one whole frame off the front of the buffer and gives its body. Nothing while the frame
+// is not complete yet, nor when its header announces more than kMaxFrameBytes (the buffer is then
+// left as it is).
+std::optional<QByteArray> takeFrameBody(QByteArray& buffer);
+
+// The message a frame's body holds: exactly one CBOR map whose keys all differ. Nothing for
+// anything else: with bytes after the map or a key given twice, which part counts would be the
+// reader's guess, and the two ends could act on different requests.
+std::optional<QCborMap> messageOf(const QByteArray& body);
+
 // Takes one complete message off the front of the buffer. Nothing while the frame is not
-// complete yet; a frame that is too long or not a CBOR map sets malformed.
+// complete yet; a frame that is too long or holds no message (see messageOf) sets malformed.
 std::optional<QCborMap> takeFrame(QByteArray& buffer, bool& malformed);
 
 QCborMap request(const QString& call, const QCborArray& args);
