@@ -39,7 +39,36 @@ FAULTS = [
     ("common that includes the window runtime",
      {"common/Planted.cpp": '#include "common/ui/FormBase.h"\n'}, None,
      "common/Planted.cpp:1: common must not include common/ui/FormBase.h (common/ui)"),
+    ("common that includes the window runtime in angle brackets",
+     {"common/Planted.cpp": "#include <common/ui/FormBase.h>\n"}, None,
+     "common/Planted.cpp:1: common must not include common/ui/FormBase.h (common/ui)"),
+    # Qt modules other than QtCore in widget-free code, in each form that names a header.
+    ("common header that names a widget with its module",
+     {"common/Planted.h": "#pragma once\n#include <QtWidgets/QWidget>\n"}, None,
+     "common/Planted.h:2: common must not include QtWidgets/QWidget (QtWidgets"),
+    ("common that names a widget's lower-case header with its module",
+     {"common/Planted.cpp": "#include <QtWidgets/qlabel.h>\n"}, None,
+     "common/Planted.cpp:1: common must not include QtWidgets/qlabel.h (QtWidgets"),
+    ("listed core that includes QtGui in quotes",
+     {"calc/cost/PlantedCore.cpp": '#include "QtGui/QColor"\n'}, ("calc/cost/CMakeLists.txt", "PlantedCore"),
+     "calc/cost/PlantedCore.cpp:1: calc/cost core must not include QtGui/QColor (QtGui"),
+    ("header-only core that names a widget without its module",
+     {"calc/cost/PlantedCore.h": "#pragma once\n#include <QLabel>\n"}, ("calc/cost/CMakeLists.txt", "PlantedCore"),
+     "calc/cost/PlantedCore.h:2: calc/cost core must not include QLabel (QtWidgets"),
+    ("cad core that includes a whole module",
+     {"cad/protocol/Planted.cpp": "#include <QtNetwork>\n"}, None,
+     "cad/protocol/Planted.cpp:1: cad core must not include QtNetwork (QtNetwork"),
 ]
+
+# Qt includes that must pass: QtCore in every form in widget-free code, and the other modules
+# where widgets are at home.
+ALLOWED_QT = {
+    "common/PlantedQtCore.h": ("#pragma once\n#include <QtCore/QString>\n#include \"QtCore/qstring.h\"\n"
+                               "#include <QtCore>\n#include <QtEndian>\n#include <qglobal.h>\n#include <vector>\n"),
+    "common/ui/Planted.cpp": "#include <QtWidgets/QLabel>\n#include <QWidget>\n",
+    "platform/Planted.cpp": "#include <QtGui/QColor>\n#include <QtSql>\n",
+    "calc/cost/PlantedWindow.cpp": "#include <QtWidgets/QWidget>\n#include <QtGui/qcolor.h>\n",
+}
 
 
 def copy_tree(target):
@@ -87,6 +116,16 @@ class CheckLayers(unittest.TestCase):
                 self.assertTrue(any(line.startswith(expected) for line in result.stderr.splitlines()),
                                 result.stderr)
                 self.assertNotIn("layers: ok", result.stdout)
+
+    def test_qt_core_in_widget_free_code_and_widgets_elsewhere_pass(self):
+        with tempfile.TemporaryDirectory() as scratch:
+            root = pathlib.Path(scratch) / "tree"
+            shutil.copytree(self.pristine, root)
+            for path, text in ALLOWED_QT.items():
+                (root / path).write_text(text, encoding="utf-8")
+            result = run_check(root)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertIn("layers: ok", result.stdout)
 
 
 if __name__ == "__main__":

@@ -23,6 +23,9 @@ TABLES = [
     ("an id out of order", "2\t甲\t甲\tA\n1\t乙\t乙\tB\n", "line 3: id 1 out of order"),
     ("a row of three cells", "1\t甲\tA\n", "line 2: 3 cells, expected 4"),
     ("an unknown escape", "1\t甲\\q\t甲\tA\n", "line 2: id 1 zh-CN: unknown escape \\q"),
+    ("an empty Simplified text", "1\t甲\t甲\tA\n2\t\t乙\tB\n", "line 3: id 2 zh-CN: empty text"),
+    ("an empty Traditional text, not filled in", "1\t甲\t\tA\n", "line 2: id 1 zh-TW: empty text"),
+    ("an empty English text", "1\t甲\t甲\t\n", "line 2: id 1 en-US: empty text"),
 ]
 
 

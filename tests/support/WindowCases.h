@@ -13,8 +13,11 @@
 
 #include "support/FormTest.h"
 
+#include <QString>
+#include <cstring>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ControlText {
@@ -45,6 +48,34 @@ struct FaultCase {
     std::vector<ControlText> inputs;
     const char* button = "Command1";
 };
+
+// Whether two rows are for the same control: rows of the shared tables, and (control, text)
+// pairs as some fixtures type them.
+inline bool sameControl(const ControlText& a, const ControlText& b) {
+    return std::strcmp(a.control, b.control) == 0;
+}
+inline bool sameControl(const std::pair<QString, QString>& a, const std::pair<QString, QString>& b) {
+    return a.first == b.first;
+}
+
+// A set of inputs with some texts changed: a control already listed takes the new text where it
+// stands, so the inputs are still typed in their usual order; a control not listed is added at
+// the end.
+//
+//   with(kSpring, {{"Text1_1", "4"}})
+template <class Row> std::vector<Row> with(std::vector<Row> rows, const std::vector<Row>& changes) {
+    for (const Row& change : changes) {
+        bool replaced = false;
+        for (Row& row : rows)
+            if (sameControl(row, change)) {
+                row = change;
+                replaced = true;
+            }
+        if (!replaced)
+            rows.push_back(change);
+    }
+    return rows;
+}
 
 // A failing row prints as its name, not as the bytes of the row.
 inline void PrintTo(const WindowCase& c, std::ostream* os) {

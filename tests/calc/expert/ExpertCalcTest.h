@@ -14,13 +14,6 @@ namespace expertcalc {
 
 using Texts = std::vector<std::pair<QString, QString>>;
 
-// The texts with changes typed after them, so that a change wins over the text it repeats.
-inline Texts with(Texts texts, const Texts& changes) {
-    for (const auto& change : changes)
-        texts.push_back(change);
-    return texts;
-}
-
 // Rows of the shared tables as the texts this fixture types and compares.
 inline Texts texts(const std::vector<ControlText>& rows) {
     Texts result;

@@ -1,7 +1,7 @@
 // Elliptical coil spring: the shape-factor table and the window's examples, messages and faults.
-#include "SectionCases.h"
 #include "calc/sections/EllipticalCoil.h"
 #include "common/CheckedMath.h"
+#include "support/WindowCases.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Egg-shaped coil spring: the worked example, the big radius that enters no formula, messages
 // and the faults part way.
-#include "SectionCases.h"
+#include "support/WindowCases.h"
 
 namespace {
 

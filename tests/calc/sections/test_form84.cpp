@@ -1,5 +1,5 @@
 // Hourglass spring: the rate formula, the window's examples, the verdict label and the sketch.
-#include "SectionCases.h"
+#include "support/WindowCases.h"
 
 #include "calc/sections/HourglassSpring.h"
 #include "common/CheckedMath.h"
