@@ -12,11 +12,6 @@ namespace {
 const std::vector<ControlText> kRoundIron = {
     {"Text1_0", "20"}, {"Text1_1", "0"}, {"Text1_2", "2500"}, {"Text1_3", "10"}, {"Text1_4", "50"}};
 
-std::vector<ControlText> with(std::vector<ControlText> base, const std::vector<ControlText>& more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
-}
-
 const WindowCase kExamples[] = {
     {"Form41_roundIronCnc",
      "Form41",

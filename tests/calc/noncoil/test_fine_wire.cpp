@@ -9,11 +9,6 @@
 
 namespace {
 
-std::vector<ControlText> with(std::vector<ControlText> base, std::vector<ControlText> more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
-}
-
 const std::vector<ControlText> kCirclip = {
     {"Text1_0", "1"}, {"Text1_1", "10"}, {"Text1_2", "2"}, {"Text1_3", "0"}, {"Text1_4", "5"}};
 const std::vector<ControlText> kSerpentine = {

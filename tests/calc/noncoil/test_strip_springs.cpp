@@ -17,11 +17,6 @@ const std::vector<ControlText> kMainspring = {
 const std::vector<ControlText> kMainspringCheck = {
     {"Text1_0", "10"}, {"Text1_1", "0.3"}, {"Text1_2", "40"}, {"Text1_3", "6"}, {"Text1_4", "1600"}};
 
-std::vector<ControlText> with(std::vector<ControlText> base, std::vector<ControlText> more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
-}
-
 TEST(StripSteel, ListsMatchExactTextsOnly) {
     StringTable::setLanguage(Language::ZhCN);
     EXPECT_EQ(strip::steelModulus(QStringLiteral("不锈钢带")), 185000);

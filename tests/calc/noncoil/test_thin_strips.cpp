@@ -10,11 +10,6 @@ const std::vector<ControlText> kCurled = {{"Text1_0", "0.2"}, {"Text1_1", "5"}, 
 const std::vector<ControlText> kCantilever = {
     {"Text1_0", "5"}, {"Text1_1", "0.2"}, {"Text1_2", "20"}, {"Text1_3", "1"}};
 
-std::vector<ControlText> with(std::vector<ControlText> base, std::vector<ControlText> more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
-}
-
 TEST(ThinStrip, MaterialsMatchTheWholeName) {
     EXPECT_EQ(thinstrip::material(QStringLiteral("C5210R-EH")).allowable, 47000);
     EXPECT_EQ(thinstrip::material(QStringLiteral("PC")).e, 239);

@@ -38,11 +38,6 @@ std::vector<ControlText> shaped(const char* choice, const char* md1, const char*
             {"Text6", "10"},    {"Text7", md1}, {"Text8", p}};
 }
 
-std::vector<ControlText> with(std::vector<ControlText> rows, std::initializer_list<ControlText> more) {
-    rows.insert(rows.end(), more);
-    return rows;
-}
-
 const WindowCase kExamples[] = {
     {"Form65Rate", "Form65", compression(kRate), {{"Text1", "0.2000"}}},
     {"Form65WireDiameter", "Form65", compression(kWire), {{"Text1", "2.00"}}},
