@@ -5,6 +5,7 @@
 #include "cad/host/HostServer.h"
 #include "cad/host/HostWindow.h"
 #include "cad/protocol/HostMessages.h"
+#include "common/StartUp.h"
 #include "common/StringTable.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    startup::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DrawingHost"));
     StringTable::setLanguage(StringTable::languageFor(QLocale::system().uiLanguages()));
