@@ -1,5 +1,6 @@
 #include "common/SafeSave.h"
 
+#include "common/FileWrite.h"
 #include "common/StringTable.h"
 
 #include <QDir>
@@ -275,12 +276,9 @@ bool write(const QString& path, const QByteArray& bytes, QString* error, Access 
         return false;
     }
 
-    QFile out;
     QString reason;
-    if (!out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) ||
-        out.write(bytes) != bytes.size() || !out.flush())
-        reason = out.errorString().isEmpty() ? qt_error_string(EIO) : out.errorString();
-    out.close();
+    if (const int code = filewrite::writeAll(fd, bytes))
+        reason = filewrite::reason(code);
     if (reason.isEmpty() && exists && access == Access::Usual && ::fchmod(fd, existing.st_mode & 07777) != 0)
         reason = qt_error_string(errno);
     if (reason.isEmpty() && ::fsync(fd) != 0)

@@ -2,6 +2,7 @@
 // hands over to the main window.
 
 #include "common/Prompt.h"
+#include "common/StartUp.h"
 #include "common/ui/FormRegistry.h"
 #include "platform/MessageBoxPrompter.h"
 #include "platform/ProgramDataCheck.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    startup::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SpireltaSpringV2024"));
     QApplication::setOrganizationName(QStringLiteral("Spirelta"));

@@ -3,10 +3,12 @@
 #include "cad/host/SplineFit.h"
 
 #include "common/FileReplace.h"
+#include "common/FileWrite.h"
 #include "common/StringTable.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include <map>
 #include <string>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace host {
 
@@ -327,7 +330,7 @@ void ocsAxes(const Vec3& normal, Vec3& ax, Vec3& ay) {
     ay = n.cross(ax).unit();
 }
 
-QByteArray dxfText(const DrawingModel& model) {
+QByteArray dxfText(const DrawingModel& model, int* error) {
     // dxflib writes only to a named file and keeps the state of its stream to itself: it
     // writes into an anonymous file in memory, and the text counts as whole only when its
     // last record came through.
@@ -345,8 +348,13 @@ QByteArray dxfText(const DrawingModel& model) {
         dw.close();
     }
     QByteArray text = memory.readAll();
-    if (!text.endsWith("  0\nEOF\n"))
+    if (!text.endsWith("  0\nEOF\n")) {
+        // The stream keeps the reason it stopped to itself; one more byte at the end gets it
+        // from the system again.
+        if (error && ::pwrite(fd, "\n", 1, text.size()) < 0)
+            *error = errno;
         return {};
+    }
     return text;
 }
 
@@ -357,10 +365,12 @@ QString saveDxf(const DrawingModel& model, const QString& path, ReadOnlyTarget r
     };
     if (readOnly == ReadOnlyTarget::Refuse && QFileInfo::exists(path) && isReadOnly(QFileInfo(path)))
         return failed(StringTable::pick("文件是只读的", "檔案是唯讀的", "the file is read-only"));
-    const QByteArray text = dxfText(model);
+    int stopped = 0;
+    const QByteArray text = dxfText(model, &stopped);
     if (text.isEmpty())
-        return failed(StringTable::pick("图形未能完整写出", "圖形未能完整寫出",
-                                        "the drawing could not be written in full"));
+        return failed(stopped ? filewrite::reason(stopped)
+                              : StringTable::pick("图形未能完整写出", "圖形未能完整寫出",
+                                                  "the drawing could not be written in full"));
     const QString reason = replaceFile(path, text);
     return reason.isEmpty() ? QString() : failed(reason);
 }

@@ -13,8 +13,9 @@ namespace host {
 
 enum class ReadOnlyTarget { Refuse, Replace };
 
-// The drawing's DXF text; empty when it could not be made in full.
-QByteArray dxfText(const DrawingModel& model);
+// The drawing's DXF text; empty when it could not be made in full, with the system's error in
+// *error where it gave one (a file-size limit, memory short).
+QByteArray dxfText(const DrawingModel& model, int* error = nullptr);
 
 // Replaces the file in one step (see replaceFile): a failure at any step keeps the old file.
 // Returns the error text for the user, or an empty text on success. A read-only target is

@@ -6,6 +6,7 @@
 #include "cad/host/HostWindow.h"
 #include "cad/host/StopSignals.h"
 #include "cad/protocol/HostMessages.h"
+#include "common/StartUp.h"
 #include "common/StringTable.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    startup::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DrawingHost"));
     StringTable::setLanguage(StringTable::languageFor(QLocale::system().uiLanguages()));

@@ -1,9 +1,11 @@
 // Drawing sheets: their fields, the bitmap a click on the picture writes, and what happens
-// when the file exists or cannot be written.
+// when the file exists or cannot be written (a bad folder, a file-size limit).
 
+#include "common/FileWrite.h"
 #include "platform/Folders.h"
 #include "shell/DrawingSheet.h"
 #include "shell/SheetBitmapWriter.h"
+#include "support/FileSizeLimit.h"
 #include "support/FormTest.h"
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cerrno>
 #include <set>
 
 namespace {
@@ -50,6 +53,17 @@ protected:
     }
 
     QString output(const QString& name) const { return QDir(outputs.path()).filePath(name); }
+
+    // A sheet whose part number names a file that is already there, holding "kept".
+    DrawingSheet* sheetOverAKeptFile(const char* name, const QString& partNumber) {
+        QFile old(output(partNumber + ".bmp"));
+        EXPECT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("kept");
+        old.close();
+        DrawingSheet* s = sheet(name);
+        type(s, "Text1_1", partNumber);
+        return s;
+    }
 
     QTemporaryDir outputs;
     QString previousOutput;
@@ -129,13 +143,7 @@ TEST_F(DrawingSheets, UnchangedPartNumberNamesTheFile) {
 
 TEST_F(DrawingSheets, ExistingFileIsReplacedOnlyWhenTheUserAgrees) {
     const QString path = output("TS-200.bmp");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("kept");
-    }
-    DrawingSheet* s = sheet("Form135");
-    type(s, "Text1_1", "TS-200");
+    DrawingSheet* s = sheetOverAKeptFile("Form135", "TS-200");
     prompts().answers = {PromptAnswer::No};
     clickPicture(s);
 
@@ -186,6 +194,28 @@ TEST_F(DrawingSheets, FailedWriteKeepsTheSheetOpenWithTheUsersEdits) {
     folders::setOutputFolder(outputs.path());
     clickPicture(s);
     EXPECT_TRUE(QFile::exists(output("ES-7.bmp")));
+}
+
+TEST_F(DrawingSheets, BitmapPastTheFileSizeLimitKeepsTheOldFileAndTheSheetOpen) {
+    const QString path = output("ES-7.bmp");
+    DrawingSheet* s = sheetOverAKeptFile("Form133", "ES-7");
+    prompts().answers = {PromptAnswer::Yes};
+    {
+        // Far below the bitmap's size: the write stops part way, as on a full disk.
+        const FileSizeLimit fullDisk(16 * 1024);
+        clickPicture(s);
+    }
+
+    ASSERT_EQ(prompts().requests.size(), 2);
+    const PromptRequest& failure = prompts().requests.last();
+    EXPECT_EQ(failure.icon, PromptIcon::Warning);
+    EXPECT_TRUE(failure.text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(failure.text.contains(filewrite::reason(EFBIG))) << qPrintable(failure.text);
+    EXPECT_EQ(readAll(path), "kept");
+    EXPECT_EQ(QDir(outputs.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ES-7.bmp"});
+    flush();
+    EXPECT_EQ(FormRegistry::find("Form133"), s);
+    EXPECT_EQ(s->text("Text1_1"), "ES-7");
 }
 
 struct NameCase {

@@ -1,8 +1,10 @@
-// Every test program starts here: an offscreen application, message boxes answered by the
+// Every test program starts here, as the programs do (a file-size limit fails a write rather
+// than ending the process): an offscreen application, message boxes answered by the
 // recorder, Simplified Chinese texts, outputs in a temporary folder, no printer, user data in a
 // temporary folder, a private runtime folder, and no power switch or drive tray that a test
 // could reach.
 
+#include "common/StartUp.h"
 #include "common/StringTable.h"
 #include "platform/CdTray.h"
 #include "platform/Database.h"
@@ -37,6 +39,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    startup::prepareProcess();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The single-copy lock of the main window lives in the runtime folder: test programs that

@@ -1,16 +1,18 @@
 // Saving replaces a file in one step: the modes a saved file gets, a write that fails part
 // way (a file-size limit, as on a full disk), read-only targets, and the error in each language.
 
-#include "FileSizeLimit.h"
 #include "cad/host/DrawingModel.h"
 #include "cad/host/DxfExport.h"
+#include "common/FileWrite.h"
 #include "common/StringTable.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 #include <sys/stat.h>
 
@@ -94,6 +96,7 @@ TEST_F(DxfSave, WriteCutShortByAFileSizeLimitKeepsTheOldFile) {
     }
 
     EXPECT_TRUE(error.contains(path())) << qPrintable(error);
+    EXPECT_TRUE(error.endsWith(filewrite::reason(EFBIG))) << qPrintable(error);
     EXPECT_EQ(contentsOf(path()), old);
     EXPECT_EQ(files(), QStringList{"drawing.dxf"});
 }

@@ -3,11 +3,11 @@
 // As dialog, the window and its dialogs stay clear of the palette, and view calls reach the
 // view.
 
-#include "FileSizeLimit.h"
 #include "cad/host/DrawingView.h"
 #include "cad/host/HostWindow.h"
 #include "cad/host/ScreenPlacement.h"
 #include "cad/protocol/HostMessages.h"
+#include "support/FileSizeLimit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
