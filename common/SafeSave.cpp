@@ -55,7 +55,7 @@ QString linkTarget(int folder, const QByteArray& link) {
 
 void fail(QString* error, int code) {
     if (error)
-        *error = qt_error_string(code);
+        *error = filewrite::reason(code);
 }
 
 QString randomSuffix() {
@@ -180,7 +180,7 @@ bool Walk::follow(int parent, const QString& part, const struct stat& link, QStr
     }
     const QString target = linkTarget(parent, native(part));
     if (target.isEmpty() || ++links > kMaxLinks) {
-        stop = qt_error_string(target.isEmpty() ? errno : ELOOP);
+        stop = filewrite::reason(target.isEmpty() ? errno : ELOOP);
         return false;
     }
     if (target.startsWith(u'/'))
@@ -280,12 +280,12 @@ bool write(const QString& path, const QByteArray& bytes, QString* error, Access 
     if (const int code = filewrite::writeAll(fd, bytes))
         reason = filewrite::reason(code);
     if (reason.isEmpty() && exists && access == Access::Usual && ::fchmod(fd, existing.st_mode & 07777) != 0)
-        reason = qt_error_string(errno);
+        reason = filewrite::reason(errno);
     if (reason.isEmpty() && ::fsync(fd) != 0)
-        reason = qt_error_string(errno);
+        reason = filewrite::reason(errno);
     ::close(fd);
     if (reason.isEmpty() && ::renameat(folder, tempName.constData(), folder, finalName.constData()) != 0)
-        reason = qt_error_string(errno);
+        reason = filewrite::reason(errno);
     if (!reason.isEmpty()) {
         ::unlinkat(folder, tempName.constData(), 0);
         if (error)

@@ -2,6 +2,7 @@
 // sticky folder that every user can write to, never one another user owns, wherever on the
 // path it lies.
 
+#include "common/FileWrite.h"
 #include "common/SafeSave.h"
 #include "common/StringTable.h"
 
@@ -152,7 +153,7 @@ TEST_F(SafeSave, PathsThatLeadToNoWritableFileAreRefusedWithTheSystemsReason) {
             continue; // root writes read-only files
         QString error;
         EXPECT_FALSE(safesave::write(at(c.path), "x", &error));
-        EXPECT_EQ(error, qt_error_string(c.code));
+        EXPECT_EQ(error, filewrite::reason(c.code));
     }
     EXPECT_EQ(read(at("own/victim.txt")), "precious\n");
     EXPECT_EQ(read(at("own/readonly.txt")), "kept\n");
