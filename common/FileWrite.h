@@ -11,8 +11,8 @@ namespace filewrite {
 // the reason the short one could not give.
 int writeAll(int fd, QByteArrayView bytes);
 
-// Why a file could not be written, for the user: the errors a save meets in the program's
-// language, any other as the system words it.
+// Why a file could not be written or made (a save, the drawing host's socket file), for the
+// user: the errors these meet in the program's language, any other as the system words it.
 QString reason(int code);
 
 } // namespace filewrite

@@ -1,5 +1,6 @@
 #include "cad/host/SocketListener.h"
 
+#include "common/FileWrite.h"
 #include "common/StringTable.h"
 
 #include <QDir>
@@ -29,34 +30,6 @@ bool socketAddress(const QByteArray& path, sockaddr_un& address) {
     return true;
 }
 
-// The reasons a socket file can fail to be made, in the user's language; a rarer one in the
-// words of the system.
-QString reasonFor(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return StringTable::pick("权限不足", "權限不足", "Permission denied");
-    case ENOENT:
-        return StringTable::pick("文件夹不存在", "資料夾不存在", "No such folder");
-    case ENOTDIR:
-        return StringTable::pick("路径中有一项不是文件夹", "路徑中有一項不是資料夾",
-                                 "A part of the path is not a folder");
-    case EROFS:
-        return StringTable::pick("文件系统只读", "檔案系統唯讀", "Read-only file system");
-    case ENOSPC:
-    case EDQUOT:
-        return StringTable::pick("磁盘空间不足", "磁碟空間不足", "No space left on the disk");
-    case EEXIST:
-        return StringTable::pick("此处刚出现了另一个文件", "此處剛出現了另一個檔案",
-                                 "Another file has just appeared there");
-    case EMFILE:
-    case ENFILE:
-        return StringTable::pick("打开的文件太多", "開啟的檔案太多", "Too many open files");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
-
 } // namespace
 
 SocketListener::SocketListener(QObject* parent) : QObject(parent) {}
@@ -75,7 +48,7 @@ SocketListener::~SocketListener() {
 }
 
 bool SocketListener::fail(const QString& what) {
-    error_ = what + QStringLiteral(": ") + reasonFor(errno);
+    error_ = what + QStringLiteral(": ") + filewrite::reason(errno);
     return false;
 }
 
