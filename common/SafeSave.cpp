@@ -242,7 +242,16 @@ bool write(const QString& path, const QByteArray& bytes, QString* error, Access 
         fail(error, folder < 0 ? walk.folderError() : EISDIR);
         return false;
     }
-    const QByteArray finalName = native(walk.name());
+    return writeIn(folder, walk.name(), bytes, error, access);
+}
+
+bool writeIn(int folder, const QString& name, const QByteArray& bytes, QString* error, Access access) {
+    // One name inside the folder; anything with a separator would be looked up by path again.
+    if (name.isEmpty() || name.contains(u'/') || name == u'.' || name == QStringLiteral("..")) {
+        fail(error, EINVAL);
+        return false;
+    }
+    const QByteArray finalName = native(name);
 
     struct stat existing {};
     const bool exists = ::fstatat(folder, finalName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;

@@ -36,4 +36,9 @@ QString resolve(const QString& path, QString* why = nullptr);
 bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr,
            Access access = Access::Usual);
 
+// The same write for the file `name` inside a folder already opened and checked (by descriptor,
+// with O_PATH or O_DIRECTORY): nothing is looked up by path, so the folder cannot be swapped.
+bool writeIn(int folder, const QString& name, const QByteArray& bytes, QString* error = nullptr,
+             Access access = Access::Usual);
+
 } // namespace safesave
