@@ -18,7 +18,7 @@ enum class Fault { None, NotCreated, NotAFolder, ForeignOwner, NotPrivate };
 // Makes the folder, creating it 0700 when missing. The checks and the mode change go through
 // one descriptor opened without following a link, so a folder swapped for a link meanwhile
 // is never the one changed.
-Fault makePrivate(const QString& folder) {
+Fault makePrivate(const QString& folder, Descriptor* held) {
     const QByteArray native = QFile::encodeName(folder);
     QDir().mkpath(QFileInfo(folder).absolutePath());
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
@@ -41,7 +41,7 @@ Fault makePrivate(const QString& folder) {
     else if ((seen.st_mode & 07777) != 0700 &&
              (::fchmod(fd, 0700) != 0 || ::fstat(fd, &seen) != 0 || (seen.st_mode & 077) != 0))
         fault = Fault::NotPrivate;
-    ::close(fd);
+    *held = Descriptor(fd);
     return fault;
 }
 
@@ -75,28 +75,41 @@ QString refusalText(Fault fault, const QString& folder) {
     return {};
 }
 
+PrivatePath checkedFolder(const QString& path, Descriptor held) {
+    return {path, {}, std::make_shared<const Descriptor>(std::move(held)), {}};
+}
+
 } // namespace
 
 PrivatePath PrivatePath::file(const QString& name) const {
     if (!usable())
         return *this;
-    return {QDir(path).filePath(name), {}};
+    return {QDir(path).filePath(name), {}, folder, name};
+}
+
+QString PrivatePath::anchored() const {
+    if (!folder || folder->get() < 0)
+        return path;
+    const QString anchor = QStringLiteral("/proc/self/fd/%1").arg(folder->get());
+    return fileName.isEmpty() ? anchor : anchor + u'/' + fileName;
 }
 
 PrivatePath privateFolder(const QString& runtimeFolder, const QString& name) {
-    if (!runtimeFolder.isEmpty() && makePrivate(runtimeFolder) == Fault::None)
-        return {runtimeFolder, {}};
+    Descriptor runtime;
+    if (!runtimeFolder.isEmpty() && makePrivate(runtimeFolder, &runtime) == Fault::None)
+        return checkedFolder(runtimeFolder, std::move(runtime));
     QString own = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (own.isEmpty())
         own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     // Without a folder of the user's own, a relative path would land wherever the program runs.
     if (own.isEmpty())
-        return {{}, refusalText(Fault::NotCreated, name)};
+        return PrivatePath::refused(refusalText(Fault::NotCreated, name));
     const QString folder = QDir(own).filePath(name);
-    const Fault fault = makePrivate(folder);
+    Descriptor held;
+    const Fault fault = makePrivate(folder, &held);
     if (fault != Fault::None)
-        return {{}, refusalText(fault, folder)};
-    return {folder, {}};
+        return PrivatePath::refused(refusalText(fault, folder));
+    return checkedFolder(folder, std::move(held));
 }
 
 QString sessionRuntimeFolder() {

@@ -9,16 +9,31 @@
 // the user, and private (0700) once its mode has been set. Anything else is refused rather
 // than used: a folder another user made first would receive the user's socket or records.
 
+#include "common/FolderWalk.h"
+
 #include <QString>
+#include <memory>
 
 // A private folder or a file in it; when the folder may not be used, why not.
 struct PrivatePath {
     QString path;    // empty when refused
     QString refusal; // names the folder, in the user's language; empty when usable
+    // The folder as it was checked, held open for as long as any copy of this lives; none for
+    // a path the user named on the command line, which is used as given.
+    std::shared_ptr<const Descriptor> folder;
+    QString fileName; // the file inside the folder; empty for the folder itself
+
+    // A path the user named, used as given; a refusal.
+    static PrivatePath given(const QString& path) { return {path, {}, nullptr, {}}; }
+    static PrivatePath refused(const QString& why) { return {{}, why, nullptr, {}}; }
 
     bool usable() const { return refusal.isEmpty(); }
     // The file `name` in this folder; a refused folder refuses its files alike.
     PrivatePath file(const QString& name) const;
+    // The path that reaches the same folder or file through the checked folder's descriptor
+    // (/proc/self/fd/N/...), never by the folder's name again: for calls that take a path
+    // (bind, connect, a lock). `path` when no folder was checked.
+    QString anchored() const;
 };
 
 // `runtimeFolder` is the session's runtime folder ("" when it has none); it is checked like

@@ -40,7 +40,7 @@ void setSingleCopyLockPath(const QString& path) {
     if (path.isEmpty())
         lockPath().reset();
     else
-        lockPath() = PrivatePath{path, {}};
+        lockPath() = PrivatePath::given(path);
 }
 
 bool claimSingleCopy() {

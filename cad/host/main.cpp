@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     parser.process(app);
     // Without a named socket the host listens in the user's private folder, and never in one
     // that another user could reach.
-    const PrivatePath socket = parser.isSet(socketOption) ? PrivatePath{parser.value(socketOption), {}}
+    const PrivatePath socket = parser.isSet(socketOption) ? PrivatePath::given(parser.value(socketOption))
                                                           : hostproto::defaultSocketName();
     if (!socket.usable()) {
         std::fprintf(stderr, "DrawingHost: %s\n", qPrintable(socket.refusal));
