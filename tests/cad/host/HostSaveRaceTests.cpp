@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <map>
+#include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +22,11 @@ struct Seen {
     QByteArray content;
     bool operator==(const Seen&) const = default;
 };
+
+void PrintTo(const Seen& seen, std::ostream* out) {
+    *out << "mode " << std::oct << seen.mode << std::dec << ", inode " << seen.inode << ", "
+         << seen.content.size() << " bytes";
+}
 
 // Every entry of the folder with what a change would show.
 std::map<QString, Seen> snapshot(const QString& folder) {
