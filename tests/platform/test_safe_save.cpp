@@ -180,16 +180,16 @@ TEST_F(SafeSave, WriteReplacesTheFileKeepingItsPermissionsAndLeavesNothingElse) 
     const struct {
         const char* path;
         QString reason;
-    } specials[] = {
+    } notFiles[] = {
         {"own/sub", filewrite::reason(EISDIR)},
         {"own/fifo", StringTable::text(9603)},
     };
-    for (const auto& special : specials) {
-        SCOPED_TRACE(special.path);
+    for (const auto& notFile : notFiles) {
+        SCOPED_TRACE(notFile.path);
         error.clear();
-        EXPECT_FALSE(safesave::write(at(special.path), "x", &error));
-        EXPECT_EQ(error, special.reason);
-        EXPECT_FALSE(QFileInfo(at(special.path)).isFile());
+        EXPECT_FALSE(safesave::write(at(notFile.path), "x", &error));
+        EXPECT_EQ(error, notFile.reason);
+        EXPECT_FALSE(QFileInfo(at(notFile.path)).isFile());
     }
 }
 
