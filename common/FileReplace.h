@@ -12,6 +12,7 @@
 // root, whom the system lets write anyway), or the user may not write it at all.
 bool isReadOnly(const QFileInfo& file);
 
-// Empty on success, else the reason in the system's words. A read-only target is replaced
-// and stays read-only, so a caller asks the user before.
+// Empty on success, else the reason in the system's words. The user's own read-only target is
+// replaced and stays read-only, so a caller asks the user before; one the user may not write
+// and does not own is refused.
 QString replaceFile(const QString& path, const QByteArray& bytes);

@@ -7,6 +7,10 @@ namespace startup {
 // program on the spot: the drawing being saved is lost and a half-written temporary file stays
 // behind. Ignored, the write fails with EFBIG instead, and the save reports it as it reports a
 // full disk.
+//
+// SIGTERM, SIGHUP and SIGINT still end the program as they would by default, but first remove
+// the temporary file of a save they cut short (where the file system gave it a name). One
+// that was ignored when the program started stays ignored.
 void prepareProcess();
 
 } // namespace startup

@@ -18,10 +18,13 @@ QString nextConnectionName() {
     return QStringLiteral("spirelta-db-%1").arg(++counter);
 }
 
-// Copies through a temporary name, so that a copy cut short never passes for the database,
-// and leaves the result readable and writable by the user only: it holds password hashes.
+// Copies through a temporary file that becomes the copy only once it is complete, so that a copy
+// cut short never passes for the database; the copy is readable and writable by the user only
+// from its first byte: it holds password hashes. Everything after the folder's walk happens
+// inside the folder it checked, and a copy another copy of the program made meanwhile is kept.
 bool copyForUser(const QString& source, const QString& target, QString* error) {
-    if (!QFileInfo::exists(source)) {
+    QFile in(source);
+    if (!in.exists()) {
         *error = QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(source));
         return false;
     }
@@ -29,34 +32,20 @@ bool copyForUser(const QString& source, const QString& target, QString* error) {
         *error = refused;
         return false;
     }
-    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
-        *error = QStringLiteral("cannot create %1")
-                     .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath()));
+    const QString folder = QFileInfo(target).absolutePath();
+    QString why;
+    if (!safesave::makeFolders(folder, &why)) {
+        *error = QStringLiteral("cannot create %1: %2").arg(QDir::toNativeSeparators(folder), why);
         return false;
     }
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    // The copy is private from its first byte: created 0600, then filled, then renamed.
-    QFile in(source);
-    QFile out(partial);
-    const bool copied =
-        in.open(QIODevice::ReadOnly) &&
-        out.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner) &&
-        out.write(in.readAll()) == in.size() && out.flush();
-    out.close();
-    if (!copied) {
-        QFile::remove(partial);
+    if (!in.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot copy %1 to %2")
                      .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target));
         return false;
     }
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        // Another copy of the program may have made it in the meantime.
-        if (!QFileInfo::exists(target)) {
-            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(target));
-            return false;
-        }
+    if (!safesave::write(target, in.readAll(), &why, safesave::Access::OwnerOnly, safesave::Existing::Keep)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(target), why);
+        return false;
     }
     return true;
 }

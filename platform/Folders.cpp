@@ -1,5 +1,7 @@
 #include "platform/Folders.h"
 
+#include "common/SafeSave.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +63,9 @@ QString outputFolder() {
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    QDir().mkpath(folder);
+    // Made folder by folder through the walk, so that a link swapped in on the way is never
+    // followed into a place it should not lead; a refusal shows at the save, with its reason.
+    safesave::makeFolders(folder);
     return QDir::cleanPath(folder);
 }
 
@@ -84,7 +88,7 @@ QString userDataFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty())
         folder = QDir::homePath() + QStringLiteral("/.local/share/spirelta");
-    QDir().mkpath(folder);
+    safesave::makeFolders(folder);
     return folder;
 }
 

@@ -4,6 +4,7 @@
 // temporary file is left in either folder.
 
 #include "common/SafeSave.h"
+#include "support/SaveFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,60 +13,13 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr uid_t kOtherUser = 65534;
 constexpr int kSaves = 1000;
-
-// A second process that exchanges two entries of a folder over and over until it is stopped,
-// as the user it is started as or as another user.
-class Exchanger {
-public:
-    // Returns 0 once the first exchange is done and the loop runs, or the errno that stopped it.
-    int start(int folder, const char* first, const char* second, bool asOtherUser) {
-        int ready[2];
-        if (::pipe2(ready, O_CLOEXEC) != 0)
-            return errno;
-        child = ::fork();
-        if (child < 0)
-            return errno;
-        if (child == 0) {
-            ::close(ready[0]);
-            int result = 0;
-            if (asOtherUser &&
-                (::setgroups(0, nullptr) != 0 || ::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
-                result = errno;
-            if (result == 0 && ::renameat2(folder, first, folder, second, RENAME_EXCHANGE) != 0)
-                result = errno;
-            (void)!::write(ready[1], &result, sizeof result);
-            ::close(ready[1]);
-            if (result != 0)
-                ::_exit(1);
-            for (;;)
-                ::renameat2(folder, first, folder, second, RENAME_EXCHANGE);
-        }
-        ::close(ready[1]);
-        int result = EPIPE;
-        (void)!::read(ready[0], &result, sizeof result);
-        ::close(ready[0]);
-        return result;
-    }
-    ~Exchanger() {
-        if (child > 0) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, nullptr, 0);
-        }
-    }
-
-private:
-    pid_t child = -1;
-};
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
@@ -101,14 +55,10 @@ void exchangeWhileSaving(bool attackerIsAnotherUser) {
     report.close();
     ino_t victimReport = inode(at("victim/report.txt"));
 
-    const int sticky =
-        ::open(QFile::encodeName(at("sticky")).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(sticky, 0);
     int replaced = 0;
     {
-        Exchanger attacker;
-        const int started = attacker.start(sticky, "shared", "evil", attackerIsAnotherUser);
-        ::close(sticky);
+        EntryExchanger attacker;
+        const int started = attacker.start(at("sticky"), "shared", "evil", attackerIsAnotherUser);
         if (started == EINVAL || started == ENOSYS)
             GTEST_SKIP() << "this file system cannot exchange two entries";
         ASSERT_EQ(started, 0) << qPrintable(qt_error_string(started));
