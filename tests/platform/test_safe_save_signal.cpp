@@ -57,8 +57,9 @@ TEST(SaveCutShort, TerminatedInTheMiddleOfASaveLeavesOnlyTheOldFile) {
                 ::kill(child, SIGTERM);
             ::kill(child, SIGCONT);
             ASSERT_EQ(::waitpid(child, &status, 0), child);
-            if (!caught)
+            if (!caught) {
                 ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+            }
         }
         ASSERT_TRUE(caught) << "the save was never caught writing its file";
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
