@@ -106,13 +106,12 @@ QString TempCleanup::userTempFolder() {
 
 TempCleanupResult TempCleanup::run() const {
     TempCleanupResult result;
-    const qint64 now = clock_().toSecsSinceEpoch();
-
-    // Listed, checked and removed inside one opened folder: a folder renamed or swapped for a
-    // link while we work cannot lead a removal anywhere else.
+    // Listed, checked and removed inside the folder opened here, first: a folder renamed or
+    // swapped for a link while we work cannot lead a removal anywhere else.
     const int folder = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return result;
+    const qint64 now = clock_().toSecsSinceEpoch();
     DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
     // Hidden files and links are never listed; the stat sees the entry itself, not a target.
     QVector<Candidate> candidates;
