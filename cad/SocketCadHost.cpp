@@ -38,12 +38,15 @@ void SocketCadHost::attach() {
     // One limit for the whole attach: a host that has stopped answering must not be waited
     // for once on the old connection and once more on a new one.
     const QDeadlineTimer deadline(kTimeoutMs);
+    // Looked at on every attach: the folder may have been replaced since the last one. The
+    // connection goes through the folder as it was checked, held open while attaching, so
+    // that a folder swapped meanwhile cannot pass the drawing to whoever listens in its place.
+    PrivatePath socket;
     if (userSocket_) {
-        // Looked at on every attach: the folder may have been replaced since the last one.
-        const PrivatePath socket = hostproto::defaultSocketName();
+        socket = hostproto::defaultSocketName();
         if (!socket.usable())
             throw HostError(call, socket.refusal);
-        socketName_ = socket.path;
+        socketName_ = socket.anchored();
     }
     if (socket_ && socket_->state() == QLocalSocket::ConnectedState) {
         try {
@@ -67,8 +70,11 @@ void SocketCadHost::connectOrStart(const QDeadlineTimer& deadline) {
     const QFileInfo program(hostProgram_);
     if (!program.isFile() || !program.isExecutable())
         throw HostError(call, QStringLiteral("找不到绘图主机程序：") + hostProgram_);
-    if (!launcher_(program.absoluteFilePath(), {QStringLiteral("--socket"), socketName_},
-                   program.absolutePath()))
+    // A host started for the user's own socket finds and checks that folder itself: the path
+    // through this process's descriptor means nothing to another process.
+    const QStringList arguments =
+        userSocket_ ? QStringList() : QStringList{QStringLiteral("--socket"), socketName_};
+    if (!launcher_(program.absoluteFilePath(), arguments, program.absolutePath()))
         throw HostError(call, QStringLiteral("无法启动绘图主机程序：") + hostProgram_);
     forgetActiveUcs();
     // The host needs a moment to open its window and its socket.

@@ -8,6 +8,11 @@
 // A folder that already exists is used only when it is a real folder (not a link), owned by
 // the user, and private (0700) once its mode has been set. Anything else is refused rather
 // than used: a folder another user made first would receive the user's socket or records.
+// The folders on the way to it count as well: one that another user owns, or may write to
+// without the sticky rule keeping them from the user's entries, could have the private folder
+// swapped for one of theirs after the check, and is refused alike. Missing folders are made
+// relative to the folder checked above them, and the private folder is used afterwards only
+// through the descriptor it was checked by (see anchored()).
 
 #include "common/FolderWalk.h"
 
@@ -42,5 +47,6 @@ struct PrivatePath {
 PrivatePath privateFolder(const QString& runtimeFolder, const QString& name);
 
 // The session's runtime folder when the session names one (XDG_RUNTIME_DIR) and Qt accepts it
-// as the user's private folder; "" otherwise. Qt's own substitute under /tmp is never taken.
+// as the user's private folder; "" otherwise. Qt's own substitute under /tmp is never taken,
+// nor a relative value, which the base-directory rules make invalid (XDG_CACHE_HOME alike).
 QString sessionRuntimeFolder();

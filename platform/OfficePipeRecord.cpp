@@ -3,9 +3,10 @@
 #include "common/SafeSave.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace officepipe {
@@ -26,12 +27,20 @@ QString randomName() {
     return QStringLiteral("spirelta-") + hex;
 }
 
-// The record counts only when it is this user's own and nobody else can write it.
-bool trustworthy(const QFileInfo& info) {
-    const QFile::Permissions others =
-        QFile::WriteGroup | QFile::WriteOther | QFile::ReadGroup | QFile::ReadOther;
-    return info.isFile() && !info.isSymLink() && info.ownerId() == ::getuid() &&
-           !(info.permissions() & others);
+// The recorded name, read from the record inside the checked folder. The record counts only
+// when it is this user's own file and nobody else can read or write it; its owner and mode are
+// those of the file opened, not of whatever the name leads to a moment later.
+QString readRecord(const PrivatePath& record) {
+    const int folder = record.folder ? record.folder->get() : AT_FDCWD;
+    const QByteArray name = QFile::encodeName(record.folder ? record.fileName : record.path);
+    const Descriptor fd(::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    struct stat seen {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &seen) != 0 || !S_ISREG(seen.st_mode) ||
+        seen.st_uid != ::getuid() || (seen.st_mode & 077) != 0)
+        return {};
+    char bytes[64];
+    const ssize_t length = ::read(fd.get(), bytes, sizeof bytes);
+    return length > 0 ? QString::fromLatin1(bytes, int(length)).trimmed() : QString();
 }
 
 } // namespace
@@ -47,7 +56,11 @@ PipeName renew() {
         return {{}, record.refusal};
     const QString name = randomName();
     // Without a record the name still serves this run; the next run simply starts anew.
-    safesave::write(record.path, name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
+    if (record.folder)
+        safesave::writeIn(record.folder->get(), record.fileName, name.toLatin1(), nullptr,
+                          safesave::Access::OwnerOnly);
+    else
+        safesave::write(record.path, name.toLatin1(), nullptr, safesave::Access::OwnerOnly);
     return {name, {}};
 }
 
@@ -55,12 +68,9 @@ PipeName recorded() {
     const PrivatePath record = recordPath();
     if (!record.usable())
         return {{}, record.refusal};
-    QFile file(record.path);
-    if (trustworthy(QFileInfo(file)) && file.open(QIODevice::ReadOnly)) {
-        const QString name = QString::fromLatin1(file.read(64)).trimmed();
-        if (validName().match(name).hasMatch())
-            return {name, {}};
-    }
+    const QString name = readRecord(record);
+    if (validName().match(name).hasMatch())
+        return {name, {}};
     return renew();
 }
 

@@ -15,9 +15,17 @@ std::optional<PrivatePath>& lockPath() {
     return path;
 }
 
-std::unique_ptr<QLockFile>& heldLock() {
-    static std::unique_ptr<QLockFile> lock;
-    return lock;
+// The lock is taken through the checked folder's descriptor, which must stay open for as long
+// as the lock is held, and until the lock file is removed: the folder is declared first so that
+// it goes last.
+struct HeldLock {
+    PrivatePath where;
+    std::unique_ptr<QLockFile> lock;
+};
+
+std::optional<HeldLock>& heldLock() {
+    static std::optional<HeldLock> held;
+    return held;
 }
 
 } // namespace
@@ -49,13 +57,14 @@ bool claimSingleCopy() {
     const PrivatePath path = singleCopyLockPath();
     if (!path.usable())
         return false;
-    auto lock = std::make_unique<QLockFile>(path.path);
+    // Through the folder as it was checked: a folder swapped since cannot receive the lock.
+    auto lock = std::make_unique<QLockFile>(path.anchored());
     // The lock lasts as long as the program runs, however long that is: only a dead owner
     // makes it stale, never its age.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0))
         return false;
-    heldLock() = std::move(lock);
+    heldLock() = HeldLock{path, std::move(lock)};
     return true;
 }
 

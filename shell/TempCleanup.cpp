@@ -1,7 +1,6 @@
 #include "shell/TempCleanup.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSet>
 #include <QVector>
@@ -9,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -28,7 +28,7 @@ size_t qHash(const FileId& id, size_t seed = 0) {
 }
 
 struct Candidate {
-    QByteArray path;
+    QByteArray name; // inside the folder opened once for the whole run
     FileId id;
 };
 
@@ -106,36 +106,46 @@ QString TempCleanup::userTempFolder() {
 
 TempCleanupResult TempCleanup::run() const {
     TempCleanupResult result;
-    const qint64 now = clock_().toSecsSinceEpoch();
-
-    // Hidden files and links are never listed; lstat below sees the entry itself, not a target.
-    QVector<Candidate> candidates;
-    QDirIterator it(folder_, QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QByteArray path = QFile::encodeName(it.next());
-        struct stat st;
-        if (::lstat(path.constData(), &st) == 0 && isStaleOwnFile(st, owner_, now))
-            candidates.append({path, {st.st_dev, st.st_ino}});
-    }
-    if (candidates.isEmpty())
+    // Listed, checked and removed inside the folder opened here, first: a folder renamed or
+    // swapped for a link while we work cannot lead a removal anywhere else.
+    const int folder = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
         return result;
+    const qint64 now = clock_().toSecsSinceEpoch();
+    DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+    // Hidden files and links are never listed; the stat sees the entry itself, not a target.
+    QVector<Candidate> candidates;
+    while (listing) {
+        const dirent* entry = ::readdir(listing);
+        if (!entry)
+            break;
+        if (entry->d_name[0] == '.')
+            continue;
+        struct stat st;
+        if (::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            isStaleOwnFile(st, owner_, now))
+            candidates.append({QByteArray(entry->d_name), {st.st_dev, st.st_ino}});
+    }
+    if (listing)
+        ::closedir(listing);
 
-    const QSet<FileId> inUse = filesInUse();
+    const QSet<FileId> inUse = candidates.isEmpty() ? QSet<FileId>() : filesInUse();
     for (const Candidate& c : candidates) {
         if (inUse.contains(c.id)) {
             ++result.keptInUse;
             continue;
         }
         struct stat st;
-        if (::lstat(c.path.constData(), &st) != 0 || !isStaleOwnFile(st, owner_, now) ||
-            !(FileId{st.st_dev, st.st_ino} == c.id))
+        if (::fstatat(folder, c.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !isStaleOwnFile(st, owner_, now) || !(FileId{st.st_dev, st.st_ino} == c.id))
             continue; // changed since it was listed: leave it
-        if (::unlink(c.path.constData()) == 0) {
+        if (::unlinkat(folder, c.name.constData(), 0) == 0) {
             ++result.removedFiles;
             result.removedBytes += qint64(st.st_size);
         } else if (errno != ENOENT) {
             ++result.failed;
         }
     }
+    ::close(folder);
     return result;
 }

@@ -41,12 +41,14 @@ int main(int argc, char** argv) {
     host::DrawingModel model;
     host::HostCalls calls(model);
     host::HostServer server(calls);
-    switch (server.listen(socket.path)) {
+    // The socket is made through the folder as it was checked, never through its name again.
+    switch (server.listen(socket.anchored())) {
     case host::HostServer::Start::AnotherHostAnswers:
         // One host per socket: the one that answers keeps the drawing.
         return 0;
     case host::HostServer::Start::Failed:
-        std::fprintf(stderr, "DrawingHost: %s\n", qPrintable(server.errorString()));
+        std::fprintf(stderr, "DrawingHost: %s\n",
+                     qPrintable(QString(server.errorString()).replace(socket.anchored(), socket.path)));
         return 1;
     case host::HostServer::Start::Listening:
         break;

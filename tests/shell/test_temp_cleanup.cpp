@@ -106,6 +106,22 @@ TEST_F(TempCleanupTest, AFileReallyOwnedByAnotherUserIsLeftAlone) {
     EXPECT_TRUE(QFile::exists(theirs));
 }
 
+TEST_F(TempCleanupTest, AFolderSwappedForALinkOnceTheRunHasBegunLeadsNoRemovalElsewhere) {
+    write(inFolder(QStringLiteral("old.txt")), 10, 5 * kDay);
+    const QString neighbour = write(outside + QStringLiteral("/old-outside.txt"), 10, 5 * kDay);
+    const QString moved = root.filePath(QStringLiteral("tmp-moved"));
+    // The clock is read once the run has begun: the folder's name then leads to the neighbour.
+    const auto swapThenTell = [&] {
+        EXPECT_TRUE(QDir().rename(folder, moved));
+        EXPECT_TRUE(QFile::link(outside, folder));
+        return now;
+    };
+    const TempCleanupResult result = TempCleanup(folder, swapThenTell, ::getuid()).run();
+    EXPECT_TRUE(QFile::exists(neighbour));
+    EXPECT_EQ(result.removedFiles, 1);
+    EXPECT_FALSE(QFile::exists(moved + QStringLiteral("/old.txt")));
+}
+
 TEST_F(TempCleanupTest, AMissingOrEmptyFolderRemovesNothing) {
     EXPECT_EQ(clean(now).removedFiles, 0);
     const TempCleanupResult missing =

@@ -81,3 +81,30 @@ CacheFolderInTest::~CacheFolderInTest() {
     else
         qunsetenv("XDG_RUNTIME_DIR");
 }
+
+SessionInTest::SessionInTest(const QString& home,
+                             std::initializer_list<std::pair<const char*, QByteArray>> set,
+                             const QString& working) {
+    for (const char* name : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+        saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        qunsetenv(name);
+    }
+    qputenv("HOME", QFile::encodeName(home));
+    for (const auto& [name, value] : set)
+        qputenv(name, value);
+    if (!working.isEmpty()) {
+        working_ = QDir::currentPath();
+        EXPECT_TRUE(QDir::setCurrent(working)) << qPrintable(working);
+    }
+}
+
+SessionInTest::~SessionInTest() {
+    for (const Saved& s : saved_) {
+        if (s.wasSet)
+            qputenv(s.name, s.value);
+        else
+            qunsetenv(s.name);
+    }
+    if (!working_.isEmpty())
+        QDir::setCurrent(working_);
+}

@@ -5,8 +5,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class PlantedFolder {
@@ -48,4 +50,25 @@ private:
     QByteArray runtime_;
     bool hadCache_;
     bool hadRuntime_;
+};
+
+// While it lives: HOME is `home`, the base-folder variables (XDG_CACHE_HOME, XDG_CONFIG_HOME,
+// XDG_RUNTIME_DIR) are unset but for those given, and the working folder is `working` when one
+// is given; all as they were afterwards.
+class SessionInTest {
+public:
+    SessionInTest(const QString& home, std::initializer_list<std::pair<const char*, QByteArray>> set,
+                  const QString& working = {});
+    ~SessionInTest();
+    SessionInTest(const SessionInTest&) = delete;
+    SessionInTest& operator=(const SessionInTest&) = delete;
+
+private:
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool wasSet;
+    };
+    std::vector<Saved> saved_;
+    QString working_;
 };
