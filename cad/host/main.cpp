@@ -42,9 +42,8 @@ int main(int argc, char** argv) {
     host::HostCalls calls(model);
     host::HostServer server(calls);
     switch (server.listen(socket.path)) {
-    case host::HostServer::Start::AnotherHostAnswers:
-        // One host per socket: the one that answers keeps the drawing.
-        return 0;
+    case host::HostServer::Start::AnotherHostServes:
+        // One host per socket: the one there keeps the drawing, and this one did not start.
     case host::HostServer::Start::Failed:
         std::fprintf(stderr, "DrawingHost: %s\n", qPrintable(server.errorString()));
         return 1;

@@ -47,10 +47,54 @@ std::optional<QByteArray> takeFrameBody(QByteArray& buffer) {
         return std::nullopt;
     QByteArray body = buffer.mid(4, length);
     buffer.remove(0, 4 + length);
+    // A large frame read whole leaves its room behind; a connection that then idles should not
+    // hold it.
+    if (buffer.capacity() > 2 * buffer.size() + 64 * 1024)
+        buffer.squeeze();
     return body;
 }
 
+namespace {
+
+// What QCborValue takes for each item it decodes, and for each array, map or tag besides.
+constexpr qint64 kItemCost = 16;
+constexpr qint64 kContainerCost = 96;
+// What every body may cost, however short: the smallest request's map and arguments.
+constexpr qint64 kLeastBudget = 4096;
+
+// Walks one value and all it holds, taking its cost off the budget; false once the budget is
+// spent, the nesting too deep, or the CBOR broken. The depth is bounded, and so is the recursion.
+bool fits(QCborStreamReader& reader, qint64& budget, int depth) {
+    budget -= kItemCost;
+    if (reader.isArray() || reader.isMap() || reader.isTag()) {
+        budget -= kContainerCost;
+        if (budget < 0 || depth >= kMaxNesting)
+            return false;
+        if (reader.isTag())
+            return reader.next() && fits(reader, budget, depth + 1);
+        if (!reader.enterContainer())
+            return false;
+        while (reader.lastError() == QCborError::NoError && reader.hasNext())
+            if (!fits(reader, budget, depth + 1))
+                return false;
+        return reader.lastError() == QCborError::NoError && reader.leaveContainer();
+    }
+    if (reader.isString() || reader.isByteArray())
+        budget -= reader.isLengthKnown() ? qint64(reader.length()) : 0;
+    return budget >= 0 && reader.lastError() == QCborError::NoError && reader.next();
+}
+
+} // namespace
+
+bool withinDecodingBudget(const QByteArray& body) {
+    QCborStreamReader reader(body);
+    qint64 budget = kLeastBudget + kDecodingCostPerByte * body.size();
+    return fits(reader, budget, 0);
+}
+
 std::optional<QCborMap> messageOf(const QByteArray& body) {
+    if (!withinDecodingBudget(body))
+        return std::nullopt;
     QCborStreamReader reader(body);
     const QCborValue value = QCborValue::fromCbor(reader);
     if (reader.lastError() != QCborError::NoError || reader.currentOffset() != body.size() || !value.isMap())
