@@ -111,8 +111,8 @@ public:
 
     // Helidraw sets two variables and a command line sets at most six others; a client that
     // makes up names could otherwise grow the host without end (a name holds up to
-    // kMaxTextLength characters). A thousand is far beyond any real use, and costs well under
-    // a megabyte.
+    // kMaxTextLength characters). A thousand is far beyond any real use, and at the longest
+    // names costs under a megabyte.
     static constexpr qsizetype kMaxVariables = 1000;
 
     // "name value " command lines set the variable of that name; unknown commands are ignored.

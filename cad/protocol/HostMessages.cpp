@@ -56,14 +56,17 @@ std::optional<QByteArray> takeFrameBody(QByteArray& buffer) {
 
 namespace {
 
-// What QCborValue takes for each item it decodes, and for each array, map or tag besides.
+// What QCborValue takes for each item it decodes, and for each array, map or tag besides. The
+// bytes of strings are kept as they came: together no more than the body itself.
 constexpr qint64 kItemCost = 16;
 constexpr qint64 kContainerCost = 96;
 // What every body may cost, however short: the smallest request's map and arguments.
 constexpr qint64 kLeastBudget = 4096;
 
 // Walks one value and all it holds, taking its cost off the budget; false once the budget is
-// spent, the nesting too deep, or the CBOR broken. The depth is bounded, and so is the recursion.
+// spent or the nesting too deep. Broken CBOR ends the walk but is left to the decoder, which
+// refuses it having read no more than was counted here. The depth is bounded, and so is the
+// recursion.
 bool fits(QCborStreamReader& reader, qint64& budget, int depth) {
     budget -= kItemCost;
     if (reader.isArray() || reader.isMap() || reader.isTag()) {
@@ -71,17 +74,20 @@ bool fits(QCborStreamReader& reader, qint64& budget, int depth) {
         if (budget < 0 || depth >= kMaxNesting)
             return false;
         if (reader.isTag())
-            return reader.next() && fits(reader, budget, depth + 1);
+            return !reader.next() || fits(reader, budget, depth + 1);
         if (!reader.enterContainer())
-            return false;
+            return true;
         while (reader.lastError() == QCborError::NoError && reader.hasNext())
             if (!fits(reader, budget, depth + 1))
                 return false;
-        return reader.lastError() == QCborError::NoError && reader.leaveContainer();
+        if (reader.lastError() == QCborError::NoError)
+            reader.leaveContainer();
+        return true;
     }
-    if (reader.isString() || reader.isByteArray())
-        budget -= reader.isLengthKnown() ? qint64(reader.length()) : 0;
-    return budget >= 0 && reader.lastError() == QCborError::NoError && reader.next();
+    if (budget < 0)
+        return false;
+    reader.next();
+    return true;
 }
 
 } // namespace

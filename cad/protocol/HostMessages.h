@@ -54,8 +54,9 @@ constexpr qint64 kDecodingCostPerByte = 8;
 // No message nests more than three deep (a request, its arguments, a point).
 constexpr int kMaxNesting = 8;
 
-// True when the body's values, decoded, stay within the cost above and kMaxNesting. It reads
-// the body without building anything, and stops as soon as the budget is spent.
+// False when the body's values, decoded, would pass the cost above or kMaxNesting. It reads the
+// body without building anything, and stops as soon as the budget is spent. A body that is not
+// well-formed CBOR is within the budget as far as it goes.
 bool withinDecodingBudget(const QByteArray& body);
 
 // The message a frame's body holds: exactly one CBOR map whose keys all differ, within the

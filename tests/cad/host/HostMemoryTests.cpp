@@ -11,25 +11,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QLocale>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
-
-// The host picks its language from the environment it inherits from the test.
-QString inHostLanguage(const char* zhCN, const char* zhTW, const char* en) {
-    switch (StringTable::languageFor(QLocale::system().uiLanguages())) {
-    case Language::ZhCN:
-        return QString::fromUtf8(zhCN);
-    case Language::ZhTW:
-        return QString::fromUtf8(zhTW);
-    case Language::EnUS:
-        break;
-    }
-    return QString::fromUtf8(en);
-}
 
 // One connection that sends many frames before it reads their replies.
 class Client {
