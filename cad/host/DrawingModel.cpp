@@ -351,7 +351,12 @@ void DrawingModel::sendCommand(const QString& line) {
 
 void DrawingModel::setVariable(const QString& name, int value) {
     requireValidText(name, TextUse::Name);
-    variables_[name.trimmed().toLower()] = QString::number(value);
+    const QString key = name.trimmed().toLower();
+    if (variables_.size() >= kMaxVariables && !variables_.contains(key))
+        throw ModelError(StringTable::pick("变量数将超过 %1", "變數數量將超過 %1",
+                                           "The drawing would hold more than %1 variables")
+                             .arg(kMaxVariables));
+    variables_[key] = QString::number(value);
 }
 
 QString DrawingModel::variable(const QString& name) const {

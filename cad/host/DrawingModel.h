@@ -109,8 +109,15 @@ public:
     void setViewDirection(Vec3 direction);
     Vec3 viewDirection() const { return viewDirection_; }
 
+    // Helidraw sets two variables and a command line sets at most six others; a client that
+    // makes up names could otherwise grow the host without end (a name holds up to
+    // kMaxTextLength characters). A thousand is far beyond any real use, and at the longest
+    // names costs under a megabyte.
+    static constexpr qsizetype kMaxVariables = 1000;
+
     // "name value " command lines set the variable of that name; unknown commands are ignored.
     void sendCommand(const QString& line);
+    // A variable not set yet is refused once kMaxVariables are; one already set may change.
     void setVariable(const QString& name, int value);
     // Variables by lower-case name, as text ("270d", "35").
     QString variable(const QString& name) const;

@@ -33,14 +33,33 @@ bool hostAnswers(const QString& name, int timeoutMs) {
     return false;
 }
 
+namespace {
+
+// Why a body that holds no message is refused.
+QCborMap refusalOf(const QByteArray& body) {
+    if (!hostproto::withinDecodingBudget(body))
+        return hostproto::failure(StringTable::pick("请求的项目太多或嵌套太深", "請求的項目太多或巢狀太深",
+                                                    "The request holds too many items or nests too deeply"));
+    return hostproto::failure(
+        StringTable::pick("请求格式无效", "請求格式無效", "The request is not well formed"));
+}
+
+} // namespace
+
 HostServer::HostServer(HostCalls& calls, QObject* parent) : QObject(parent), calls_(calls) {
     connect(&listener_, &SocketListener::accepted, this, &HostServer::accept);
 }
 
 HostServer::Start HostServer::listen(const QString& name) {
-    if (hostAnswers(name))
-        return Start::AnotherHostAnswers;
-    return listener_.listen(name) ? Start::Listening : Start::Failed;
+    switch (listener_.listen(name)) {
+    case SocketListener::Outcome::Listening:
+        return Start::Listening;
+    case SocketListener::Outcome::InUse:
+        return Start::AnotherHostServes;
+    case SocketListener::Outcome::Failed:
+        break;
+    }
+    return Start::Failed;
 }
 
 void HostServer::accept(int descriptor) {
@@ -92,10 +111,7 @@ void HostServer::read(QLocalSocket* socket) {
         // header told where it ends, so the next frame is read from the right place and the
         // connection carries on.
         const auto request = hostproto::messageOf(*body);
-        socket->write(hostproto::frame(
-            request ? calls_.handle(*request)
-                    : hostproto::failure(StringTable::pick("请求格式无效", "請求格式無效",
-                                                           "The request is not well formed"))));
+        socket->write(hostproto::frame(request ? calls_.handle(*request) : refusalOf(*body)));
         answered = true;
         emit requestHandled();
         if (socket->bytesToWrite() > kMaxUnreadReplyBytes) {

@@ -32,10 +32,12 @@ public:
     // Connections idle between frames are kept: Helidraw holds one per input window.
     static constexpr std::chrono::milliseconds kFrameTimeout = std::chrono::seconds(30);
 
-    enum class Start { Listening, AnotherHostAnswers, Failed };
-    // A host that already answers on the name keeps it; a socket file left behind by a
-    // host that crashed is removed first, any other file is left alone.
+    enum class Start { Listening, AnotherHostServes, Failed };
+    // A host that listens on the name keeps it, whether it answers, is busy or is full; only
+    // a socket file whose connections are refused (its host has gone) is replaced. Any other
+    // file is left alone.
     Start listen(const QString& name);
+    // Why the host does not listen, for either refusal.
     QString errorString() const { return listener_.errorString(); }
     // For connections accepted from now on (tests shorten it).
     void setFrameTimeout(std::chrono::milliseconds timeout) { frameTimeout_ = timeout; }

@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace host {
 
@@ -28,6 +30,49 @@ bool socketAddress(const QByteArray& path, sockaddr_un& address) {
         return false;
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     return true;
+}
+
+// Who is behind a socket file, by a connect that does not wait. Only a refused connection (or
+// no file) means that nobody listens. A listener that has not taken its queued connections yet
+// (busy, or stopped) still accepts ours into the queue, and one whose queue is full answers
+// EAGAIN: both hold a drawing.
+enum class Listener { Nobody, Someone, Unknown };
+
+Listener whoListens(const sockaddr_un& address) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return Listener::Unknown;
+    const int result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int error = result == 0 ? 0 : errno;
+    ::close(fd);
+    errno = error;
+    if (result == 0 || error == EAGAIN || error == EINPROGRESS)
+        return Listener::Someone;
+    if (error == ECONNREFUSED || error == ENOENT)
+        return Listener::Nobody;
+    return Listener::Unknown;
+}
+
+QString userName(uid_t uid) {
+    std::vector<char> buffer(4096);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
+}
+
+// Names the socket as the user gave it; the owner only when the host there is someone else's,
+// which a host run as root reaches.
+QString inUse(const QString& name, uid_t owner) {
+    if (owner == ::geteuid())
+        return StringTable::pick("已有绘图主机在使用此套接字：", "已有繪圖主機在使用此通訊端：",
+                                 "A drawing host already serves this socket: ") +
+               name;
+    return StringTable::pick("用户 %1 的绘图主机已在使用此套接字：", "使用者 %1 的繪圖主機已在使用此通訊端：",
+                             "A drawing host of user %1 already serves this socket: ")
+               .arg(userName(owner)) +
+           name;
 }
 
 } // namespace
@@ -52,13 +97,13 @@ bool SocketListener::fail(const QString& what) {
     return false;
 }
 
-bool SocketListener::listen(const QString& name) {
+SocketListener::Outcome SocketListener::listen(const QString& name) {
     const QString path = QFileInfo(name).absoluteFilePath();
     const QByteArray target = QFile::encodeName(path);
     sockaddr_un address;
     if (!socketAddress(target, address)) {
         error_ = StringTable::pick("套接字路径无效：", "通訊端路徑無效：", "Invalid socket path: ") + path;
-        return false;
+        return Outcome::Failed;
     }
     struct stat existing {};
     if (::lstat(target.constData(), &existing) == 0) {
@@ -66,11 +111,25 @@ bool SocketListener::listen(const QString& name) {
             error_ = StringTable::pick("不是套接字，未改动：", "不是通訊端，未變更：",
                                        "Not a socket, left unchanged: ") +
                      path;
-            return false;
+            return Outcome::Failed;
         }
-        ::unlink(target.constData());
+        switch (whoListens(address)) {
+        case Listener::Someone:
+            error_ = inUse(name, existing.st_uid);
+            return Outcome::InUse;
+        case Listener::Unknown:
+            fail(path);
+            return Outcome::Failed;
+        case Listener::Nobody:
+            ::unlink(target.constData());
+            break;
+        }
     }
+    return bindInPlace(path) ? Outcome::Listening : Outcome::Failed;
+}
 
+bool SocketListener::bindInPlace(const QString& path) {
+    const QByteArray target = QFile::encodeName(path);
     // Bound in a private folder beside the target and made the user's own before it is moved
     // into place, so that no other user can connect in between.
     QByteArray privateDir = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.host-XXXXXX";

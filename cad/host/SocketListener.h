@@ -17,9 +17,12 @@ public:
     explicit SocketListener(QObject* parent = nullptr);
     ~SocketListener() override;
 
-    // Replaces only a socket file left behind; any other kind of file at the path is kept and
-    // the listen fails.
-    bool listen(const QString& path);
+    enum class Outcome { Listening, InUse, Failed };
+    // Replaces only a socket file left behind, one whose connections are refused: a host that
+    // is full or too busy to answer still holds its drawing there, and keeps it (InUse). Any
+    // other kind of file at the path is kept and the listen fails.
+    Outcome listen(const QString& path);
+    // Why the listen did not happen, naming the path as it was given.
     QString errorString() const { return error_; }
 
 signals:
@@ -29,6 +32,7 @@ signals:
 private:
     void acceptPending();
     bool fail(const QString& what);
+    bool bindInPlace(const QString& path);
 
     int fd_ = -1;
     int spare_ = -1; // held back so that a newcomer can still be taken off the queue and closed

@@ -36,7 +36,8 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
     for (size_t i = 0; i < std::size(kSignals); ++i) {
         ::sigaction(kSignals[i], nullptr, &previous_[i]);
         // A host started in the background by a shell has SIGINT ignored, so that a Ctrl+C
-        // meant for the foreground leaves it running; it stays so.
+        // meant for the foreground leaves it running, and one started under nohup has SIGHUP
+        // ignored, so that it outlives its terminal; each stays so.
         if (previous_[i].sa_handler != SIG_IGN)
             ::sigaction(kSignals[i], &action, nullptr);
     }

@@ -43,9 +43,8 @@ int main(int argc, char** argv) {
     host::HostServer server(calls);
     // The socket is made through the folder as it was checked, never through its name again.
     switch (server.listen(socket.anchored())) {
-    case host::HostServer::Start::AnotherHostAnswers:
-        // One host per socket: the one that answers keeps the drawing.
-        return 0;
+    case host::HostServer::Start::AnotherHostServes:
+        // One host per socket: the one there keeps the drawing, and this one did not start.
     case host::HostServer::Start::Failed:
         std::fprintf(stderr, "DrawingHost: %s\n",
                      qPrintable(QString(server.errorString()).replace(socket.anchored(), socket.path)));

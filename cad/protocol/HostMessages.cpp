@@ -47,10 +47,60 @@ std::optional<QByteArray> takeFrameBody(QByteArray& buffer) {
         return std::nullopt;
     QByteArray body = buffer.mid(4, length);
     buffer.remove(0, 4 + length);
+    // A large frame read whole leaves its room behind; a connection that then idles should not
+    // hold it.
+    if (buffer.capacity() > 2 * buffer.size() + 64 * 1024)
+        buffer.squeeze();
     return body;
 }
 
+namespace {
+
+// What QCborValue takes for each item it decodes, and for each array, map or tag besides. The
+// bytes of strings are kept as they came: together no more than the body itself.
+constexpr qint64 kItemCost = 16;
+constexpr qint64 kContainerCost = 96;
+// What every body may cost, however short: the smallest request's map and arguments.
+constexpr qint64 kLeastBudget = 4096;
+
+// Walks one value and all it holds, taking its cost off the budget; false once the budget is
+// spent or the nesting too deep. Broken CBOR ends the walk but is left to the decoder, which
+// refuses it having read no more than was counted here. The depth is bounded, and so is the
+// recursion.
+bool fits(QCborStreamReader& reader, qint64& budget, int depth) {
+    budget -= kItemCost;
+    if (reader.isArray() || reader.isMap() || reader.isTag()) {
+        budget -= kContainerCost;
+        if (budget < 0 || depth >= kMaxNesting)
+            return false;
+        if (reader.isTag())
+            return !reader.next() || fits(reader, budget, depth + 1);
+        if (!reader.enterContainer())
+            return true;
+        while (reader.lastError() == QCborError::NoError && reader.hasNext())
+            if (!fits(reader, budget, depth + 1))
+                return false;
+        if (reader.lastError() == QCborError::NoError)
+            reader.leaveContainer();
+        return true;
+    }
+    if (budget < 0)
+        return false;
+    reader.next();
+    return true;
+}
+
+} // namespace
+
+bool withinDecodingBudget(const QByteArray& body) {
+    QCborStreamReader reader(body);
+    qint64 budget = kLeastBudget + kDecodingCostPerByte * body.size();
+    return fits(reader, budget, 0);
+}
+
 std::optional<QCborMap> messageOf(const QByteArray& body) {
+    if (!withinDecodingBudget(body))
+        return std::nullopt;
     QCborStreamReader reader(body);
     const QCborValue value = QCborValue::fromCbor(reader);
     if (reader.lastError() != QCborError::NoError || reader.currentOffset() != body.size() || !value.isMap())

@@ -46,9 +46,23 @@ bool announcesOversizedFrame(const QByteArray& buffer);
 // left as it is).
 std::optional<QByteArray> takeFrameBody(QByteArray& buffer);
 
-// The message a frame's body holds: exactly one CBOR map whose keys all differ. Nothing for
-// anything else: with bytes after the map or a key given twice, which part counts would be the
-// reader's guess, and the two ends could act on different requests.
+// Decoding a body into values may cost at most this many times its size (plus a little for the
+// smallest messages): a decoded item takes 16 bytes and an array or a map about 100 more, so
+// that a frame of one-byte empty arrays would otherwise cost a hundred times its size. Numbers
+// as Helidraw sends them (nine bytes each) cost less than twice theirs.
+constexpr qint64 kDecodingCostPerByte = 8;
+// No message nests more than three deep (a request, its arguments, a point).
+constexpr int kMaxNesting = 8;
+
+// False when the body's values, decoded, would pass the cost above or kMaxNesting. It reads the
+// body without building anything, and stops as soon as the budget is spent. A body that is not
+// well-formed CBOR is within the budget as far as it goes.
+bool withinDecodingBudget(const QByteArray& body);
+
+// The message a frame's body holds: exactly one CBOR map whose keys all differ, within the
+// decoding budget. Nothing for anything else: with bytes after the map or a key given twice,
+// which part counts would be the reader's guess, and the two ends could act on different
+// requests.
 std::optional<QCborMap> messageOf(const QByteArray& body);
 
 // Takes one complete message off the front of the buffer. Nothing while the frame is not

@@ -21,8 +21,9 @@ TEST_F(HostCommandLine, StopSignalEndsTheHostAndRemovesItsSocket) {
     hostSetup = [] {
         ::signal(SIGTERM, SIG_DFL);
         ::signal(SIGINT, SIG_DFL);
+        ::signal(SIGHUP, SIG_DFL);
     };
-    for (const int signalNumber : {SIGTERM, SIGINT}) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(strsignal(signalNumber));
         ASSERT_TRUE(startIdleHost());
         QProcess& host = *processes.back();
@@ -33,6 +34,18 @@ TEST_F(HostCommandLine, StopSignalEndsTheHostAndRemovesItsSocket) {
         struct stat left {};
         EXPECT_NE(::lstat(QFile::encodeName(socketName).constData(), &left), 0) << "the socket file is left";
     }
+
+    // Started in the background or under nohup: the signals it was told to ignore leave it running.
+    hostSetup = [] {
+        ::signal(SIGINT, SIG_IGN);
+        ::signal(SIGHUP, SIG_IGN);
+    };
+    ASSERT_TRUE(startIdleHost());
+    QProcess& host = *processes.back();
+    for (const int signalNumber : {SIGINT, SIGHUP})
+        ASSERT_EQ(::kill(pid_t(host.processId()), signalNumber), 0);
+    EXPECT_FALSE(host.waitForFinished(500)) << "an ignored signal ended the host";
+    EXPECT_TRUE(callHost("hello", {}).value("ok").toBool());
 }
 
 // The language comes from the desktop's settings, as in the host's window.

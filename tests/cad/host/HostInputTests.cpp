@@ -27,17 +27,8 @@ struct Reason {
     const char* en;
 };
 
-// The host picks its language from the environment it inherits from the test.
 QString inHostLanguage(const Reason& r) {
-    switch (StringTable::languageFor(QLocale::system().uiLanguages())) {
-    case Language::ZhCN:
-        return QString::fromUtf8(r.zhCN);
-    case Language::ZhTW:
-        return QString::fromUtf8(r.zhTW);
-    case Language::EnUS:
-        break;
-    }
-    return QString::fromUtf8(r.en);
+    return ::inHostLanguage(r.zhCN, r.zhTW, r.en);
 }
 
 struct Refused {

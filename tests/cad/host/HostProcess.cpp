@@ -3,9 +3,11 @@
 #include "cad/HostFactory.h"
 #include "cad/SocketCadHost.h"
 #include "cad/protocol/HostMessages.h"
+#include "common/StringTable.h"
 
 #include <QDir>
 #include <QLocalSocket>
+#include <QLocale>
 #include <QThread>
 
 namespace {
@@ -25,6 +27,18 @@ void installNoHost() {
 const bool noHostInstalled = (installNoHost(), true);
 
 } // namespace
+
+QString inHostLanguage(const char* zhCN, const char* zhTW, const char* en) {
+    switch (StringTable::languageFor(QLocale::system().uiLanguages())) {
+    case Language::ZhCN:
+        return QString::fromUtf8(zhCN);
+    case Language::ZhTW:
+        return QString::fromUtf8(zhTW);
+    case Language::EnUS:
+        break;
+    }
+    return QString::fromUtf8(en);
+}
 
 void HostProcess::SetUp() {
     FormTest::SetUp();

@@ -14,6 +14,9 @@
 #include <memory>
 #include <vector>
 
+// A text of the host in the language it picks from the environment it inherits from the test.
+QString inHostLanguage(const char* zhCN, const char* zhTW, const char* en);
+
 class HostProcess : public FormTest {
 protected:
     void SetUp() override;

@@ -176,7 +176,9 @@ TEST_F(HostProcess, SecondHostOnTheSameSocketLeaves) {
     second.setProcessEnvironment(env);
     second.start(program, {"--socket", socketName});
     ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
+    // It did not start, and says so, naming the socket.
+    EXPECT_NE(second.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(socketName));
     // The first host still holds the drawing.
     EXPECT_EQ(saved().counts["SPLINE"], 3);
 }
