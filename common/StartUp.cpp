@@ -2,6 +2,8 @@
 
 #include "common/SafeSave.h"
 
+#include <QByteArrayList>
+#include <QtGlobal>
 #include <csignal>
 
 namespace startup {
@@ -20,10 +22,35 @@ void endAfterCleanUp(int signalNumber) {
     ::raise(signalNumber);
 }
 
+bool isAbsolute(const QByteArray& path) {
+    return path.startsWith('/');
+}
+
 } // namespace
+
+void ignoreRelativeBaseFolders() {
+    for (const char* single :
+         {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+        if (qEnvironmentVariableIsSet(single) && !isAbsolute(qgetenv(single)))
+            qunsetenv(single);
+    }
+    for (const char* list : {"XDG_DATA_DIRS", "XDG_CONFIG_DIRS"}) {
+        if (!qEnvironmentVariableIsSet(list))
+            continue;
+        QByteArrayList kept;
+        for (const QByteArray& entry : qgetenv(list).split(':'))
+            if (isAbsolute(entry))
+                kept << entry;
+        if (kept.isEmpty())
+            qunsetenv(list);
+        else
+            qputenv(list, kept.join(':'));
+    }
+}
 
 void prepareProcess() {
     std::signal(SIGXFSZ, SIG_IGN);
+    ignoreRelativeBaseFolders();
     struct sigaction cleanUp {};
     cleanUp.sa_handler = endAfterCleanUp;
     sigemptyset(&cleanUp.sa_mask);
