@@ -341,6 +341,27 @@ INSTANTIATE_TEST_SUITE_P(
                     with({{8, "n"}, {11, "z"}, {13, "13"}, {20, ""}, {23, "nj"}, {26, "d"}})}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A part number that makes a file name as long as the file system allows saves under that
+// name, and nothing else is left in the output folder.
+TEST_F(DrawingSheets, EveryNameTheFileSystemTakesSaves) {
+    for (const int bytes : {240, 242, 254, 255}) {
+        SCOPED_TRACE(bytes);
+        const QString name = QString(bytes - 4, u'p') + ".bmp";
+        auto* sheet = open<DrawingSheet>(QStringLiteral("Form63"));
+        type(sheet, "Text1_1", name.chopped(4));
+        sheet->picture()->setFocus();
+        QTest::mouseClick(sheet->picture(), Qt::LeftButton, {}, QPoint(1, 1));
+        flush();
+        ASSERT_FALSE(prompts().requests.isEmpty());
+        EXPECT_EQ(prompts().requests.last().text,
+                  "已经保存为" + QDir::toNativeSeparators(QDir(outputs.path()).filePath(name)));
+        const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+        EXPECT_EQ(QDir(outputs.path()).entryList(all), QStringList{name});
+        EXPECT_TRUE(QFile::remove(QDir(outputs.path()).filePath(name)));
+        delete FormRegistry::find(QStringLiteral("Form63"));
+    }
+}
+
 TEST_F(DrawingSheets, CompressionSheetCaptionAndPicturePlace) {
     DrawingSheet* s = sheet("Form63");
     EXPECT_TRUE(s->windowTitle().startsWith("图纸预览：   修改下图中红色项目后"));
