@@ -8,7 +8,7 @@
 #include "platform/Folders.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
@@ -101,8 +101,10 @@ void CadPalette::buttonClick(int index) {
     } else if (quitAction()) {
         quitAction()();
     } else {
-        // The drawing stays in the host; Helidraw's windows go without asking.
-        QApplication::quit();
+        // The drawing stays in the host; Helidraw's windows go without asking. A quit that
+        // first asks every window to close would be cancelled by the input windows, which only
+        // hide when closed, so the event loop ends directly.
+        QCoreApplication::exit(0);
     }
 }
 
