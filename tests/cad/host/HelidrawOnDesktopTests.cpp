@@ -76,7 +76,8 @@ TEST_F(HelidrawOnDesktop, QuitEndsTheProgramOnOneClickWithAnInputWindowMinimised
     ASSERT_TRUE(helidraw);
     tool(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), helidraw->input.id});
     const QString inputId = helidraw->input.id;
-    ASSERT_TRUE(waitForWindow([&](const Window& w) { return w.id == inputId && w.hidden; }));
+    ASSERT_TRUE(waitForWindow([&](const Window& w) { return w.id == inputId && w.hidden; }))
+        << "the input window was not minimised";
     click(paletteButton(helidraw->palette, 7));
     EXPECT_TRUE(waitForExit(helidraw->pid, 3000)) << "Helidraw still runs after one click on quit";
 }
@@ -89,14 +90,14 @@ TEST_F(HelidrawOnDesktop, TheHostsQuestionStaysAboveTheInputWindows) {
     ASSERT_TRUE(question) << "the host asked nothing";
     EXPECT_GT(stackIndex(question->id), stackIndex(helidraw->input.id)) << "the question opened hidden";
 
-    // The user clicks the input window, which the window manager raises, and draws: the host
-    // refuses while it asks, and brings its question forward.
-    click(helidraw->input.frame.center());
+    // The user brings the input window forward from the palette and draws: the host refuses
+    // while it asks, and brings its question forward again.
+    click(paletteButton(helidraw->palette, 1));
+    const auto questionAbove = [&] { return stackIndex(question->id) > stackIndex(helidraw->input.id); };
+    ASSERT_TRUE(waitUntil([&] { return !questionAbove(); }, 3000)) << "the input window did not come forward";
     const auto refused = callHost(QStringLiteral("addLine"), {QCborArray{0, 0, 0}, QCborArray{2, 0, 0}});
     EXPECT_FALSE(refused.value(QStringLiteral("ok")).toBool());
-    const QDeadlineTimer deadline(3000);
-    while (stackIndex(question->id) < stackIndex(helidraw->input.id) && !deadline.hasExpired())
-        QThread::msleep(50);
+    waitUntil(questionAbove, 3000);
     EXPECT_GT(stackIndex(question->id), stackIndex(helidraw->input.id)) << "the question stayed hidden";
 }
 

@@ -166,14 +166,33 @@ std::optional<XDesktop::Window> XDesktop::waitForWindow(const std::function<bool
 }
 
 int XDesktop::stackIndex(const QString& id) {
-    const std::vector<Window> windows = stacking();
-    for (size_t i = 0; i < windows.size(); ++i)
-        if (windows[i].id == id)
-            return int(i);
+    const QString list =
+        tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    int index = 0;
+    for (const QRegularExpressionMatch& m :
+         QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(list)) {
+        if (m.captured() == id)
+            return index;
+        ++index;
+    }
     return -1;
 }
 
+bool XDesktop::waitUntil(const std::function<bool()>& condition, int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
 void XDesktop::click(QPoint at) {
+    // The pointer comes from elsewhere, as a user's does: a press where the pointer already
+    // rests can go to a tooltip shown meanwhile.
+    tool(QStringLiteral("xdotool"),
+         {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("0"), QStringLiteral("719")});
     tool(QStringLiteral("xdotool"),
          {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
           QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});

@@ -41,6 +41,8 @@ protected:
     std::optional<Window> waitForWindow(const std::function<bool(const Window&)>& match, int ms = 5000);
     // Position of the stacked window with this id, -1 when it is not there.
     int stackIndex(const QString& id);
+    // True once the condition holds, false when it still does not after the time given.
+    bool waitUntil(const std::function<bool()>& condition, int ms);
 
     // Runs an X tool on the display and gives its output.
     QString tool(const QString& program, const QStringList& args);
