@@ -2,6 +2,7 @@
 
 #include "cad/CadInputForm.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PaletteShape.h"
 #include "platform/DesktopServices.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 #include <QWindow>
@@ -132,9 +134,20 @@ void CadPalette::openHelp() {
                      PromptIcon::None, PromptButtons::Ok});
         return;
     }
-    if (!desktop::openDocument(path))
-        prompt::ask(this, {cad::programTitle(), QStringLiteral("没有可以打开 %1 的程序。").arg(name),
+    // The desktop's opener reports later whether a program took the document; the palette
+    // keeps answering meanwhile.
+    const QPointer<CadPalette> self(this);
+    desktop::openDocument(path, [self, name](bool opened) {
+        if (opened || !self)
+            return;
+        prompt::ask(self, {cad::programTitle(),
+                           StringTable::pick("无法打开 %1：没有可以打开它的程序，或该程序未能打开它。",
+                                             "無法開啟 %1：沒有可以開啟它的程式，或該程式未能開啟它。",
+                                             "%1 could not be opened: no program opens it, or the "
+                                             "program failed to.")
+                               .arg(name),
                            PromptIcon::None, PromptButtons::Ok});
+    });
 }
 
 void CadPalette::mousePressEvent(QMouseEvent* event) {

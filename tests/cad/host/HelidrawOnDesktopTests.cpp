@@ -101,35 +101,37 @@ TEST_F(HelidrawOnDesktop, TheHostsQuestionStaysAboveTheInputWindows) {
     EXPECT_GT(stackIndex(question->id), stackIndex(helidraw->input.id)) << "the question stayed hidden";
 }
 
-TEST_F(HelidrawOnDesktop, HelpThatNoProgramOpensIsReportedByName) {
-    // The desktop's opener finds no program for the document, as xdg-open reports it.
+// What the message says is checked in the palette's own tests; here, that it shows at all.
+TEST_F(HelidrawOnDesktop, HelpIsReportedWhenTheDesktopsOpenerFails) {
+    const struct {
+        const char* opener;
+        bool reported;
+    } cases[] = {{"exit 3", true}, {"exit 4", true}, {"exit 0", false}};
     QDir(runtime.path()).mkdir(QStringLiteral("bin"));
-    QFile opener(runtime.filePath(QStringLiteral("bin/xdg-open")));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\nexit 3\n");
-    opener.close();
-    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    for (const auto& c : cases) {
+        // The desktop's opener as xdg-open ends: 3 when no program takes the document, 4 when
+        // the program failed.
+        QFile opener(runtime.filePath(QStringLiteral("bin/xdg-open")));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write(QByteArray("#!/bin/sh\n") + c.opener + "\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
 
-    const qint64 pid = startProgram(QStringLiteral("Helidraw"), {},
-                                    {{QStringLiteral("PATH"), runtime.filePath(QStringLiteral("bin")) +
-                                                                  QStringLiteral(":/usr/bin:/bin")}});
-    const auto palette = waitForPalette(pid);
-    ASSERT_TRUE(palette);
-    click(paletteButton(*palette, 6));
-    const auto box = waitForWindow([&](const Window& w) { return w.pid == pid && w.transient; });
-    ASSERT_TRUE(box) << "nothing was shown";
-    // The message box gives its text to the clipboard, where it is read back.
-    tool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box->id});
-    tool(QStringLiteral("xdotool"),
-         {QStringLiteral("key"), QStringLiteral("--window"), box->id, QStringLiteral("ctrl+c")});
-    QString text;
-    const QDeadlineTimer deadline(3000);
-    while (!text.contains(QLatin1String("帮助文档")) && !deadline.hasExpired()) {
-        QThread::msleep(100);
-        text = tool(QStringLiteral("xclip"),
-                    {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        const qint64 pid = startProgram(QStringLiteral("Helidraw"), {},
+                                        {{QStringLiteral("PATH"), runtime.filePath(QStringLiteral("bin")) +
+                                                                      QStringLiteral(":/usr/bin:/bin")}});
+        const auto palette = waitForPalette(pid);
+        ASSERT_TRUE(palette) << c.opener;
+        click(paletteButton(*palette, 6));
+        const auto box = waitForWindow([&](const Window& w) { return w.pid == pid && w.transient; },
+                                       c.reported ? 5000 : 1500);
+        EXPECT_EQ(bool(box), c.reported) << c.opener;
+        if (box)
+            EXPECT_EQ(box->title, QStringLiteral("Helidraw")) << c.opener;
+        click(paletteButton(*palette, 7));
+        if (!box)
+            EXPECT_TRUE(waitForExit(pid, 3000)) << c.opener;
     }
-    EXPECT_TRUE(text.contains(QLatin1String("帮助文档.html"))) << qPrintable(text);
 }
 
 TEST_F(HelidrawOnDesktop, SaveAsOnASmallScaledScreenStaysBelowThePalette) {
