@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 namespace host {
 
@@ -120,7 +121,12 @@ private:
 
 QRect paletteFreeArea(const QScreen* screen) {
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    return available.adjusted(0, paletteshape::outerHeight(), 0, 0);
+    const QRect area = available.adjusted(0, paletteshape::outerHeight(), 0, 0);
+    // At a fractional scale the window system rounds every edge to whole device pixels, each
+    // way, so that a frame that fits exactly can reach a pixel into the palette or off the
+    // screen; a pixel kept free on each side takes the rounding.
+    const qreal scale = screen ? screen->devicePixelRatio() : 1;
+    return scale == std::floor(scale) ? area : area.adjusted(1, 1, -1, -1);
 }
 
 void placeWindow(QWidget* window, const QSize& preferred) {
