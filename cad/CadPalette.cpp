@@ -2,16 +2,18 @@
 
 #include "cad/CadInputForm.h"
 #include "common/Prompt.h"
+#include "common/StringTable.h"
 #include "common/ui/FormRegistry.h"
 #include "common/ui/PaletteShape.h"
 #include "platform/DesktopServices.h"
 #include "platform/Folders.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 #include <QWindow>
@@ -101,8 +103,10 @@ void CadPalette::buttonClick(int index) {
     } else if (quitAction()) {
         quitAction()();
     } else {
-        // The drawing stays in the host; Helidraw's windows go without asking.
-        QApplication::quit();
+        // The drawing stays in the host; Helidraw's windows go without asking. A quit that
+        // first asks every window to close would be cancelled by the input windows, which only
+        // hide when closed, so the event loop ends directly.
+        QCoreApplication::exit(0);
     }
 }
 
@@ -130,9 +134,20 @@ void CadPalette::openHelp() {
                      PromptIcon::None, PromptButtons::Ok});
         return;
     }
-    if (!desktop::openDocument(path))
-        prompt::ask(this, {cad::programTitle(), QStringLiteral("没有可以打开 %1 的程序。").arg(name),
+    // The desktop's opener reports later whether a program took the document; the palette
+    // keeps answering meanwhile.
+    const QPointer<CadPalette> self(this);
+    desktop::openDocument(path, [self, name](bool opened) {
+        if (opened || !self)
+            return;
+        prompt::ask(self, {cad::programTitle(),
+                           StringTable::pick("无法打开 %1：没有可以打开它的程序，或该程序未能打开它。",
+                                             "無法開啟 %1：沒有可以開啟它的程式，或該程式未能開啟它。",
+                                             "%1 could not be opened: no program opens it, or the "
+                                             "program failed to.")
+                               .arg(name),
                            PromptIcon::None, PromptButtons::Ok});
+    });
 }
 
 void CadPalette::mousePressEvent(QMouseEvent* event) {

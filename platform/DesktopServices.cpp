@@ -1,9 +1,11 @@
 #include "platform/DesktopServices.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QVariant>
 
 namespace desktop {
 
@@ -14,6 +16,36 @@ public:
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
     bool startDetached(const QString& path) override { return QProcess::startDetached(path, {}); }
+
+    // The desktop's opener is counted as having opened the document only when it ends without
+    // an error: starting it says nothing, since it fails when no program takes the document.
+    // It runs beside the event loop, as it may wait for the program it started.
+    void openDocument(const QString& path, const std::function<void(bool)>& done) override {
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty()) {
+            done(openUrl(QUrl::fromLocalFile(path)));
+            return;
+        }
+        auto* process = new QProcess(QCoreApplication::instance());
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        auto finish = [process, done](bool opened) {
+            if (process->property("reported").toBool())
+                return;
+            process->setProperty("reported", true);
+            process->deleteLater();
+            done(opened);
+        };
+        QObject::connect(process, &QProcess::finished, process,
+                         [finish](int code, QProcess::ExitStatus status) {
+                             finish(status == QProcess::NormalExit && code == 0);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process, [finish](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                finish(false);
+        });
+        process->start(opener, {path});
+    }
 };
 
 SystemBackend systemBackend;
@@ -34,6 +66,15 @@ bool composeMail(const QString& address) {
     url.setScheme(QStringLiteral("mailto"));
     url.setPath(address);
     return current->openUrl(url);
+}
+
+void openDocument(const QString& path, const std::function<void(bool)>& done) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        done(false);
+        return;
+    }
+    current->openDocument(info.absoluteFilePath(), done);
 }
 
 bool openDocument(const QString& path) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 namespace desktop {
 
@@ -20,6 +21,12 @@ public:
     virtual QString findProgram(const QString& name) = 0;
     // Starts the program at that path without arguments and without waiting for it.
     virtual bool startDetached(const QString& path) = 0;
+    // Hands an existing local document to the desktop's handler and tells `done` whether the
+    // handler opened it: at once, or later from the event loop when the desktop's opener has
+    // ended.
+    virtual void openDocument(const QString& path, const std::function<void(bool)>& done) {
+        done(openUrl(QUrl::fromLocalFile(path)));
+    }
 };
 
 // Installs the backend used from now on (not owned); nullptr restores the system one.
@@ -33,6 +40,10 @@ bool composeMail(const QString& address = {});
 // Opens a local document with the desktop's handler. False when the file does not exist
 // (nothing is handed to the desktop then) or no handler took it.
 bool openDocument(const QString& path);
+
+// The same without waiting for the desktop: `done` learns whether the document was opened,
+// false also when the desktop's opener found no program for it or failed.
+void openDocument(const QString& path, const std::function<void(bool opened)>& done);
 
 // Absolute path of the first of the programs that is installed, or an empty text.
 QString findFirstInstalled(const QStringList& programNames);

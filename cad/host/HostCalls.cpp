@@ -96,11 +96,14 @@ QCborMap HostCalls::handle(const QCborMap& request) {
         return hostproto::failure(QStringLiteral("请求无效"));
     // While the user is asked what becomes of the drawing, a spring drawn meanwhile would be
     // dropped or saved unseen: only the greeting is answered, so that Helidraw names the reason.
-    if (asking_ && name.toString() != u"hello")
+    if (asking_ && name.toString() != u"hello") {
+        if (onRefusedWhileAsking)
+            onRefusedWhileAsking();
         return hostproto::failure(StringTable::pick("绘图主机正在询问是否保存图形，请先回答它",
                                                     "繪圖主機正在詢問是否儲存圖形，請先回答它",
                                                     "The drawing host is asking whether to save the "
                                                     "drawing; answer it first"));
+    }
     try {
         return hostproto::success(call(name.toString(), args.toArray()));
     } catch (const ModelError& e) {

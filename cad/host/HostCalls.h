@@ -25,6 +25,9 @@ public:
     std::function<void()> onZoomExtents;
     // Saving is for tests and the bench: returns an error text, empty on success.
     std::function<QString(const QString&)> onSaveDxf;
+    // Told when a call is refused because the window is asking the user (see Asking), so that
+    // the question comes where the user, who is trying to draw, sees it.
+    std::function<void()> onRefusedWhileAsking;
 
     // Held while the window asks the user whether the drawing may go: calls are refused then.
     class Asking {

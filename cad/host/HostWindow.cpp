@@ -75,11 +75,15 @@ HostWindow::HostWindow(DrawingModel& model, HostCalls& calls) : model_(model), c
     };
     calls.onZoomExtents = [this] { view_->showAll(); };
     calls.onSaveDxf = [this](const QString& path) { return saveDxf(model_, path); };
+    // Helidraw's windows may cover the question the user has not seen: it comes forward when
+    // Helidraw's call is refused because of it.
+    calls.onRefusedWhileAsking = [] { bringForward(QApplication::activeModalWidget()); };
 }
 
 int HostWindow::ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, windowTitle(), text, buttons, this);
     keepClearOfPalette(&box);
+    keepInFront(&box);
     return runMessage ? runMessage(box) : box.exec();
 }
 
@@ -114,6 +118,7 @@ std::unique_ptr<QFileDialog> HostWindow::saveDialog() {
         d->setDefaultSuffix(filter == kDxfFilter ? QStringLiteral("dxf") : QString());
     });
     keepClearOfPalette(d);
+    keepInFront(d);
     return dialog;
 }
 

@@ -5,9 +5,12 @@
 #include <QDialog>
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 namespace host {
 
@@ -83,11 +86,47 @@ public:
     }
 };
 
+// Window managers stack a dialog together with the window it belongs to, so a dialog above
+// other windows while its window is not stays under Helidraw's windows (openbox does so); the
+// window it belongs to stays above other windows too while one of its dialogs is shown.
+class FrontOnShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show) {
+            keepOwnerAbove(dialog, +1);
+            // The window manager stacks a window when it maps it, after this event.
+            QTimer::singleShot(0, dialog, [dialog] { bringForward(dialog); });
+        } else if (event->type() == QEvent::Hide) {
+            keepOwnerAbove(dialog, -1);
+        }
+        return false;
+    }
+
+private:
+    static void keepOwnerAbove(QWidget* dialog, int change) {
+        QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+        if (!owner || !owner->windowHandle() || owner->windowFlags() & Qt::WindowStaysOnTopHint)
+            return;
+        const char* const kShown = "dialogsShownInFront";
+        const int shown = std::max(0, owner->property(kShown).toInt() + change);
+        owner->setProperty(kShown, shown);
+        // The window itself, without the widget, so that the window stays where it is.
+        owner->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, shown > 0);
+    }
+};
+
 } // namespace
 
 QRect paletteFreeArea(const QScreen* screen) {
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    return available.adjusted(0, paletteshape::outerHeight(), 0, 0);
+    const QRect area = available.adjusted(0, paletteshape::outerHeight(), 0, 0);
+    // At a fractional scale the window system rounds every edge to whole device pixels, each
+    // way, so that a frame that fits exactly can reach a pixel into the palette or off the
+    // screen; a pixel kept free on each side takes the rounding.
+    const qreal scale = screen ? screen->devicePixelRatio() : 1;
+    return scale == std::floor(scale) ? area : area.adjusted(1, 1, -1, -1);
 }
 
 void placeWindow(QWidget* window, const QSize& preferred) {
@@ -98,6 +137,18 @@ void placeWindow(QWidget* window, const QSize& preferred) {
 
 void keepClearOfPalette(QDialog* dialog) {
     dialog->installEventFilter(new PaletteClearance(dialog));
+}
+
+void keepInFront(QDialog* dialog) {
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog->installEventFilter(new FrontOnShow(dialog));
+}
+
+void bringForward(QWidget* window) {
+    if (!window || !window->isVisible())
+        return;
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace host

@@ -22,4 +22,12 @@ void placeWindow(QWidget* window, const QSize& preferred);
 // moved into the area, the dialog made smaller where it would not fit.
 void keepClearOfPalette(QDialog* dialog);
 
+// Helidraw's input windows stay above other windows and open in the middle of the screen,
+// where the dialog opens too: the dialog stays above other windows as well, and comes to the
+// front, active, each time it is shown.
+void keepInFront(QDialog* dialog);
+
+// Raises the window above the others of its layer and makes it the active one.
+void bringForward(QWidget* window);
+
 } // namespace host

@@ -6,6 +6,7 @@
 #include "platform/DesktopServices.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QScreen>
 #include <QStyle>
@@ -223,6 +224,30 @@ TEST_F(PaletteTest, HelpPageWithoutAHandlerIsReported) {
     desktop::setBackend(nullptr);
     ASSERT_EQ(prompts().requests.size(), 1);
     EXPECT_TRUE(prompts().lastText().contains("帮助文档.html"));
+}
+
+TEST_F(PaletteTest, HelpTheDesktopsOpenerFailsOnIsReportedByNameWithoutWaiting) {
+    // The desktop's own opener, found on the search path, ends after a while saying that no
+    // program takes the document, as xdg-open does.
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nsleep 0.3\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    palette->buttonClick(6);
+    // The palette goes on answering while the opener runs.
+    EXPECT_TRUE(prompts().requests.isEmpty());
+    QDeadlineTimer deadline(5000);
+    while (prompts().requests.isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    qputenv("PATH", path);
+    ASSERT_EQ(prompts().requests.size(), 1);
+    EXPECT_TRUE(prompts().lastText().contains(QStringLiteral("帮助文档.html")))
+        << qPrintable(prompts().lastText());
+    EXPECT_EQ(prompts().requests.first().title, QStringLiteral("Helidraw"));
 }
 
 TEST_F(PaletteTest, QuitEndsTheProgramWithoutQuestions) {
