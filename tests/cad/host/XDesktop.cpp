@@ -24,7 +24,7 @@ int number(const QString& text, const QString& pattern) {
 } // namespace
 
 void XDesktop::SetUp() {
-    for (const char* needed : {"Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "wmctrl", "xclip"})
+    for (const char* needed : {"Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "wmctrl"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(needed)).isEmpty())
             GTEST_SKIP() << needed << " is not installed (scripts/setup installs it)";
     ASSERT_TRUE(runtime.isValid());
