@@ -126,11 +126,13 @@ TEST_F(HelidrawOnDesktop, HelpIsReportedWhenTheDesktopsOpenerFails) {
         const auto box = waitForWindow([&](const Window& w) { return w.pid == pid && w.transient; },
                                        c.reported ? 5000 : 1500);
         EXPECT_EQ(bool(box), c.reported) << c.opener;
-        if (box)
+        if (box) {
             EXPECT_EQ(box->title, QStringLiteral("Helidraw")) << c.opener;
+        }
         click(paletteButton(*palette, 7));
-        if (!box)
+        if (!box) {
             EXPECT_TRUE(waitForExit(pid, 3000)) << c.opener;
+        }
     }
 }
 
