@@ -3,14 +3,13 @@
 // under Helidraw's input windows, help that cannot be opened is reported, and on a small scaled
 // screen the host's dialogs stay below the palette.
 
+#include "HostProcess.h"
 #include "XDesktop.h"
 #include "cad/protocol/HostMessages.h"
 
 #include <QCborArray>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QThread>
 
 namespace {
@@ -19,21 +18,7 @@ class HelidrawOnDesktop : public XDesktop {
 protected:
     // One call to the host on the session's socket, as Helidraw makes it.
     QCborMap callHost(const QString& call, const QCborArray& args) {
-        QLocalSocket socket;
-        socket.connectToServer(QDir(runtime.path()).filePath(QStringLiteral("helidraw-host.socket")));
-        if (!socket.waitForConnected(2000))
-            return {};
-        socket.write(hostproto::frame(hostproto::request(call, args)));
-        QByteArray buffer;
-        const QDeadlineTimer deadline(5000);
-        while (!deadline.hasExpired()) {
-            bool malformed = false;
-            if (auto reply = hostproto::takeFrame(buffer, malformed))
-                return *reply;
-            socket.waitForReadyRead(100);
-            buffer.append(socket.readAll());
-        }
-        return {};
+        return callHostOn(QDir(runtime.path()).filePath(QStringLiteral("helidraw-host.socket")), call, args);
     }
 
     // Helidraw with its palette shown and the compression window opened from it.

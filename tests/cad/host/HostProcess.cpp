@@ -5,6 +5,7 @@
 #include "cad/protocol/HostMessages.h"
 #include "common/StringTable.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
 #include <QLocale>
@@ -81,13 +82,15 @@ bool HostProcess::start(const QString& p, const QStringList& args, const QString
     return started;
 }
 
-QCborMap HostProcess::callHost(const QString& call, const QCborArray& args) {
+QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args) {
     QLocalSocket socket;
     socket.connectToServer(socketName);
-    EXPECT_TRUE(socket.waitForConnected(2000));
+    if (!socket.waitForConnected(2000))
+        return {};
     socket.write(hostproto::frame(hostproto::request(call, args)));
     QByteArray buffer;
-    for (int i = 0; i < 100; ++i) {
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
         bool malformed = false;
         if (auto reply = hostproto::takeFrame(buffer, malformed))
             return *reply;
@@ -95,6 +98,12 @@ QCborMap HostProcess::callHost(const QString& call, const QCborArray& args) {
         buffer.append(socket.readAll());
     }
     return {};
+}
+
+QCborMap HostProcess::callHost(const QString& call, const QCborArray& args) {
+    const QCborMap reply = callHostOn(socketName, call, args);
+    EXPECT_FALSE(reply.isEmpty()) << "no reply to " << qPrintable(call);
+    return reply;
 }
 
 DxfContents HostProcess::saved() {

@@ -17,6 +17,10 @@
 // A text of the host in the language it picks from the environment it inherits from the test.
 QString inHostLanguage(const char* zhCN, const char* zhTW, const char* en);
 
+// One call to the host listening on the socket, as Helidraw makes it; an empty map when the host
+// cannot be reached or gives no reply within a few seconds.
+QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args);
+
 class HostProcess : public FormTest {
 protected:
     void SetUp() override;
