@@ -68,7 +68,7 @@ void XDesktop::TearDown() {
 }
 
 QProcess* XDesktop::startGroup(const QString& program, const QStringList& args,
-                               const QMap<QString, QString>& env) {
+                               const QMap<QString, QString>& env, std::function<void()> inChild) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     for (auto it = env.begin(); it != env.end(); ++it) {
@@ -79,7 +79,11 @@ QProcess* XDesktop::startGroup(const QString& program, const QStringList& args,
     }
     process->setProcessEnvironment(e);
     process->setWorkingDirectory(runtime.path());
-    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    process->setChildProcessModifier([inChild = std::move(inChild)] {
+        ::setpgid(0, 0);
+        if (inChild)
+            inChild();
+    });
     if (program != u"Xvfb")
         process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
@@ -93,11 +97,11 @@ QString XDesktop::binary(const QString& name) const {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 }
 
-qint64 XDesktop::startProgram(const QString& name, const QStringList& args,
-                              const QMap<QString, QString>& env) {
+qint64 XDesktop::startProgram(const QString& name, const QStringList& args, const QMap<QString, QString>& env,
+                              std::function<void()> inChild) {
     QMap<QString, QString> all = commonEnv;
     all.insert(env);
-    return startGroup(binary(name), args, all)->processId();
+    return startGroup(binary(name), args, all, std::move(inChild))->processId();
 }
 
 bool XDesktop::waitForExit(qint64 pid, int ms) {

@@ -30,9 +30,10 @@ protected:
         QRect frame;            // with the frame the window manager draws
     };
 
-    // Starts a program of the build on the display; `env` adds to or replaces the environment.
+    // Starts a program of the build on the display; `env` adds to or replaces the environment,
+    // `inChild` runs in the child before the program starts (what it sets lasts across exec).
     qint64 startProgram(const QString& name, const QStringList& args = {},
-                        const QMap<QString, QString>& env = {});
+                        const QMap<QString, QString>& env = {}, std::function<void()> inChild = {});
     bool waitForExit(qint64 pid, int ms);
 
     // Bottom to top, as the window manager stacks them.
@@ -59,6 +60,7 @@ protected:
     QMap<QString, QString> commonEnv;
 
 private:
-    QProcess* startGroup(const QString& program, const QStringList& args, const QMap<QString, QString>& env);
+    QProcess* startGroup(const QString& program, const QStringList& args, const QMap<QString, QString>& env,
+                         std::function<void()> inChild = {});
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
