@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
@@ -26,20 +27,38 @@ QByteArray shortName() {
     return ".~" + QByteArray::number(QRandomGenerator::global()->generate64(), 16).rightJustified(16, '0');
 }
 
-// The signals that end a program through startup's handler are held back in this thread while
-// a temporary name is made and recorded, so that none comes between the two.
-class HeldSignals {
+// How many threads are giving a temporary file a name and recording it.
+std::atomic<int> namingsUnderWay{0};
+// Set by a signal handler that ends the program: no new name is made from then on.
+std::atomic<bool> programEnding{false};
+
+// While a temporary name is made and recorded, the signals that end a program through startup's
+// handler are held back in this thread, and a handler that runs in another of the program's
+// threads meanwhile waits (see removeUnfinished) until the name is recorded: otherwise the
+// program could end between the two and leave the named file behind.
+class Naming {
 public:
-    HeldSignals() {
+    Naming() {
         sigset_t held;
         sigemptyset(&held);
         for (const int signal : {SIGTERM, SIGHUP, SIGINT})
             sigaddset(&held, signal);
         ::pthread_sigmask(SIG_BLOCK, &held, &before);
+        ++namingsUnderWay;
+        // A handler in another thread has already looked for names to remove: a name made now
+        // would outlive the program, which is about to end. Wait for the end instead.
+        if (programEnding.load()) {
+            --namingsUnderWay;
+            for (;;)
+                ::pause();
+        }
     }
-    ~HeldSignals() { ::pthread_sigmask(SIG_SETMASK, &before, nullptr); }
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
+    ~Naming() {
+        --namingsUnderWay;
+        ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    }
+    Naming(const Naming&) = delete;
+    Naming& operator=(const Naming&) = delete;
 
 private:
     sigset_t before;
@@ -52,7 +71,7 @@ Temporary::Temporary(int folder, mode_t mode) : folder(folder) {
     if (fd.get() >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const HeldSignals held;
+        const Naming naming;
         const QByteArray candidate = shortName();
         fd = Descriptor(::openat(folder, candidate.constData(),
                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
@@ -114,7 +133,7 @@ bool Temporary::linkNameless(const QByteArray& target) const {
 
 bool Temporary::nameNameless() {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const HeldSignals held;
+        const Naming naming;
         const QByteArray candidate = shortName();
         if (linkNameless(candidate)) {
             named(candidate);
@@ -144,6 +163,14 @@ void Temporary::forget() {
 }
 
 void Temporary::removeUnfinished() noexcept {
+    // The thread that names a file holds these signals back, so a handler that finds a name
+    // under way runs in another thread, and the naming thread goes on meanwhile: a short wait
+    // (at most a second) lets it record the name. A naming that starts after this stops
+    // before it makes a name (see Naming).
+    programEnding.store(true);
+    const timespec pause{0, 1000000};
+    for (int waited = 0; waited < 1000 && namingsUnderWay.load() > 0; ++waited)
+        ::nanosleep(&pause, nullptr);
     const int folder = unfinishedFolder.load();
     if (folder >= 0)
         ::unlinkat(folder, unfinishedName, 0);

@@ -26,7 +26,9 @@ public:
     // there, only when nothing is. 0 when done, else the system's error.
     int publish(const QByteArray& finalName, bool keepExisting);
 
-    // Removes the named temporary file of a save cut short, if there is one. Async-signal-safe.
+    // Removes the named temporary file of a save cut short, if there is one, and makes every
+    // later save wait for the program's end rather than name a file: only for a signal handler
+    // that ends the program. Async-signal-safe.
     static void removeUnfinished() noexcept;
 
 private:
