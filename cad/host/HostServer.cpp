@@ -4,34 +4,12 @@
 
 #include "common/StringTable.h"
 
-#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QTimer>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace host {
-
-bool hostAnswers(const QString& name, int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(hostproto::frame(hostproto::request(QStringLiteral("hello"), {})));
-    QByteArray buffer;
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        bool malformed = false;
-        if (auto reply = hostproto::takeFrame(buffer, malformed))
-            return reply->value(QStringLiteral("ok")).toBool();
-        if (malformed)
-            return false;
-        if (!socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
-            return false;
-        buffer.append(socket.readAll());
-    }
-    return false;
-}
 
 namespace {
 

@@ -61,7 +61,4 @@ private:
     std::chrono::milliseconds frameTimeout_ = kFrameTimeout;
 };
 
-// True when a host answers a hello on that name within the time.
-bool hostAnswers(const QString& name, int timeoutMs = 1000);
-
 } // namespace host

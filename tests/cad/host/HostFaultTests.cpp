@@ -2,6 +2,7 @@
 // (offscreen, on a socket in a temporary folder) keeps its socket, its files and its other
 // clients, and never stores a value it could not write.
 
+#include "HostProcess.h"
 #include "cad/host/DrawingModel.h"
 #include "cad/host/HostCalls.h"
 #include "cad/host/HostServer.h"

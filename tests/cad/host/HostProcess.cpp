@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QLocale>
 #include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -82,23 +83,33 @@ bool HostProcess::start(const QString& p, const QStringList& args, const QString
     return started;
 }
 
-QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args) {
+QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(socketName);
-    if (!socket.waitForConnected(2000))
+    if (!socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime()))))
         return {};
     socket.write(hostproto::frame(hostproto::request(call, args)));
     QByteArray buffer;
-    const QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
         bool malformed = false;
         if (auto reply = hostproto::takeFrame(buffer, malformed))
             return *reply;
-        socket.waitForReadyRead(100);
+        if (malformed)
+            return {};
+        socket.waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 100)));
         buffer.append(socket.readAll());
     }
     return {};
 }
+
+namespace host {
+
+bool hostAnswers(const QString& name, int timeoutMs) {
+    return callHostOn(name, QStringLiteral("hello"), {}, timeoutMs).value(QStringLiteral("ok")).toBool();
+}
+
+} // namespace host
 
 QCborMap HostProcess::callHost(const QString& call, const QCborArray& args) {
     const QCborMap reply = callHostOn(socketName, call, args);

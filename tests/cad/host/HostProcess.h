@@ -18,8 +18,14 @@
 QString inHostLanguage(const char* zhCN, const char* zhTW, const char* en);
 
 // One call to the host listening on the socket, as Helidraw makes it; an empty map when the host
-// cannot be reached or gives no reply within a few seconds.
-QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args);
+// cannot be reached or gives no well-formed reply within the time.
+QCborMap callHostOn(const QString& socketName, const QString& call, const QCborArray& args,
+                    int timeoutMs = 10000);
+
+namespace host {
+// True when a host answers a hello on that name within the time.
+bool hostAnswers(const QString& name, int timeoutMs = 1000);
+} // namespace host
 
 class HostProcess : public FormTest {
 protected:
